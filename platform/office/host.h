@@ -1,0 +1,243 @@
+#pragma once
+// The subset of the presentation program's object model that the tools use.
+// Positions and sizes are slide points (single precision, y downward); colours are
+// RGB values (common/color.h). Any call may throw HostError.
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "common/color.h"
+
+namespace office {
+
+class HostError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// MsoLineDashStyle
+namespace dash {
+constexpr int Solid = 1, SquareDot = 2, RoundDot = 3, Dash = 4, DashDot = 5, DashDotDot = 6, LongDash = 7,
+              LongDashDot = 8;
+}
+// MsoArrowheadStyle, MsoArrowheadLength, MsoArrowheadWidth
+namespace arrow {
+constexpr int None = 1, Triangle = 2, Open = 3, Stealth = 4, Diamond = 5, Oval = 6;
+constexpr int Short = 1, Medium = 2, Long = 3;
+constexpr int Narrow = 1, Wide = 3;
+}  // namespace arrow
+// MsoShapeType
+namespace shapetype {
+constexpr int AutoShape = 1, Freeform = 5, Group = 6, Embedded = 7, Line = 9, Picture = 13, Placeholder = 14,
+              TextBox = 17;
+}
+// MsoAutoShapeType used by AddShape
+constexpr int kShapeOval = 9;
+// MsoTextOrientation used by AddLabel
+constexpr int kTextHorizontal = 1;
+// PpSlideLayout used by Slides.Add
+constexpr int kLayoutBlank = 12;
+// ZOrder commands
+namespace zorder {
+constexpr int BringToFront = 0, SendToBack = 1, BringForward = 2, SendBackward = 3, BringInFrontOfText = 4,
+              SendBehindText = 5;
+}
+// PpSelectionType
+namespace selection {
+constexpr int None = 0, Slides = 1, Shapes = 2, Text = 3;
+}
+
+struct PointF {
+    float x = 0;
+    float y = 0;
+};
+
+class Font {
+public:
+    virtual ~Font() = default;
+    virtual float size() const = 0;
+    virtual void setSize(float points) = 0;
+    virtual bool bold() const = 0;
+    virtual void setBold(bool on) = 0;
+    virtual bool italic() const = 0;
+    virtual void setItalic(bool on) = 0;
+    virtual std::string nameAscii() const = 0;
+    virtual void setNameAscii(const std::string& name) = 0;
+    // Fraction of the font size: -0.25 lowers the text by a quarter (subscript).
+    virtual float baselineOffset() const = 0;
+    virtual void setBaselineOffset(float offset) = 0;
+    virtual common::Rgb color() const = 0;
+    virtual void setColor(common::Rgb color) = 0;
+};
+
+class TextRange {
+public:
+    virtual ~TextRange() = default;
+    virtual std::string text() const = 0;
+    virtual void setText(const std::string& text) = 0;
+    // start is 1-based and counted in characters (code points).
+    virtual std::unique_ptr<TextRange> characters(int start, int length) = 0;
+    virtual Font& font() = 0;
+    virtual void select() = 0;
+};
+
+class TextFrame {
+public:
+    virtual ~TextFrame() = default;
+    virtual float marginLeft() const = 0;
+    virtual float marginRight() const = 0;
+    virtual float marginTop() const = 0;
+    virtual float marginBottom() const = 0;
+    virtual void setMarginLeft(float points) = 0;
+    virtual void setMarginRight(float points) = 0;
+    virtual void setMarginTop(float points) = 0;
+    virtual void setMarginBottom(float points) = 0;
+    virtual TextRange& textRange() = 0;
+};
+
+class LineFormat {
+public:
+    virtual ~LineFormat() = default;
+    virtual common::Rgb foreColor() const = 0;
+    virtual void setForeColor(common::Rgb color) = 0;
+    virtual int dashStyle() const = 0;
+    virtual void setDashStyle(int style) = 0;
+    virtual float weight() const = 0;
+    virtual void setWeight(float points) = 0;
+    virtual bool visible() const = 0;
+    virtual void setVisible(bool on) = 0;
+    virtual void setBeginArrowheadStyle(int style) = 0;
+    virtual void setBeginArrowheadLength(int length) = 0;
+    virtual void setBeginArrowheadWidth(int width) = 0;
+    virtual void setEndArrowheadStyle(int style) = 0;
+    virtual void setEndArrowheadLength(int length) = 0;
+    virtual void setEndArrowheadWidth(int width) = 0;
+    virtual int beginArrowheadStyle() const = 0;
+    virtual int endArrowheadStyle() const = 0;
+};
+
+class FillFormat {
+public:
+    virtual ~FillFormat() = default;
+    virtual common::Rgb foreColor() const = 0;
+    virtual void setForeColor(common::Rgb color) = 0;
+    virtual bool visible() const = 0;
+    virtual void setVisible(bool on) = 0;
+};
+
+class Shape;
+class ShapeRange;
+using ShapePtr = std::shared_ptr<Shape>;
+using ShapeRangePtr = std::shared_ptr<ShapeRange>;
+
+class Shape {
+public:
+    virtual ~Shape() = default;
+    virtual std::string name() const = 0;
+    virtual void setName(const std::string& name) = 0;
+    virtual int type() const = 0;
+    virtual float left() const = 0;
+    virtual float top() const = 0;
+    virtual float width() const = 0;
+    virtual float height() const = 0;
+    virtual void setLeft(float points) = 0;
+    virtual void setTop(float points) = 0;
+    virtual void setHeight(float points) = 0;
+    virtual void incrementLeft(float points) = 0;
+    virtual void incrementTop(float points) = 0;
+    // fromWhere: 0 keeps the top-left corner, 1 the middle, 2 the bottom-right corner.
+    virtual void scaleWidth(float factor, bool relativeToOriginal, int fromWhere) = 0;
+    virtual void scaleHeight(float factor, bool relativeToOriginal, int fromWhere) = 0;
+    virtual void zOrder(int command) = 0;
+    virtual void select(bool replace) = 0;
+    virtual void remove() = 0;  // Delete
+    virtual bool hasTextFrame() const = 0;
+    virtual LineFormat& line() = 0;
+    virtual FillFormat& fill() = 0;
+    virtual TextFrame& textFrame() = 0;
+};
+
+class ShapeRange {
+public:
+    virtual ~ShapeRange() = default;
+    virtual int count() const = 0;
+    virtual ShapePtr item(int index) = 0;  // 1-based
+    virtual void setName(const std::string& name) = 0;
+    virtual ShapePtr group() = 0;
+    virtual void select(bool replace) = 0;
+    virtual void zOrder(int command) = 0;
+    virtual void remove() = 0;
+    virtual void incrementLeft(float points) = 0;
+    virtual void incrementTop(float points) = 0;
+};
+
+// The shapes of the slide selected in the active window.
+class SlideHost {
+public:
+    virtual ~SlideHost() = default;
+    virtual ShapePtr addLine(float beginX, float beginY, float endX, float endY) = 0;
+    virtual ShapePtr addShape(int autoShapeType, float left, float top, float width, float height) = 0;
+    // The first point, then every following three points one cubic Bezier segment.
+    virtual ShapePtr addCurve(const std::vector<PointF>& points) = 0;
+    virtual ShapePtr addLabel(int orientation, float left, float top, float width, float height) = 0;
+    virtual int count() const = 0;
+    virtual ShapePtr item(int index) = 0;  // 1-based, back to front
+    virtual ShapePtr item(const std::string& name) = 0;
+    virtual ShapeRangePtr range(const std::vector<std::string>& names) = 0;
+    virtual void selectAll() = 0;
+    virtual ShapeRangePtr paste() = 0;
+};
+
+class Selection {
+public:
+    virtual ~Selection() = default;
+    virtual int type() const = 0;
+    virtual SlideHost& shapes() = 0;  // SlideRange.Shapes
+    virtual ShapeRangePtr shapeRange() = 0;
+    virtual std::unique_ptr<TextRange> textRange() = 0;
+    virtual void unselect() = 0;
+};
+
+class DocumentWindow {
+public:
+    virtual ~DocumentWindow() = default;
+    virtual Selection& selection() = 0;
+    virtual void viewPaste() = 0;
+};
+
+class Presentation {
+public:
+    virtual ~Presentation() = default;
+    virtual void slidesAdd(int index, int layout) = 0;
+    virtual float slideWidth() const = 0;
+    virtual float slideHeight() const = 0;
+};
+
+class Application {
+public:
+    virtual ~Application() = default;
+    virtual DocumentWindow& activeWindow() = 0;
+    virtual Presentation& activePresentation() = 0;
+    virtual void setVisible(bool on) = 0;
+    virtual void activate() = 0;
+    virtual Presentation& presentationsAdd(bool withWindow) = 0;
+    // Makes what the commands changed last: on this platform the presentation is a
+    // file, so the windows say when a command has changed the slide.
+    virtual void save() = 0;
+};
+
+// How start-up reaches the presentation program.
+class HostConnector {
+public:
+    virtual ~HostConnector() = default;
+    // The running presentation program; HostError when there is none.
+    virtual std::unique_ptr<Application> attach() = 0;
+    // A new instance without any presentation yet.
+    virtual std::unique_ptr<Application> startNew() = 0;
+};
+
+// Shorthand for Application.ActiveWindow.Selection.SlideRange.Shapes, walked afresh.
+inline SlideHost& slideHost(Application& app) { return app.activeWindow().selection().shapes(); }
+
+}  // namespace office

@@ -1,0 +1,102 @@
+#include "platform/office/memory/memory_host.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/office/ignore_failure.h"
+
+using namespace office;
+
+namespace {
+
+struct MemoryHostTest : ::testing::Test {
+    std::shared_ptr<memory::ProgramState> state = std::make_shared<memory::ProgramState>();
+    std::unique_ptr<Application> app = memory::makeApplication(state);
+    SlideHost& host = slideHost(*app);
+};
+
+TEST_F(MemoryHostTest, ShapesAreFoundAgainByName) {
+    auto line = host.addLine(10, 20, 30, 40);
+    line->setName("a");
+    auto oval = host.addShape(kShapeOval, 1, 2, 3, 4);
+    oval->setName("b");
+    host.addShape(kShapeOval, 5, 5, 1, 1)->setName("a");  // a second shape of the same name
+    EXPECT_EQ(host.item("a")->left(), 10);
+    EXPECT_EQ(host.item("b")->type(), shapetype::AutoShape);
+    EXPECT_EQ(host.count(), 3);
+    EXPECT_THROW(host.item("missing"), HostError);
+    EXPECT_EQ(host.range({"a", "b"})->count(), 2);
+    EXPECT_THROW(host.range({"a", "missing"}), HostError);
+}
+
+TEST_F(MemoryHostTest, GroupKeepsChildrenAndTakesTheirPlaceInTheZOrder) {
+    host.addLabel(kTextHorizontal, 0, 0, 30, 30)->setName("back");
+    host.addLine(10, 10, 50, 10)->setName("l");
+    host.addShape(kShapeOval, 40, 0, 20, 30)->setName("o");
+    auto group = host.range({"l", "o"})->group();
+    EXPECT_EQ(group->type(), shapetype::Group);
+    EXPECT_EQ(host.count(), 2);
+    EXPECT_EQ(host.item(2)->name(), group->name());
+    EXPECT_FLOAT_EQ(group->left(), 10);
+    EXPECT_FLOAT_EQ(group->width(), 50);
+    EXPECT_FLOAT_EQ(group->height(), 30);
+    group->zOrder(zorder::SendToBack);
+    EXPECT_EQ(host.item(1)->name(), group->name());
+    EXPECT_EQ(state->slide().shapes[0]->children.size(), 2u);
+}
+
+TEST_F(MemoryHostTest, GroupingNeedsTwoShapes) {
+    host.addLine(0, 0, 1, 1)->setName("only");
+    EXPECT_THROW(host.range({"only"})->group(), HostError);
+}
+
+TEST_F(MemoryHostTest, SelectionAndNamingThroughTheWindow) {
+    host.addLine(0, 0, 1, 1)->setName("x");
+    host.item("x")->select(true);
+    app->activeWindow().selection().shapeRange()->setName("renamed");
+    EXPECT_EQ(host.item(1)->name(), "renamed");
+    app->activeWindow().selection().unselect();
+    EXPECT_THROW(app->activeWindow().selection().shapeRange(), HostError);
+}
+
+TEST_F(MemoryHostTest, CharactersFormatOnlyTheirRange) {
+    auto label = host.addLabel(kTextHorizontal, 0, 0, 30, 30);
+    label->textFrame().textRange().setText("A1′");
+    label->textFrame().textRange().characters(2, 1)->font().setBaselineOffset(-0.25f);
+    EXPECT_EQ(state->slide().shapes[0]->charFonts[0].baselineOffset, 0);
+    EXPECT_EQ(state->slide().shapes[0]->charFonts[1].baselineOffset, -0.25f);
+    EXPECT_EQ(label->textFrame().textRange().characters(2, 2)->text(), "1′");
+}
+
+TEST_F(MemoryHostTest, EveryCallIsRecordedInOrder) {
+    auto s = host.addLine(225, 270, 495, 270);
+    s->setName("x轴");
+    s->line().setEndArrowheadStyle(arrow::Stealth);
+    app->save();
+    std::vector<std::string> expected = {"AddLine(225,270,495,270)", "Line 2.Name=x轴",
+                                         "x轴.Line.EndArrowheadStyle=4", "Save"};
+    EXPECT_EQ(state->calls, expected);
+}
+
+TEST_F(MemoryHostTest, DeletedShapesFailAndIgnoreFailureGoesOn) {
+    auto s = host.addLine(0, 0, 1, 1);
+    s->remove();
+    int after = 0;
+    EXPECT_FALSE(ignoreFailure([&] { s->line().setWeight(2); }));
+    EXPECT_TRUE(ignoreFailure([&] { ++after; }));
+    EXPECT_EQ(after, 1);
+    EXPECT_EQ(host.count(), 0);
+}
+
+TEST(MemoryConnector, NewInstanceHasNoPresentationUntilOneIsAdded) {
+    auto state = std::make_shared<memory::ProgramState>();
+    state->running = false;
+    memory::Connector connector(state);
+    EXPECT_THROW(connector.attach(), HostError);
+    auto app = connector.startNew();
+    EXPECT_THROW(app->activePresentation(), HostError);
+    app->presentationsAdd(true).slidesAdd(1, kLayoutBlank);
+    EXPECT_EQ(state->slides.size(), 1u);
+    EXPECT_EQ(app->activePresentation().slideWidth(), 720);
+}
+
+}  // namespace
