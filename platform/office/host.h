@@ -16,6 +16,14 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// There is no running presentation to attach to (a new instance may be started).
+// Any other HostError from attach() means the presentation exists but cannot be
+// used, and starting a new one in its place would lose it.
+class HostNotRunning : public HostError {
+public:
+    using HostError::HostError;
+};
+
 // MsoLineDashStyle
 namespace dash {
 constexpr int Solid = 1, SquareDot = 2, RoundDot = 3, Dash = 4, DashDot = 5, DashDotDot = 6, LongDash = 7,
@@ -231,7 +239,7 @@ public:
 class HostConnector {
 public:
     virtual ~HostConnector() = default;
-    // The running presentation program; HostError when there is none.
+    // The running presentation program; HostNotRunning when there is none.
     virtual std::unique_ptr<Application> attach() = 0;
     // A new instance without any presentation yet.
     virtual std::unique_ptr<Application> startNew() = 0;

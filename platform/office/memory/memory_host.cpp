@@ -274,7 +274,7 @@ std::unique_ptr<Application> makeApplication(std::shared_ptr<ProgramState> state
 }
 
 std::unique_ptr<Application> Connector::attach() {
-    if (!state_->running) throw HostError("The presentation program is not running.");
+    if (!state_->running) throw HostNotRunning("The presentation program is not running.");
     state_->log("Attach");
     return makeApplication(state_);
 }

@@ -91,7 +91,7 @@ TEST(MemoryConnector, NewInstanceHasNoPresentationUntilOneIsAdded) {
     auto state = std::make_shared<memory::ProgramState>();
     state->running = false;
     memory::Connector connector(state);
-    EXPECT_THROW(connector.attach(), HostError);
+    EXPECT_THROW(connector.attach(), HostNotRunning);
     auto app = connector.startNew();
     EXPECT_THROW(app->activePresentation(), HostError);
     app->presentationsAdd(true).slidesAdd(1, kLayoutBlank);
