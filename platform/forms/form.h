@@ -1,0 +1,52 @@
+#pragma once
+// A window as a model: it owns its controls and handlers; a view shows it.
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/forms/control.h"
+#include "platform/forms/dialogs.h"
+
+namespace forms {
+
+class Form {
+public:
+    Form(std::string name, Dialogs& dialogs) : name_(std::move(name)), dialogs_(dialogs) {}
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+    virtual ~Form() = default;
+
+    const std::string& name() const { return name_; }
+    const std::string& caption() const { return caption_; }
+    void setCaption(const std::string& text);
+    Dialogs& dialogs() { return dialogs_; }
+
+    // Size in twips as the form file declares it.
+    int width = 0, height = 0;
+
+    Control* find(const std::string& name) const;
+    const std::vector<Control*>& controls() const { return controls_; }
+
+    // Ends the window; the view closes when it is told.
+    void unload();
+    bool unloaded() const { return unloaded_; }
+
+    void subscribe(std::function<void()> observer) { observers_.push_back(std::move(observer)); }
+
+private:
+    friend class Control;
+    void enroll(Control& control);
+    void changed() const;
+
+    std::string name_;
+    Dialogs& dialogs_;
+    std::string caption_;
+    std::vector<Control*> controls_;
+    std::map<std::string, Control*> byName_;
+    std::vector<std::function<void()>> observers_;
+    bool unloaded_ = false;
+    int eventDepth_ = 0;
+};
+
+}  // namespace forms

@@ -1,0 +1,180 @@
+#include "platform/forms/play.h"
+
+#include <charconv>
+#include <functional>
+#include <map>
+
+#include "platform/forms/controls.h"
+#include "platform/forms/picture_box.h"
+
+namespace forms {
+namespace {
+
+const std::map<std::string, bool> kVerbsWithName = {
+    {"set", true},  {"click", true}, {"check", true}, {"choose", true}, {"select", true},
+    {"key", true},  {"leave", true}, {"spin", true},  {"scroll", true}, {"tab", true},
+    {"print", true}, {"answer", false}, {"color", false}};
+
+std::string fail(const PlayAction& a, const std::string& why) {
+    return "line " + std::to_string(a.line) + ": " + why;
+}
+
+int integerArgument(const PlayAction& a) {
+    int v = 0;
+    const std::string& s = a.argument;
+    auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (ec != std::errc() || end != s.data() + s.size() || s.empty())
+        throw PlayError(fail(a, "\"" + s + "\" is not a whole number"));
+    return v;
+}
+
+// "txtZX[0]" and "txtZX(0)" name the same element of a control array.
+std::string controlName(std::string name) {
+    if (name.size() > 2 && name.back() == ']') {
+        auto open = name.rfind('[');
+        if (open != std::string::npos) name = name.substr(0, open) + "(" + name.substr(open + 1, name.size() - open - 2) + ")";
+    }
+    return name;
+}
+
+PlayAction parseLine(const std::string& text, int number) {
+    PlayAction a;
+    a.line = number;
+    auto firstBlank = text.find(' ');
+    a.verb = text.substr(0, firstBlank);
+    auto verb = kVerbsWithName.find(a.verb);
+    if (verb == kVerbsWithName.end()) throw PlayError(fail(a, "unknown action \"" + a.verb + "\""));
+    std::string rest = firstBlank == std::string::npos ? "" : text.substr(firstBlank + 1);
+    if (!verb->second) {
+        a.argument = rest;
+        return a;
+    }
+    auto nameEnd = rest.find(' ');
+    a.name = controlName(rest.substr(0, nameEnd));
+    if (a.name.empty()) throw PlayError(fail(a, "the action \"" + a.verb + "\" needs a control name"));
+    a.argument = nameEnd == std::string::npos ? "" : rest.substr(nameEnd + 1);
+    return a;
+}
+
+template <typename T>
+T& controlOf(Form& form, const PlayAction& a, const char* what) {
+    Control* c = form.find(a.name);
+    if (!c) throw PlayError(fail(a, "there is no control \"" + a.name + "\""));
+    auto* typed = dynamic_cast<T*>(c);
+    if (!typed) throw PlayError(fail(a, "\"" + a.name + "\" is not " + what));
+    return *typed;
+}
+
+void doClick(Form& form, const PlayAction& a) {
+    Control* c = form.find(a.name);
+    if (!c) throw PlayError(fail(a, "there is no control \"" + a.name + "\""));
+    if (auto* b = dynamic_cast<CommandButton*>(c)) return b->click();
+    if (auto* l = dynamic_cast<Label*>(c)) return l->click();
+    if (auto* k = dynamic_cast<CheckBox*>(c)) return k->click();
+    if (auto* o = dynamic_cast<OptionButton*>(c)) return o->click();
+    if (auto* i = dynamic_cast<Image*>(c)) return i->click();
+    throw PlayError(fail(a, "\"" + a.name + "\" cannot be clicked"));
+}
+
+void doSet(Form& form, const PlayAction& a) {
+    Control* c = form.find(a.name);
+    if (!c) throw PlayError(fail(a, "there is no control \"" + a.name + "\""));
+    if (auto* t = dynamic_cast<TextBox*>(c)) return t->setText(a.argument);
+    if (auto* b = dynamic_cast<ComboBox*>(c)) return b->setText(a.argument);
+    throw PlayError(fail(a, "\"" + a.name + "\" has no text to set"));
+}
+
+void doSelect(Form& form, const PlayAction& a) {
+    Control* c = form.find(a.name);
+    if (!c) throw PlayError(fail(a, "there is no control \"" + a.name + "\""));
+    int index = integerArgument(a);
+    if (auto* l = dynamic_cast<ListBox*>(c)) {
+        if (index < -1 || index >= static_cast<int>(l->items().size()))
+            throw PlayError(fail(a, "\"" + a.name + "\" has no entry " + a.argument));
+        return l->select(index);
+    }
+    if (auto* b = dynamic_cast<ComboBox*>(c)) {
+        if (index < 0 || index >= static_cast<int>(b->items().size()))
+            throw PlayError(fail(a, "\"" + a.name + "\" has no item " + a.argument));
+        return b->select(index);
+    }
+    throw PlayError(fail(a, "\"" + a.name + "\" is not a list"));
+}
+
+void doPrint(Form& form, const PlayAction& a, std::ostream& out) {
+    if (a.name == "caption") {
+        out << "caption = " << form.caption() << '\n';
+        return;
+    }
+    Control* c = form.find(a.name);
+    if (!c) throw PlayError(fail(a, "there is no control \"" + a.name + "\""));
+    if (auto* l = dynamic_cast<ListBox*>(c)) {
+        for (std::size_t i = 0; i < l->items().size(); ++i)
+            out << a.name << '[' << i << "] = " << l->items()[i] << '\n';
+        return;
+    }
+    out << a.name << " = " << c->valueText() << '\n';
+}
+
+void doAnswer(const PlayAction& a, ScriptedDialogs& dialogs) {
+    if (a.verb == "color") {
+        int v = integerArgument(a);
+        if (v < 0 || v > 0xFFFFFF) throw PlayError(fail(a, "a colour is a value from 0 to 16777215"));
+        return dialogs.queueColor(static_cast<common::Rgb>(v));
+    }
+    if (a.argument == "ok") return dialogs.queueAnswer(Answer::Ok);
+    if (a.argument == "cancel") return dialogs.queueAnswer(Answer::Cancel);
+    throw PlayError(fail(a, "answer ok or answer cancel"));
+}
+
+void playOne(const PlayAction& a, Form& form, ScriptedDialogs& dialogs, std::ostream& out) {
+    const std::string& v = a.verb;
+    if (v == "answer" || v == "color") return doAnswer(a, dialogs);
+    if (v == "set") return doSet(form, a);
+    if (v == "click") return doClick(form, a);
+    if (v == "select") return doSelect(form, a);
+    if (v == "print") return doPrint(form, a, out);
+    if (v == "key") return controlOf<Control>(form, a, "a control").pressKey(integerArgument(a));
+    if (v == "leave") return controlOf<Control>(form, a, "a control").leave();
+    if (v == "choose") return controlOf<OptionButton>(form, a, "an option button").click();
+    if (v == "scroll") return controlOf<ScrollBar>(form, a, "a scroll bar").setValue(integerArgument(a));
+    if (v == "tab") return controlOf<TabStrip>(form, a, "a tab strip").setTab(integerArgument(a));
+    if (v == "check") {
+        int value = integerArgument(a);
+        if (value != 0 && value != 1) throw PlayError(fail(a, "check takes 0 or 1"));
+        return controlOf<CheckBox>(form, a, "a check box").setValue(value);
+    }
+    auto& spinner = controlOf<UpDown>(form, a, "a spinner");
+    if (a.argument == "up") return spinner.up();
+    if (a.argument == "down") return spinner.down();
+    throw PlayError(fail(a, "spin takes up or down"));
+}
+
+}  // namespace
+
+std::vector<PlayAction> parsePlayScript(std::istream& script) {
+    std::vector<PlayAction> actions;
+    std::string text;
+    int number = 0;
+    while (std::getline(script, text)) {
+        ++number;
+        if (!text.empty() && text.back() == '\r') text.pop_back();
+        if (text.empty() || text[0] == '#') continue;
+        actions.push_back(parseLine(text, number));
+    }
+    return actions;
+}
+
+std::size_t queueLeadingAnswers(const std::vector<PlayAction>& actions, ScriptedDialogs& dialogs) {
+    std::size_t i = 0;
+    for (; i < actions.size() && (actions[i].verb == "answer" || actions[i].verb == "color"); ++i)
+        doAnswer(actions[i], dialogs);
+    return i;
+}
+
+void play(const std::vector<PlayAction>& actions, std::size_t from, Form& form, ScriptedDialogs& dialogs,
+          std::ostream& out) {
+    for (std::size_t i = from; i < actions.size() && !form.unloaded(); ++i) playOne(actions[i], form, dialogs, out);
+}
+
+}  // namespace forms
