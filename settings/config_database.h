@@ -1,0 +1,61 @@
+#pragma once
+// The connection to config.mdb in the program folder (an SQLite database here).
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+struct sqlite3;
+
+namespace settings {
+
+// config.mdb is missing, unreadable or not what it should be. The message names the
+// file and the reason and can be shown as it is.
+class SettingsError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// One cell; a NULL reads as nothing.
+struct Cell {
+    std::optional<double> number;
+    std::optional<std::string> text;
+};
+
+struct Row {
+    std::vector<Cell> cells;
+};
+
+struct Rows {
+    std::vector<std::string> columns;
+    std::vector<Row> rows;
+    // The column's position, its name compared without regard to case; -1 when absent.
+    int column(const std::string& name) const;
+};
+
+class ConfigDatabase {
+public:
+    ConfigDatabase() = default;
+    ConfigDatabase(const ConfigDatabase&) = delete;
+    ConfigDatabase& operator=(const ConfigDatabase&) = delete;
+    ~ConfigDatabase() { CloseConfigDatabase(); }
+
+    // Opens an existing file; never creates one.
+    void OpenConfigDatabase(const std::filesystem::path& path);
+    // Safe in any state.
+    void CloseConfigDatabase();
+    bool isOpen() const { return db_ != nullptr; }
+
+    Rows query(const std::string& sql);
+
+private:
+    [[noreturn]] void fail(const std::string& reason) const;
+    sqlite3* db_ = nullptr;
+    std::filesystem::path path_;
+};
+
+// The file name in the program folder.
+constexpr const char* kConfigFileName = "config.mdb";
+
+}  // namespace settings
