@@ -1,0 +1,24 @@
+#include "quillon4ppt/graph/samples.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace graph {
+
+Samples PrepareSamples(double xFrom, double xTo) {
+    Samples s;
+    double span = xTo - xFrom;
+    long n = static_cast<long>(std::trunc(span * 2));
+    while (n < 501) {
+        if (s.step < 0.08) break;
+        s.step = s.step - 0.05;
+        n = static_cast<long>(std::trunc(span / s.step));
+    }
+    n = std::clamp(n, 4L, 1L << 20);
+    if (n % 3 == 0) n += 1;
+    else if (n % 3 == 2) n += 2;
+    s.points.resize(static_cast<std::size_t>(n));
+    return s;
+}
+
+}  // namespace graph

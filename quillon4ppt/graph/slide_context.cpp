@@ -1,0 +1,51 @@
+#include "quillon4ppt/graph/slide_context.h"
+
+namespace graph {
+
+office::ShapePtr SlideContext::addNamed(const std::string& label, const std::function<office::ShapePtr()>& add) {
+    names.countShape();
+    std::string name = names.NameShape(label);
+    add()->setName(name);
+    return host.item(name);
+}
+
+office::ShapePtr SlideContext::addLine(const std::string& label, double x1, double y1, double x2, double y2) {
+    return addNamed(label, [&] {
+        return host.addLine(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2),
+                            static_cast<float>(y2));
+    });
+}
+
+office::ShapePtr SlideContext::addOval(const std::string& label, double left, double top, double width,
+                                       double height) {
+    return addNamed(label, [&] {
+        return host.addShape(office::kShapeOval, static_cast<float>(left), static_cast<float>(top),
+                             static_cast<float>(width), static_cast<float>(height));
+    });
+}
+
+office::ShapePtr SlideContext::addDot(const std::string& label, double x, double y) {
+    return addOval(label, x - 1.2, y - 1.2, 2.4, 2.4);
+}
+
+office::ShapePtr SlideContext::addText(const std::string& label, double left, double top, const std::string& text) {
+    auto shape = addNamed(label, [&] {
+        return host.addLabel(office::kTextHorizontal, static_cast<float>(left), static_cast<float>(top), 30, 30);
+    });
+    auto& frame = shape->textFrame();
+    frame.setMarginLeft(0);
+    frame.setMarginRight(0);
+    frame.setMarginTop(0);
+    frame.setMarginBottom(0);
+    frame.textRange().setText(text);
+    return shape;
+}
+
+void setFont(office::Font& font, const std::string& name, float size, bool bold, bool italic) {
+    font.setNameAscii(name);
+    font.setSize(size);
+    font.setBold(bold);
+    font.setItalic(italic);
+}
+
+}  // namespace graph

@@ -1,0 +1,41 @@
+#include "quillon4ppt/launch/environment.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace launch {
+namespace {
+
+std::optional<std::string> variable(const char* name) {
+    const char* v = std::getenv(name);
+    if (!v || !*v) return std::nullopt;
+    return std::string(v);
+}
+
+int slideNumber(const std::string& text) {
+    std::size_t used = 0;
+    int n = 0;
+    try {
+        n = std::stoi(text, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (used != text.size() || n < 1)
+        throw EnvironmentError("QUILLON_SLIDE 应为从 1 开始的幻灯片编号，而不是 \"" + text + "\"。");
+    return n;
+}
+
+}  // namespace
+
+Environment readEnvironment(const std::filesystem::path& executable) {
+    Environment env;
+    if (auto deck = variable("QUILLON_DECK")) env.deck = *deck;
+    if (auto slide = variable("QUILLON_SLIDE")) env.slide = slideNumber(*slide);
+    if (auto home = variable("QUILLON_HOME")) env.home = *home;
+    else env.home = executable.parent_path();
+    if (auto reg = variable("QUILLON_REGISTRY")) env.registry = *reg;
+    if (auto play = variable("QUILLON_PLAY")) env.playScript = *play;
+    return env;
+}
+
+}  // namespace launch

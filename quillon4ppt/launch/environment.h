@@ -1,0 +1,25 @@
+#pragma once
+// What the program reads from its environment.
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+
+namespace launch {
+
+struct Environment {
+    std::filesystem::path deck = "quillon.pptx";       // QUILLON_DECK
+    int slide = 1;                                     // QUILLON_SLIDE, 1-based
+    std::filesystem::path home;                        // QUILLON_HOME: the program folder
+    std::optional<std::filesystem::path> registry;     // QUILLON_REGISTRY
+    std::optional<std::filesystem::path> playScript;   // QUILLON_PLAY
+};
+
+class EnvironmentError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// executable: the running program's path, whose folder is the default program folder.
+Environment readEnvironment(const std::filesystem::path& executable);
+
+}  // namespace launch

@@ -1,0 +1,76 @@
+#include "quillon4ppt/launch/program.h"
+
+#include "platform/forms/control.h"
+#include "platform/registry/reg_module.h"
+
+namespace launch {
+
+namespace {
+constexpr const char* kVersionQuestion =
+    "您的系统中没有安装PowerPoint2003，本程序只能在2003的环境中使用。您还要继续运行吗？";
+}
+
+Program::Program(Environment env, forms::Dialogs& dialogs, office::HostConnector& connector)
+    : env_(std::move(env)), dialogs_(dialogs), connector_(connector) {
+    if (env_.registry) registry_ = registry::RegistryFile::load(*env_.registry);
+}
+
+void Program::CheckHost() {
+    // Without a registry the deck stands for a compatible presentation program.
+    if (registry_ && registry::GetOfficeVersion(*registry_) != "2003" &&
+        dialogs_.msgBox(kVersionQuestion, forms::Buttons::OkCancel) == forms::Answer::Cancel)
+        throw forms::ProgramExit{0};
+    try {
+        host_ = connector_.attach();
+    } catch (const office::HostNotRunning&) {
+        startNewInstance();
+    } catch (const office::HostError& e) {
+        dialogs_.msgBox(e.what());
+        ExitProgram(1);
+    }
+    try {
+        host_->setVisible(true);
+    } catch (const office::HostError&) {
+    }
+    MathTypeFound = registry_ ? registry::HasMathType(*registry_) : true;
+}
+
+void Program::startNewInstance() {
+    try {
+        host_ = connector_.startNew();
+        host_->setVisible(true);
+        host_->presentationsAdd(true);
+        host_->activePresentation().slidesAdd(1, office::kLayoutBlank);
+    } catch (const office::HostError& e) {
+        host_.reset();
+        dialogs_.msgBox(e.what());
+        ExitProgram(1);
+    }
+}
+
+void Program::LoadSettings() {
+    settings::ConfigDatabase db;
+    AxisSettings = settings::LoadAxisSettings(db, env_.home);
+}
+
+office::Application& Program::host() {
+    if (!host_) throw office::HostError("没有连接到演示文稿。");
+    return *host_;
+}
+
+void Program::slideChanged() { host().save(); }
+
+void Program::ExitProgram(int status) {
+    if (host_) {
+        try {
+            host_->save();
+        } catch (const office::HostError& e) {
+            dialogs_.msgBox(e.what());
+            status = status == 0 ? 1 : status;
+        }
+        host_.reset();
+    }
+    throw forms::ProgramExit{status};
+}
+
+}  // namespace launch

@@ -1,0 +1,35 @@
+#include "quillon4ppt/launch/verbs.h"
+
+#include "common/text.h"
+#include "platform/forms/control.h"
+
+namespace launch {
+
+namespace {
+constexpr const char* kMathTypeQuestion =
+    "您的系统中可能没有安装mathtype6.5以上版本的公式编辑器，程序无法正常生成公式。您还要继续运行程序吗？";
+}
+
+VerbTable::VerbTable() {
+    for (const char* verb : {"tk", "functiongraph", "shapeselecter", "dot", "gs", "test"}) entries_.push_back({verb, {}});
+}
+
+void VerbTable::add(const std::string& verb, WindowFactory open) {
+    for (auto& e : entries_)
+        if (e.verb == verb) e.open = std::move(open);
+}
+
+Dispatch VerbTable::dispatch(Program& program, const std::string& commandLine) const {
+    std::string verb = common::lowerAscii(commandLine);
+    for (const auto& e : entries_) {
+        if (e.verb != verb) continue;
+        if (verb == "gs" && !program.MathTypeFound &&
+            program.dialogs().msgBox(kMathTypeQuestion, forms::Buttons::OkCancel) == forms::Answer::Cancel)
+            program.ExitProgram();
+        if (!e.open) return {Dispatch::Result::NotBuilt, nullptr, verb};
+        return {Dispatch::Result::Opened, e.open(program), verb};
+    }
+    return {Dispatch::Result::NoVerb, nullptr, verb};
+}
+
+}  // namespace launch
