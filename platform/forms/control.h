@@ -59,6 +59,12 @@ public:
     void leave();
 
     Layout layout;
+    // Declares where the control stands: twips inside its container (a frame, or a
+    // page of a tab strip).
+    void place(int left, int top, int width, int height, const Control* container = nullptr, int page = -1,
+               unsigned anchor = AnchorLeft | AnchorTop) {
+        layout = {left, top, width, height, container, page, anchor};
+    }
     int tabIndex = 0;
     std::string fontName;
     double fontSize = 0;  // 0: the window's font

@@ -14,7 +14,7 @@ constexpr unsigned kRightBottom = AnchorRight | AnchorBottom;
 
 void place(forms::Control& c, int left, int top, int width, int height, unsigned anchor = AnchorLeft | AnchorTop,
            const forms::Control* container = nullptr, int page = -1) {
-    c.layout = {left, top, width, height, container, page, anchor};
+    c.place(left, top, width, height, container, page, anchor);
 }
 
 void title(forms::Control& c, const char* text) { c.setCaption(text); }
