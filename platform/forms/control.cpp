@@ -25,11 +25,10 @@ void Control::setCaption(const std::string& text) {
     changed();
 }
 
-void Control::pressKey(int code) {
-    if (KeyPress) fire([this, code] {
-            int key = code;
-            KeyPress(key);
-        });
+int Control::pressKey(int code) {
+    int key = code;
+    if (KeyPress) fire([this, &key] { KeyPress(key); });
+    return key;
 }
 
 void Control::leave() { fire(LostFocus); }

@@ -54,8 +54,9 @@ public:
     // What the play mode's print action shows: text, value, or 0/1.
     virtual std::string valueText() const { return caption_; }
 
-    // A teacher's key press and loss of focus.
-    void pressKey(int code);
+    // A teacher's key press and loss of focus. Returns the key after the handler,
+    // which may change it or cancel it with 0.
+    int pressKey(int code);
     void leave();
 
     Layout layout;

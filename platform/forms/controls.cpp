@@ -133,6 +133,13 @@ void TabStrip::setTab(int index) {
     fire(Click);
 }
 
+void TabStrip::setTabVisible(int index, bool on) {
+    if (index < 0 || index >= static_cast<int>(captions.size())) return;
+    if (tabVisible.size() < captions.size()) tabVisible.resize(captions.size(), true);
+    tabVisible[index] = on;
+    changed();
+}
+
 void LineSample::setColor(common::Rgb c) {
     color_ = c;
     changed();

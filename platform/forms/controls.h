@@ -155,7 +155,8 @@ public:
     int tab() const { return tab_; }
     void setTab(int index);  // fires Click when the tab changes
     std::vector<std::string> captions;
-    std::vector<bool> tabVisible;
+    std::vector<bool> tabVisible;  // a missing entry is a visible tab
+    void setTabVisible(int index, bool on);
     std::string valueText() const override { return std::to_string(tab_); }
     Event Click;
 

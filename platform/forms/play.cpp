@@ -134,7 +134,10 @@ void playOne(const PlayAction& a, Form& form, ScriptedDialogs& dialogs, std::ost
     if (v == "click") return doClick(form, a);
     if (v == "select") return doSelect(form, a);
     if (v == "print") return doPrint(form, a, out);
-    if (v == "key") return controlOf<Control>(form, a, "a control").pressKey(integerArgument(a));
+    if (v == "key") {
+        controlOf<Control>(form, a, "a control").pressKey(integerArgument(a));
+        return;
+    }
     if (v == "leave") return controlOf<Control>(form, a, "a control").leave();
     if (v == "choose") return controlOf<OptionButton>(form, a, "an option button").click();
     if (v == "scroll") return controlOf<ScrollBar>(form, a, "a scroll bar").setValue(integerArgument(a));

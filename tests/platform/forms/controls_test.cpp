@@ -73,6 +73,24 @@ TEST_F(ControlsTest, TabStripFiresWhenTheTabChanges) {
     EXPECT_EQ(form.log, (std::vector<std::string>{"tabs_Click 2"}));
 }
 
+TEST_F(ControlsTest, AKeyHandlerCanCancelAKey) {
+    form.txtArr[0].KeyPress = [](int& k) {
+        if (k < '0' || k > '9') k = 0;
+    };
+    EXPECT_EQ(form.txtArr[0].pressKey('a'), 0);
+    EXPECT_EQ(form.txtArr[0].pressKey('5'), '5');
+    EXPECT_EQ(form.chk.pressKey(13), 13);
+}
+
+TEST_F(ControlsTest, HidingATabIsShownToViews) {
+    int heard = 0;
+    form.tabs.subscribe([&] { ++heard; });
+    form.tabs.setTabVisible(1, false);
+    form.tabs.setTabVisible(3, false);
+    EXPECT_EQ(form.tabs.tabVisible, (std::vector<bool>{true, false, true}));
+    EXPECT_EQ(heard, 1);
+}
+
 TEST_F(ControlsTest, AnErrorInAHandlerIsShownNotThrown) {
     form.failing.click();
     EXPECT_EQ(dialogs.shown(), (std::vector<std::string>{"the host is gone"}));

@@ -1,0 +1,112 @@
+#include "platform/forms/qt/form_window.h"
+
+#include <QCloseEvent>
+#include <QPointer>
+#include <algorithm>
+
+#include "platform/forms/qt/anchors.h"
+#include "platform/forms/qt/convert.h"
+#include "platform/forms/qt/fonts.h"
+#include "platform/forms/qt/model_call.h"
+#include "platform/forms/qt/tab_strip_widget.h"
+#include "platform/forms/qt/text_room.h"
+#include "platform/forms/qt/widget_factory.h"
+
+namespace forms::qt {
+namespace {
+
+QRect pixelsOf(const Layout& layout) {
+    return {pixels(layout.left), pixels(layout.top), pixels(layout.width), pixels(layout.height)};
+}
+
+bool followsTheWindow(const Form& form) {
+    return std::any_of(form.controls().begin(), form.controls().end(), [](const Control* c) {
+        return !c->layout.container && (c->layout.anchor & (AnchorRight | AnchorBottom));
+    });
+}
+
+}  // namespace
+
+FormWindow::FormWindow(Form& form, QWidget* parent)
+    : QWidget(parent), form_(form), anchors_(new Anchors(this)) {
+    setFont(windowFont());
+    for (Control* control : form.controls()) build(*control);
+    orderTabs();
+    sizeWindow();
+    QPointer<FormWindow> alive(this);
+    form.subscribe([alive] {
+        if (alive) alive->showForm();
+    });
+    showForm();
+}
+
+QWidget* FormWindow::widgetOf(const std::string& controlName) const {
+    const Control* control = form_.find(controlName);
+    auto it = widgets_.find(control);
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+// A container may be declared after what it holds, so it is built when first needed.
+QWidget* FormWindow::build(Control& control) {
+    if (auto it = widgets_.find(&control); it != widgets_.end()) return it->second;
+    QWidget* widget = createWidget(control, containerOf(control));
+    widget->setObjectName(toQString(control.name()));
+    widgets_[&control] = widget;
+    place(control, widget);
+    return widget;
+}
+
+QWidget* FormWindow::containerOf(const Control& control) {
+    Control* container = control.layout.container ? form_.find(control.layout.container->name()) : nullptr;
+    if (!container) return this;
+    QWidget* widget = build(*container);
+    auto* strip = dynamic_cast<TabStripWidget*>(widget);
+    return strip && control.layout.page >= 0 ? strip->page(control.layout.page) : widget;
+}
+
+QSize FormWindow::declaredSizeOf(const Control* container) const {
+    if (!container) return {pixels(form_.width), pixels(form_.height)};
+    return pixelsOf(container->layout).size();
+}
+
+void FormWindow::place(const Control& control, QWidget* widget) {
+    anchors_->place(widget, withRoomForText(pixelsOf(control.layout), *widget),
+                    declaredSizeOf(control.layout.container), control.layout.anchor,
+                    control.kind() == Kind::Picture);
+}
+
+void FormWindow::orderTabs() {
+    std::vector<const Control*> order(form_.controls().begin(), form_.controls().end());
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
+    QWidget* previous = nullptr;
+    for (const Control* control : order) {
+        QWidget* widget = widgets_.at(control);
+        if (!(widget->focusPolicy() & Qt::TabFocus)) continue;
+        if (previous) setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+// A form without a declared size gets room for its controls.
+void FormWindow::sizeWindow() {
+    QSize size = declaredSizeOf(nullptr);
+    if (size.isEmpty()) size = childrenRect().united(QRect(0, 0, 1, 1)).adjusted(0, 0, 8, 8).size();
+    resize(size);
+    if (followsTheWindow(form_))
+        setMinimumSize(size);
+    else
+        setFixedSize(size);
+}
+
+void FormWindow::showForm() {
+    if (windowTitle() != toQString(form_.caption())) setWindowTitle(toQString(form_.caption()));
+    if (form_.unloaded()) close();
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (!form_.unloaded() && onClose) callModel(form_, onClose);
+}
+
+}  // namespace forms::qt
