@@ -36,7 +36,7 @@ frmGraph::frmGraph(launch::Program& program) : Form("frmGraph", program.dialogs(
 frmGraph::~frmGraph() = default;
 
 void frmGraph::addFamily(std::unique_ptr<PlotFamily> family) {
-    if (family->tab() >= 0) SSTab1.tabVisible[family->tab()] = true;
+    if (family->tab() >= 0) SSTab1.setTabVisible(family->tab(), true);
     families_.push_back(std::move(family));
 }
 
