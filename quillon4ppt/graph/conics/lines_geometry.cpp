@@ -15,35 +15,6 @@ std::pair<std::size_t, std::size_t> findComma(const std::string& text) {
     return {ascii, 1};
 }
 
-}  // namespace
-
-void keepFinite(double& variable, double value) {
-    if (std::isfinite(value)) variable = value;
-}
-
-double ReadNumberText(const std::string& text) {
-    double value = 0;
-    keepFinite(value, common::Val(common::trimBlanks(text)));
-    return value;
-}
-
-PointValue ReadPointText(const std::string& text) {
-    std::u32string chars = common::toUtf32(common::trimBlanks(text));
-    chars = chars.size() >= 2 ? chars.substr(1, chars.size() - 2) : std::u32string();
-    const std::string inner = common::trimBlanks(common::toUtf8(chars));
-    const auto [comma, width] = findComma(inner);
-    PointValue p;
-    if (comma == std::string::npos) {
-        p.x = ReadNumberText(inner);
-        return p;
-    }
-    p.x = ReadNumberText(inner.substr(0, comma));
-    p.y = ReadNumberText(inner.substr(comma + width));
-    return p;
-}
-
-namespace {
-
 // The forms that work through their point rather than through k and b.
 bool usesPoint(int form) {
     return form == kPointSlope || form == kTwoPoint || form == kPointDirection || form == kPointNormal;
@@ -84,6 +55,12 @@ StraightLine general(double a, double b, double c) {
     return line;
 }
 
+StraightLine slopeIntercept(double k, double b) {
+    StraightLine line;
+    line.k = k, line.b = b;
+    return line;
+}
+
 StraightLine intercepts(double a, double b) {
     if (a == 0 && b != 0) return vertical(a);
     StraightLine line;
@@ -94,6 +71,31 @@ StraightLine intercepts(double a, double b) {
 }
 
 }  // namespace
+
+void keepFinite(double& variable, double value) {
+    if (std::isfinite(value)) variable = value;
+}
+
+double ReadNumberText(const std::string& text) {
+    double value = 0;
+    keepFinite(value, common::Val(common::trimBlanks(text)));
+    return value;
+}
+
+PointValue ReadPointText(const std::string& text) {
+    std::u32string chars = common::toUtf32(common::trimBlanks(text));
+    chars = chars.size() >= 2 ? chars.substr(1, chars.size() - 2) : std::u32string();
+    const std::string inner = common::trimBlanks(common::toUtf8(chars));
+    const auto [comma, width] = findComma(inner);
+    PointValue p;
+    if (comma == std::string::npos) {
+        p.x = ReadNumberText(inner);
+        return p;
+    }
+    p.x = ReadNumberText(inner.substr(0, comma));
+    p.y = ReadNumberText(inner.substr(comma + width));
+    return p;
+}
 
 StraightLine LineFromInputs(int form, const std::string& t0, const std::string& t1, const std::string& t2) {
     switch (form) {
@@ -117,12 +119,8 @@ StraightLine LineFromInputs(int form, const std::string& t0, const std::string& 
         }
         case kGeneral:
             return general(ReadNumberText(t0), ReadNumberText(t1), ReadNumberText(t2));
-        default: {
-            StraightLine line;
-            line.k = ReadNumberText(t0);
-            line.b = ReadNumberText(t1);
-            return line;
-        }
+        default:
+            return slopeIntercept(ReadNumberText(t0), ReadNumberText(t1));
     }
 }
 

@@ -189,6 +189,21 @@ TEST_F(EllipsesTest, TheStandardFormsHaveNoAxesOption) {
     EXPECT_EQ(ty().records.get(0).axes, 0);
 }
 
+TEST_F(EllipsesTest, SelectingTheTabStartsItOver) {
+    ty().optGeneral_TY.click();
+    ty().txtF_TY.setText("3");
+    ty().chkFocus_TY.setValue(1);
+    g->SSTab1.setTab(kTabCircle);
+    EXPECT_EQ(g->EquationFormKey, "xyr");
+    g->SSTab1.setTab(kTabEllipse);
+    EXPECT_EQ(g->EquationFormKey, "Bx");
+    EXPECT_TRUE(ty().optBx_TY.value());
+    EXPECT_FALSE(ty().optGeneral_TY.value());
+    EXPECT_EQ(ty().txtF_TY.text(), "");
+    EXPECT_FALSE(ty().txtF_TY.visible());
+    EXPECT_EQ(ty().chkFocus_TY.value(), 0);
+}
+
 TEST_F(EllipsesTest, DirectricesOutsideANarrowFrameAsk) {
     ellipse(ty().optBx_TY, "16", "7");  // a = 4, directrices at ±16/3
     EXPECT_TRUE(dialogs.shown().empty());
