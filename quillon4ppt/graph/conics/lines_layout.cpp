@@ -42,7 +42,7 @@ void LineFamily::declareLayout() {
     const int tab = kTabLines;
     fraType_ZX.setCaption("请选择直线方程的形式:");
     fraType_ZX.place(120, 120, 5880, 1080, page, tab);
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < optType_ZX.size(); ++i) {
         optType_ZX[i].setCaption(kFormCaptions[i]);
         optType_ZX[i].place(120 + (i % 4) * 1440, 300 + (i / 4) * 360, 1200, kRowHeight, &fraType_ZX);
         Image1[i].setCaption(kEquations[i]);
