@@ -1,0 +1,24 @@
+#include "quillon4ppt/graph/conics/lines_shape_styles.h"
+
+namespace graph {
+
+void styleLine(office::Shape& shape, const ShapeStyle& style) {
+    shape.line().setForeColor(style.color);
+    shape.line().setDashStyle(style.dash);
+    shape.line().setWeight(style.weight);
+}
+
+void styleFilled(office::Shape& shape, const ShapeStyle& style) {
+    styleLine(shape, style);
+    shape.fill().setForeColor(style.color);
+    shape.fill().setVisible(true);
+    shape.line().setVisible(true);
+}
+
+void styleOutline(office::Shape& shape, const ShapeStyle& style) {
+    styleLine(shape, style);
+    shape.fill().setVisible(false);
+    shape.line().setVisible(true);
+}
+
+}  // namespace graph
