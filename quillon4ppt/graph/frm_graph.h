@@ -60,7 +60,8 @@ public:
     common::Rgb lineColor() const { return labColor.backColor(); }
     int lineStyleValue() const;   // Combo2 as a whole number
     int lineWeightValue() const;  // Combo1 as a whole number
-    bool confirmOutOfFrame() { return ConfirmOutOfFrame(CurveExtents, frame, dialogs()); }
+    // A deletion's replay erases what was confirmed when it was drawn: no question.
+    bool confirmOutOfFrame() { return RecordItems && ConfirmOutOfFrame(CurveExtents, frame, dialogs()); }
     void showRangeError() { ShowRangeError(dialogs()); }
     void drawDashedGuide(double x1, double y1, double x2, double y2);
     // Lists the item the family just stored at its counter, and counts it.

@@ -145,3 +145,21 @@ TEST(PlotEntries, TheIndexIsTheWholeNumberAfterTheBracket) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ShapeNames, ShapesOfOneLabelKeepDistinctNames) {
+    graph::InsertedShapeNames names;
+    names.random = [] { return 0.5; };
+    names.countShape();
+    std::string first = names.NameShape("渐近线");
+    names.countShape();
+    std::string second = names.NameShape("渐近线");
+    EXPECT_NE(first, second);
+    EXPECT_EQ(second.rfind("渐近线：501", 0), 0u);
+    names.ResetShapeNames();
+    names.countShape();
+    EXPECT_EQ(names.NameShape("渐近线"), first);
+}
+
+}  // namespace
