@@ -1,9 +1,13 @@
 // The plotting families of the workspace, in the order of the plot-kind table.
+#include "quillon4ppt/graph/conics/hyperbolas.h"
 #include "quillon4ppt/graph/frm_graph.h"
 #include "quillon4ppt/graph/points.h"
 
 namespace graph {
 
-void addFamilies(frmGraph& graph) { graph.addFamily(std::make_unique<PointFamily>(graph)); }
+void addFamilies(frmGraph& graph) {
+    graph.addFamily(std::make_unique<PointFamily>(graph));
+    graph.addFamily(std::make_unique<HyperbolaFamily>(graph));
+}
 
 }  // namespace graph
