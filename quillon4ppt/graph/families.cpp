@@ -1,5 +1,6 @@
 // The plotting families of the workspace, in the order of the plot-kind table.
 #include "quillon4ppt/graph/conics/hyperbolas.h"
+#include "quillon4ppt/graph/conics/parabolas.h"
 #include "quillon4ppt/graph/frm_graph.h"
 #include "quillon4ppt/graph/points.h"
 
@@ -7,6 +8,7 @@ namespace graph {
 
 void addFamilies(frmGraph& graph) {
     graph.addFamily(std::make_unique<PointFamily>(graph));
+    graph.addFamily(std::make_unique<ParabolaFamily>(graph));
     graph.addFamily(std::make_unique<HyperbolaFamily>(graph));
 }
 
