@@ -1,7 +1,9 @@
 // The plotting families of the workspace, in the order of the plot-kind table.
 #include "quillon4ppt/graph/conics/circles_family.h"
 #include "quillon4ppt/graph/conics/ellipses_family.h"
+#include "quillon4ppt/graph/conics/hyperbolas.h"
 #include "quillon4ppt/graph/conics/lines_family.h"
+#include "quillon4ppt/graph/conics/parabolas.h"
 #include "quillon4ppt/graph/frm_graph.h"
 #include "quillon4ppt/graph/points.h"
 
@@ -11,7 +13,9 @@ void addFamilies(frmGraph& graph) {
     graph.addFamily(std::make_unique<PointFamily>(graph));
     graph.addFamily(std::make_unique<CircleFamily>(graph));
     graph.addFamily(std::make_unique<EllipseFamily>(graph));
+    graph.addFamily(std::make_unique<ParabolaFamily>(graph));
     graph.addFamily(std::make_unique<LineFamily>(graph));
+    graph.addFamily(std::make_unique<HyperbolaFamily>(graph));
 }
 
 }  // namespace graph

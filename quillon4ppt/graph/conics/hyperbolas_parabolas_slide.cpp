@@ -1,0 +1,55 @@
+#include "quillon4ppt/graph/conics/hyperbolas_parabolas_slide.h"
+
+#include "common/numbers.h"
+#include "quillon4ppt/graph/samples.h"
+
+namespace graph {
+
+double RoundTwoDecimals(double value) {
+    return common::Val(common::FormatFixed2(value));
+}
+
+std::vector<office::PointF> BezierRows(double from, double to,
+                                       const std::function<office::PointF(double t, bool rounded)>& at) {
+    Samples samples = PrepareSamples(from, to);
+    std::vector<office::PointF>& rows = samples.points;
+    const std::size_t n = rows.size();
+    std::size_t i = 0;
+    for (double t = from; t <= to; t += samples.step) {
+        t = RoundTwoDecimals(t);
+        rows[i++] = at(t, true);
+        if (i == n) break;
+    }
+    if (n - i == 2) rows[n - 2] = at(to - samples.step, false);
+    // A span too short for the sampler leaves more rows over: they all take the
+    // end point rather than the slide's corner.
+    for (std::size_t k = n - i == 2 ? n - 1 : i; k < n; ++k) rows[k] = at(to, false);
+    return rows;
+}
+
+void StyleCurve(office::Shape& shape, const ConicStyle& style) {
+    StyleLine(shape, style);
+    shape.fill().setVisible(false);
+    shape.line().setVisible(true);
+}
+
+void StyleDot(office::Shape& shape, const ConicStyle& style) {
+    StyleLine(shape, style);
+    shape.fill().setForeColor(style.color);
+    shape.fill().setVisible(true);
+    shape.line().setVisible(true);
+}
+
+void StyleLine(office::Shape& shape, const ConicStyle& style) {
+    shape.line().setForeColor(style.color);
+    shape.line().setDashStyle(style.dash);
+    shape.line().setWeight(style.weight);
+}
+
+void StyleAxisLine(office::Shape& shape, const ConicStyle& style) {
+    shape.line().setForeColor(style.color);
+    shape.line().setDashStyle(office::dash::Dash);
+    shape.line().setWeight(style.weight);
+}
+
+}  // namespace graph

@@ -1,0 +1,60 @@
+#include "quillon4ppt/graph/conics/hyperbolas_parabolas_tab.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/numbers.h"
+#include "common/text.h"
+
+namespace graph {
+namespace {
+constexpr double kTraceStep = 0.01;
+constexpr double kLargest = 1e15;
+}  // namespace
+
+double ReadBox(const forms::TextBox& box) {
+    return common::Val(common::trimBlanks(box.text()));
+}
+
+void ChooseOption(forms::OptionButton& option, const std::function<void()>& handler) {
+    if (option.value())
+        handler();
+    else
+        option.setValue(true);
+}
+
+bool Drawable(double value) {
+    return std::isfinite(value) && std::fabs(value) < kLargest;
+}
+
+double SearchRange(double start, int step, double stop, const CoordinateFrame& frame,
+                   const std::function<bool(double)>& fits) {
+    for (double x = start; x >= frame.xMin && x <= frame.xMax && (x - stop) * step < 0; x += step)
+        if (fits(x)) return x;
+    return start;
+}
+
+void TraceConic(forms::PictureBox& picture, common::Rgb color, double from, double to, double lo, double hi,
+                const std::function<std::pair<double, double>(double)>& at) {
+    double first = from;
+    if (from < lo) first = from + kTraceStep * std::floor((lo - from) / kTraceStep);
+    const double last = std::min(to, hi + kTraceStep);
+    auto previous = at(first);
+    for (double t = first + kTraceStep; t <= last; t += kTraceStep) {
+        auto point = at(t);
+        picture.line(previous.first, previous.second, point.first, point.second, color);
+        previous = point;
+    }
+}
+
+std::pair<double, double> VisibleX(const forms::PictureBox& p) {
+    const double a = p.scaleLeft(), b = p.scaleLeft() + p.scaleWidth();
+    return {std::min(a, b), std::max(a, b)};
+}
+
+std::pair<double, double> VisibleY(const forms::PictureBox& p) {
+    const double a = p.scaleTop(), b = p.scaleTop() + p.scaleHeight();
+    return {std::min(a, b), std::max(a, b)};
+}
+
+}  // namespace graph

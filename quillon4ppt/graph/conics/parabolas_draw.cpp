@@ -1,0 +1,93 @@
+// The parabola tab's draw action "确定" and its preview.
+#include <initializer_list>
+
+#include "quillon4ppt/graph/conics/hyperbolas_parabolas_tab.h"
+#include "quillon4ppt/graph/conics/parabolas.h"
+
+namespace graph {
+namespace {
+
+// Everything the preview and the slide compute from the item must be a number.
+bool Plottable(const Parabola& p, double xFrom, double xTo, double yFrom, double yTo) {
+    const auto [fx, fy] = p.focus();
+    for (double v :
+         {p.s, p.x0, p.y0, xFrom, xTo, yFrom, yTo, fx, fy, p.directrix(), xTo + p.s, p.at(xTo) + p.s})
+        if (!Drawable(v)) return false;
+    return true;
+}
+
+}  // namespace
+
+void ParabolaFamily::cmdOK_PWX_Click() {
+    frmGraph& g = graph_;
+    const double xFrom = ReadBox(txtXmin_PWX), xTo = ReadBox(txtXmax_PWX);
+    g.CurveExtents.cxMin = xFrom;
+    g.CurveExtents.cxMax = xTo;
+    const ParabolaInput in = input();
+    g.Picture1.fillColor = g.lineColor();
+    g.Picture1.fillStyle = 0;
+    const std::optional<ParabolaForm> form = ParabolaFormOf(g.EquationFormKey);
+    if (!form) {
+        g.dialogs().msgBox(kNoFormMessage);
+        return;
+    }
+    if (RejectsParabola(*form, in, xFrom, xTo)) {
+        g.showRangeError();
+        return;
+    }
+    const Parabola p = CanonicalParabola(*form, in);
+    const auto [bottom, top] = ParabolaHeight(*form, in, xFrom, xTo);
+    if (!Plottable(p, xFrom, xTo, bottom, top)) {
+        g.showRangeError();
+        return;
+    }
+    g.CurveExtents.cyMin = bottom;
+    g.CurveExtents.cyMax = top;
+    if (g.confirmOutOfFrame()) return;
+    if (!g.chkMultImage.checked()) g.cmdCls_Click();
+    ParabolaRecord& r = records.at(counter);
+    r.s = p.s, r.x0 = p.x0, r.y0 = p.y0;
+    r.xFrom = xFrom, r.xTo = xTo;
+    r.opening = OpeningText(p.opening);
+    preview(*form, p, bottom, top, r);
+    r.style = static_cast<std::int16_t>(g.lineStyleValue());
+    r.width = static_cast<std::int16_t>(g.lineWeightValue());
+    r.colour = g.lineColor();
+    g.listItem(*this);
+}
+
+void ParabolaFamily::preview(ParabolaForm form, const Parabola& p, double yFrom, double yTo,
+                             ParabolaRecord& r) {
+    forms::PictureBox& pic = graph_.Picture1;
+    const common::Rgb color = graph_.lineColor();
+    if (p.sideways()) {
+        auto [lo, hi] = VisibleY(pic);
+        TraceConic(pic, color, yFrom, yTo, lo, hi, [&](double y) { return std::pair{p.at(y), y}; });
+    } else {
+        auto [lo, hi] = VisibleX(pic);
+        TraceConic(pic, color, r.xFrom, r.xTo, lo, hi, [&](double x) { return std::pair{x, p.at(x)}; });
+    }
+    r.focus = chkFocus_PWX.checked() ? -1 : 0;
+    if (r.focus) {
+        const auto [fx, fy] = p.focus();
+        pic.circle(fx, fy, graph_.frame.markSize, color);
+    }
+    r.directrix = chkDirectrix_PWX.checked() ? -1 : 0;
+    if (r.directrix) {
+        const double d = p.directrix();
+        if (p.sideways())
+            pic.line(d, yFrom, d, yTo, color);
+        else
+            pic.line(r.xFrom, d, r.xTo, d, color);
+    }
+    r.axis = !IsStandardParabola(form) && chkAxis_PWX.checked() ? -1 : 0;
+    if (r.axis) {
+        const CoordinateFrame& f = graph_.frame;
+        if (p.sideways())
+            graph_.drawDashedGuide(f.xMin, p.y0, f.xMax, p.y0);
+        else
+            graph_.drawDashedGuide(p.x0, f.yMin, p.x0, f.yMax);
+    }
+}
+
+}  // namespace graph
