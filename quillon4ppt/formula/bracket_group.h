@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace formula {
 
@@ -18,6 +19,10 @@ bool IsBracketBalanced(std::u32string_view t);
 // bracket takes the rest of the text and a closing bracket everything before it.
 // Nothing when pos holds no bracket.
 std::optional<std::u32string> bracketGroupAt(std::u32string_view text, std::size_t pos);
+
+// One past the last character of the group opening at every "(" of the text, the
+// groups bracketGroupAt finds, worked out in one pass. Other entries mean nothing.
+std::vector<std::size_t> roundGroupEnds(std::u32string_view text);
 
 // The same for callers that may pass any character: tells the user when it is no
 // bracket and gives an empty text.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,23 @@ TEST(BracketGroup, TellsTheUserWhenThePositionHoldsNoBracket) {
     EXPECT_EQ(FindBracketGroup(U"（a）", 0, show), U"");
     EXPECT_EQ(FindBracketGroup(U"ab", 2, show), U"");
     EXPECT_EQ(shown, std::vector<std::string>(3, "您提供的字符串开始字符不是括号的一部分"));
+}
+
+TEST(BracketGroup, OnePassEndsAgreeWithGroupsFoundOneByOne) {
+    const std::u32string alphabet = U"(([{)]}a";
+    std::uint32_t seed = 12345;
+    for (int round = 0; round < 500; ++round) {
+        std::u32string text;
+        for (int i = 0; i < 24; ++i) {
+            seed = seed * 1103515245u + 12345u;
+            text += alphabet[(seed >> 16) % alphabet.size()];
+        }
+        std::vector<std::size_t> ends = roundGroupEnds(text);
+        for (std::size_t p = 0; p < text.size(); ++p) {
+            if (text[p] != U'(') continue;
+            EXPECT_EQ(ends[p] - p, bracketGroupAt(text, p)->size()) << p;
+        }
+    }
 }
 
 TEST(BracketGroup, InnerDropsTheFirstAndLastCharacter) {

@@ -57,6 +57,7 @@ TEST(WordsWithoutRewrite, GroupsWithoutCommaReadAsFunctionsOrProbabilities) {
     EXPECT_EQ(FormulaToTex("P(A|B)+P(B)"), "P(A|B)+P(B)");
     EXPECT_EQ(FormulaToTex("C(n)+P(A)+A(5,2)"), R"(C(n)+P(A)+A^{5}_{2})");
     EXPECT_EQ(FormulaToTex("A(5,)"), R"(A^{5}_{})");
+    EXPECT_EQ(FormulaToTex("P(f(x))+A((x),1)+C(1"), R"(P(f(x))+A^{(x)}_{1}+C(1)");
 }
 
 TEST(VerticalAddition, WithoutPlusTheSecondAddendIsEmpty) {
@@ -91,6 +92,7 @@ TEST(Radical, GInsideTexOfNestedTranslationsIsNoRadical) {
     EXPECT_EQ(FormulaToTex("fcz(x>=1,y<=2)"),
               R"(\left\{ \begin{align} x \ge 1 \\ y \le 2 \\ \end{align}\right.)");
     EXPECT_EQ(FormulaToTex("sqr((@s+@g))"), R"(\sqrt{( \sigma + \gamma )})");
+    EXPECT_EQ(FormulaToTex("g((@S+@V+@w+@W))"), R"(\sqrt{( \Sigma + \varsigma + \omega + \Omega )})");
 }
 
 TEST(Radical, AtGIsGamma) {
