@@ -66,6 +66,8 @@ void rewriteScript(FormulaContext& ctx, std::u32string& text, std::size_t pos, s
         return;
     }
     std::u32string group = *bracketGroupAt(text, pos + 1);
+    // The operator first: a lone "(" at the end turns into "{}" everywhere, which
+    // would move it.
     text.replace(pos, 1, name);
     replaceAll(text, group, U"{" + innerOf(group) + U"}");
 }

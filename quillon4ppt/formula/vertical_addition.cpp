@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "common/numbers.h"
@@ -10,13 +11,22 @@
 namespace formula {
 namespace {
 
-std::u32string sumText(std::u32string_view a, std::u32string_view b) {
+struct Addend {
+    std::u32string digits;
+    std::optional<std::int64_t> value;
+};
+
+std::u32string digitsOf(std::int64_t value) {
+    return common::toUtf32(std::to_string(value));
+}
+
+Addend readAddend(std::u32string_view text) {
+    if (text.empty()) return {U"", 0};
     try {
-        std::int64_t sum = std::int64_t{common::CLng(common::Val(common::toUtf8(a)))} +
-                           common::CLng(common::Val(common::toUtf8(b)));
-        return common::toUtf32(std::to_string(sum));
+        std::int64_t value = common::CLng(common::Val(common::toUtf8(text)));
+        return {digitsOf(value), value};
     } catch (const common::OverflowError&) {
-        return {};
+        return {U"", std::nullopt};
     }
 }
 
@@ -41,12 +51,14 @@ std::u32string sumRow(std::u32string_view sum, std::size_t width) {
 
 std::u32string verticalAddition(std::u32string_view terms) {
     std::size_t plus = terms.find(U'+');
-    std::u32string_view a = terms.substr(0, plus);
-    std::u32string_view b = plus == terms.npos ? std::u32string_view{} : terms.substr(plus + 1);
-    std::u32string sum = sumText(a, b);
-    return U"\\begin{align}\\underline{\\begin{matrix}" + padding(b.size(), a.size()) + cells(a) + U"\\\\+" +
-           padding(a.size(), b.size()) + cells(b) + U"\\\\\\end{matrix}} \\\\ \\begin{matrix}" +
-           sumRow(sum, std::max(a.size(), b.size())) + U"\\\\\\end{matrix} \\\\ \\end{align}";
+    Addend a = readAddend(terms.substr(0, plus));
+    Addend b = readAddend(plus == terms.npos ? std::u32string_view{} : terms.substr(plus + 1));
+    std::u32string sum = a.value && b.value ? digitsOf(*a.value + *b.value) : U"";
+    std::size_t la = a.digits.size();
+    std::size_t lb = b.digits.size();
+    return U"\\begin{align}\\underline{\\begin{matrix}" + padding(lb, la) + cells(a.digits) + U"\\\\+" +
+           padding(la, lb) + cells(b.digits) + U"\\\\\\end{matrix}} \\\\ \\begin{matrix}" +
+           sumRow(sum, std::max(la, lb)) + U"\\\\\\end{matrix} \\\\ \\end{align}";
 }
 
 }  // namespace formula

@@ -70,10 +70,25 @@ TEST(VerticalAddition, SumsBeyondSixteenBits) {
     EXPECT_EQ(
         FormulaToTex("ss(30000+30000)"),
         R"(\begin{align}\underline{\begin{matrix}&3&0&0&0&0\\+&3&0&0&0&0\\\end{matrix}} \\ \begin{matrix}&6&0&0&0&0\\\end{matrix} \\ \end{align})");
-    // Past the 32-bit range the sum row stays empty.
+    // Past the 32-bit range an addend and the sum stay empty.
     EXPECT_EQ(
         FormulaToTex("ss(9999999999+1)"),
-        R"(\begin{align}\underline{\begin{matrix}&9&9&9&9&9&9&9&9&9&9\\+&&&&&&&&&&1\\\end{matrix}} \\ \begin{matrix}\\\end{matrix} \\ \end{align})");
+        R"(\begin{align}\underline{\begin{matrix}&\\+&1\\\end{matrix}} \\ \begin{matrix}\\\end{matrix} \\ \end{align})");
+}
+
+TEST(VerticalAddition, RowsShowTheWholeNumbersThatAreAdded) {
+    EXPECT_EQ(
+        FormulaToTex("ss( 2.5 + 3.5x)"),
+        R"(\begin{align}\underline{\begin{matrix}&2\\+&4\\\end{matrix}} \\ \begin{matrix}&6\\\end{matrix} \\ \end{align})");
+    EXPECT_EQ(
+        FormulaToTex("ss(-5+3)"),
+        R"(\begin{align}\underline{\begin{matrix}&-&5\\+&&3\\\end{matrix}} \\ \begin{matrix}&-&2\\\end{matrix} \\ \end{align})");
+}
+
+TEST(VerticalAddition, NestedAdditionsDoNotGrowTheFormula) {
+    // Laying out raw text doubled the formula at every nesting level.
+    std::string nested = repeated("g(ss(9", 40, "");
+    EXPECT_LT(FormulaToTex(nested).size(), 20 * nested.size());
 }
 
 TEST(VerticalAddition, ReplacesTheWholeFormula) {
