@@ -1,0 +1,39 @@
+#pragma once
+// The shapes of a slide's shape tree as DrawingML elements: what kind they are, where
+// they stand on the page, and new lines, ovals, curves, text boxes and groups.
+#include <pugixml.hpp>
+#include <string>
+#include <vector>
+
+#include "platform/office/host.h"
+
+namespace office::pptx {
+
+constexpr double kEmuPerPoint = 12700;
+
+struct Box {
+    double left = 0, top = 0, width = 0, height = 0;  // points on the page
+};
+
+bool isShape(const pugi::xml_node& node);
+std::vector<pugi::xml_node> shapesIn(const pugi::xml_node& tree);  // back to front
+
+std::string shapeName(const pugi::xml_node& shape);
+void setShapeName(pugi::xml_node shape, const std::string& name);
+int shapeType(const pugi::xml_node& shape);
+bool hasText(const pugi::xml_node& shape);
+// The elements that carry the shape's properties: itself, or for alternate content
+// every alternative.
+std::vector<pugi::xml_node> alternativesOf(const pugi::xml_node& shape);
+
+Box boxOf(const pugi::xml_node& shape);
+void setBox(pugi::xml_node shape, const Box& box);
+
+pugi::xml_node addLine(pugi::xml_node tree, int id, PointF begin, PointF end);
+pugi::xml_node addOval(pugi::xml_node tree, int id, const Box& box);
+pugi::xml_node addCurve(pugi::xml_node tree, int id, const std::vector<PointF>& points);
+pugi::xml_node addTextBox(pugi::xml_node tree, int id, const Box& box);
+// A group in place of its children (in z-order), which keep their place on the page.
+pugi::xml_node groupShapes(pugi::xml_node tree, int id, const std::vector<pugi::xml_node>& children);
+
+}  // namespace office::pptx
