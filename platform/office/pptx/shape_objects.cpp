@@ -128,7 +128,8 @@ public:
         std::size_t from = std::min(from_, before), removed = std::min(n_, before - from);
         body.replace(from_, n_, chars);
         touch(*r_);
-        n_ = body.text().size() + removed - before;
+        // A range over the whole text stays so, as TextFrame.TextRange does.
+        if (n_ != kWholeText) n_ = body.text().size() + removed - before;
         font_ = PptxFont(r_, from_, n_);
     }
     std::unique_ptr<TextRange> characters(int start, int length) override {
