@@ -179,6 +179,7 @@ private:
         auto body = textBodyOf(*r_);
         auto pr = body.child("a:bodyPr") ? body.child("a:bodyPr") : body.prepend_child("a:bodyPr");
         setAttribute(pr, name, std::llround(points * kEmuPerPoint));
+        keepTextRoom(alternativesOf(r_->node).front());
         touch(*r_);
     }
     ShapeRefPtr r_;

@@ -192,7 +192,18 @@ void setBox(pugi::xml_node shape, const Box& box) {
         set(x.child("a:off"), "y", (box.top * kEmuPerPoint - m.ty) / m.sy);
         set(x.child("a:ext"), "cx", box.width * kEmuPerPoint / m.sx);
         set(x.child("a:ext"), "cy", box.height * kEmuPerPoint / m.sy);
+        keepTextRoom(s);
     }
+}
+
+void keepTextRoom(pugi::xml_node shape) {
+    auto body = shape.child("p:txBody").child("a:bodyPr");
+    if (shapeType(shape) != shapetype::TextBox || std::string_view(body.attribute("wrap").value()) != "none")
+        return;
+    // LibreOffice shows no text at all in a box with no room between the margins.
+    long long room = body.attribute("lIns").as_llong(91440) + body.attribute("rIns").as_llong(91440) + 12700;
+    auto ext = xfrmOf(shape).child("a:ext");
+    if (ext && ext.attribute("cx").as_llong() < room) ext.attribute("cx") = room;
 }
 
 pugi::xml_node addLine(pugi::xml_node tree, int id, PointF begin, PointF end) {
@@ -242,11 +253,13 @@ pugi::xml_node addCurve(pugi::xml_node tree, int id, const std::vector<PointF>& 
 pugi::xml_node addTextBox(pugi::xml_node tree, int id, const Box& box) {
     // No word wrap and no autofit element: LibreOffice then starts the text at the box's
     // left edge as PowerPoint does, however narrow the box.
-    return append(
+    auto shape = append(
         tree, "<p:sp>" + nvSp(id, " txBox=\"1\"") + "<p:spPr>" + xfrmXml(box) +
                   R"(<a:prstGeom prst="rect"><a:avLst/></a:prstGeom><a:noFill/></p:spPr>)" +
                   R"(<p:txBody><a:bodyPr wrap="none" lIns="91440" tIns="45720" rIns="91440" bIns="45720")" +
                   R"( rtlCol="0" anchor="t"/><a:lstStyle/><a:p>)" + kDefaultRun + "</a:p></p:txBody></p:sp>");
+    keepTextRoom(shape);
+    return shape;
 }
 
 pugi::xml_node groupShapes(pugi::xml_node tree, int id, const std::vector<pugi::xml_node>& children) {

@@ -29,6 +29,11 @@ std::vector<pugi::xml_node> alternativesOf(const pugi::xml_node& shape);
 Box boxOf(const pugi::xml_node& shape);
 void setBox(pugi::xml_node shape, const Box& box);
 
+// A text box that does not wrap is kept a point wider than its left and right margins:
+// LibreOffice moves the text of a narrower box to the left by the difference, and
+// PowerPoint, growing the box with its text, never shows one.
+void keepTextRoom(pugi::xml_node shape);
+
 pugi::xml_node addLine(pugi::xml_node tree, int id, PointF begin, PointF end);
 pugi::xml_node addOval(pugi::xml_node tree, int id, const Box& box);
 pugi::xml_node addCurve(pugi::xml_node tree, int id, const std::vector<PointF>& points);

@@ -172,6 +172,12 @@ TEST_F(NewDeck, TextBoxesDoNotWrapAndStartAtTheirLeftEdge) {
     EXPECT_TRUE(contains(xml, R"(<a:bodyPr wrap="none" lIns="0" tIns="19050")"));
     EXPECT_FALSE(contains(xml, "spAutoFit"));
     EXPECT_FLOAT_EQ(label->textFrame().marginTop(), 1.5f);
+    auto tiny = host.addLabel(kTextHorizontal, 10, 10, 5, 5);
+    EXPECT_FLOAT_EQ(tiny->width(), 7.2f + 7.2f + 1);
+    tiny->textFrame().setMarginRight(20);
+    EXPECT_FLOAT_EQ(tiny->width(), 7.2f + 20 + 1);
+    tiny->scaleWidth(0.1f, false, 0);
+    EXPECT_FLOAT_EQ(tiny->width(), 7.2f + 20 + 1);
 }
 
 TEST_F(NewDeck, CharactersFormatOnlyTheirRange) {
