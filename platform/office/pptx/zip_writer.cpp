@@ -4,16 +4,35 @@
 
 #include <cerrno>
 #include <stdexcept>
+#include <vector>
 
 namespace office::pptx {
+
+namespace {
+constexpr std::size_t kChunk = 1 << 20;
+}
 
 struct ZipWriter::Sink {
     int fd;
     zip_error_t error;
+    // libzip writes in small pieces: they are gathered into large writes.
+    std::vector<char> pending;
 
     zip_int64_t fail(int code) {
         zip_error_set(&error, code, errno);
         return -1;
+    }
+    bool flush() {
+        for (std::size_t done = 0; done < pending.size();) {
+            ssize_t n = ::write(fd, pending.data() + done, pending.size() - done);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) return false;
+            done += n;
+        }
+        // The disk starts on what is written while the rest is copied, so the flush
+        // at the end has little left to wait for.
+        pending.clear();
+        return true;
     }
     // The archive is new, so reading it back is never asked for; it stays empty.
     zip_int64_t handle(void* data, zip_uint64_t len, zip_source_cmd_t cmd) {
@@ -35,6 +54,7 @@ struct ZipWriter::Sink {
             case ZIP_SOURCE_READ:
             case ZIP_SOURCE_FREE:
             case ZIP_SOURCE_COMMIT_WRITE:
+                return flush() ? 0 : fail(ZIP_ER_WRITE);
             case ZIP_SOURCE_ROLLBACK_WRITE:
             case ZIP_SOURCE_REMOVE:
                 return 0;
@@ -46,23 +66,20 @@ struct ZipWriter::Sink {
                 return 0;
             case ZIP_SOURCE_WRITE: {
                 const char* p = static_cast<const char*>(data);
-                for (zip_uint64_t done = 0; done < len;) {
-                    ssize_t n = ::write(fd, p + done, len - done);
-                    if (n < 0 && errno == EINTR) continue;
-                    if (n <= 0) return fail(ZIP_ER_WRITE);
-                    done += n;
-                }
+                pending.insert(pending.end(), p, p + len);
+                if (pending.size() >= kChunk && !flush()) return fail(ZIP_ER_WRITE);
                 return static_cast<zip_int64_t>(len);
             }
             case ZIP_SOURCE_SEEK_WRITE: {
                 auto* args = ZIP_SOURCE_GET_ARGS(zip_source_args_seek_t, data, len, &error);
                 if (!args) return -1;
+                if (!flush()) return fail(ZIP_ER_WRITE);
                 if (::lseek(fd, args->offset, args->whence) < 0) return fail(ZIP_ER_SEEK);
                 return 0;
             }
             case ZIP_SOURCE_TELL_WRITE: {
                 off_t at = ::lseek(fd, 0, SEEK_CUR);
-                return at < 0 ? fail(ZIP_ER_TELL) : at;
+                return at < 0 ? fail(ZIP_ER_TELL) : at + static_cast<off_t>(pending.size());
             }
             default:
                 zip_error_set(&error, ZIP_ER_OPNOTSUPP, 0);
@@ -103,7 +120,7 @@ void ZipWriter::check(zip_int64_t index, const std::string& name) {
 void ZipWriter::copy(const ZipReader& from, const std::string& name) {
     zip_stat_t entry;
     if (zip_stat_index(from.archive(), from.index(name), 0, &entry) != 0) check(-1, name);
-    zip_source_t* source = zip_source_zip(zip_, from.archive(), from.index(name), 0, 0, -1);
+    zip_source_t* source = zip_source_zip(zip_, from.archive(), from.index(name), ZIP_FL_COMPRESSED, 0, -1);
     if (!source) check(-1, name);
     zip_int64_t index = zip_file_add(zip_, name.c_str(), source, ZIP_FL_ENC_UTF_8);
     if (index < 0) zip_source_free(source);
