@@ -29,8 +29,6 @@ struct ZipWriter::Sink {
             if (n <= 0) return false;
             done += n;
         }
-        // The disk starts on what is written while the rest is copied, so the flush
-        // at the end has little left to wait for.
         pending.clear();
         return true;
     }
