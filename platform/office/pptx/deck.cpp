@@ -118,8 +118,41 @@ SlidePart& Deck::slide(int number) {
             slides_.erase(part);
             fail("its slide " + std::to_string(number) + " (" + part + ") cannot be read: " + e.what());
         }
+        try {
+            loaded->inherit(inheritedPlaces(part));
+        } catch (const std::exception&) {
+            // A damaged layout only leaves placeholders without a known place; the slide is still usable.
+        }
     }
     return *loaded;
+}
+
+std::string Deck::targetOf(const std::string& part, std::string_view kind) const {
+    std::string relsPart = relationshipsPartOf(part);
+    if (!partExists(relsPart)) return {};
+    for (const auto& r : parseRelationships(readPart(relsPart), part))
+        if (isType(r, kind) && !r.external && partExists(r.target)) return r.target;
+    return {};
+}
+
+std::vector<InheritedPlace> Deck::inheritedPlaces(const std::string& slidePart) const {
+    std::vector<InheritedPlace> places;
+    auto collect = [&](const std::string& part, bool fromMaster) {
+        pugi::xml_document doc;
+        parseXml(doc, readPart(part));
+        usePlainPrefixes(doc);
+        for (auto shape : shapesIn(doc.document_element().child("p:cSld").child("p:spTree"))) {
+            auto ph = placeholderOf(shape);
+            if (ph && hasOwnBox(shape))
+                places.push_back({ph.attribute("type").as_string("obj"), ph.attribute("idx").value(),
+                                  boxOf(shape), fromMaster});
+        }
+    };
+    std::string layout = targetOf(slidePart, "slideLayout");
+    if (layout.empty()) return places;
+    collect(layout, false);
+    if (std::string master = targetOf(layout, "slideMaster"); !master.empty()) collect(master, true);
+    return places;
 }
 
 std::string Deck::blankLayout() {

@@ -45,6 +45,8 @@ private:
     bool partExists(const std::string& name) const;
     void setPart(const std::string& name, std::string xml);
     std::string blankLayout();
+    std::string targetOf(const std::string& part, std::string_view kind) const;
+    std::vector<InheritedPlace> inheritedPlaces(const std::string& slidePart) const;
     void registerSlide(const std::string& part, int index);
     FileStamp writeTo(const std::string& target, const std::function<void(const std::string&)>& written);
     [[noreturn]] void fail(const std::string& reason) const;

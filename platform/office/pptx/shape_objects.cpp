@@ -344,7 +344,10 @@ public:
 
 private:
     static double anchorShare(int fromWhere) { return fromWhere == 0 ? 0 : fromWhere == 1 ? 0.5 : 1; }
-    Box box() const { return boxOf(alive(*r_)); }
+    Box box() const {
+        auto node = alive(*r_);
+        return r_->slide->inheritedBox(node).value_or(boxOf(node));
+    }
     template <typename Edit>
     void change(Edit edit) {
         Box b = box();

@@ -141,7 +141,7 @@ int shapeType(const pugi::xml_node& shape) {
     if (alternatives.empty()) return shapetype::Embedded;
     auto s = alternatives.front();
     std::string_view name = s.name();
-    bool placeholder = static_cast<bool>(s.first_child().child("p:nvPr").child("p:ph"));
+    bool placeholder = static_cast<bool>(placeholderOf(s));
     if (name == "p:grpSp") return shapetype::Group;
     if (name == "p:cxnSp") return shapetype::Line;
     if (name == "p:contentPart") return kTypeInk;
@@ -165,6 +165,19 @@ int shapeType(const pugi::xml_node& shape) {
 bool hasText(const pugi::xml_node& shape) {
     auto alternatives = alternativesOf(shape);
     return !alternatives.empty() && alternatives.front().child("p:txBody");
+}
+
+pugi::xml_node placeholderOf(const pugi::xml_node& shape) {
+    auto alternatives = alternativesOf(shape);
+    if (alternatives.empty()) return {};
+    for (auto child : alternatives.front().children())
+        if (auto ph = child.child("p:nvPr").child("p:ph")) return ph;
+    return {};
+}
+
+bool hasOwnBox(const pugi::xml_node& shape) {
+    auto alternatives = alternativesOf(shape);
+    return !alternatives.empty() && xfrmOf(alternatives.front()).child("a:off");
 }
 
 Box boxOf(const pugi::xml_node& shape) {

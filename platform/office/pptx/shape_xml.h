@@ -26,6 +26,11 @@ bool hasText(const pugi::xml_node& shape);
 // every alternative.
 std::vector<pugi::xml_node> alternativesOf(const pugi::xml_node& shape);
 
+// The placeholder element (p:ph) of a placeholder shape, else none.
+pugi::xml_node placeholderOf(const pugi::xml_node& shape);
+// Whether the shape gives its own position (placeholders may take theirs from the layout).
+bool hasOwnBox(const pugi::xml_node& shape);
+
 Box boxOf(const pugi::xml_node& shape);
 void setBox(pugi::xml_node shape, const Box& box);
 

@@ -50,4 +50,41 @@ std::string SlidePart::xml() const {
     return writeXml(doc_);
 }
 
+namespace {
+
+bool isTitle(std::string_view type) {
+    return type == "title" || type == "ctrTitle";
+}
+
+// Masters have only title, body, date, footer and slide number placeholders.
+std::string_view masterType(std::string_view type) {
+    if (isTitle(type)) return "title";
+    if (type == "dt" || type == "ftr" || type == "sldNum") return type;
+    return "body";
+}
+
+}  // namespace
+
+std::optional<Box> SlidePart::inheritedBox(const pugi::xml_node& shape) const {
+    auto ph = placeholderOf(shape);
+    if (!ph || hasOwnBox(shape)) return std::nullopt;
+    std::string_view type = ph.attribute("type").as_string("obj"), index = ph.attribute("idx").value();
+    auto find = [&](auto matches) -> const InheritedPlace* {
+        for (const auto& p : places_)
+            if (matches(p)) return &p;
+        return nullptr;
+    };
+    const InheritedPlace* place =
+        find([&](const InheritedPlace& p) { return !p.fromMaster && !index.empty() && p.index == index; });
+    if (!place)
+        place = find([&](const InheritedPlace& p) {
+            return !p.fromMaster && (p.type == type || (isTitle(p.type) && isTitle(type)));
+        });
+    if (!place)
+        place = find(
+            [&](const InheritedPlace& p) { return p.fromMaster && masterType(p.type) == masterType(type); });
+    if (!place) return std::nullopt;
+    return place->box;
+}
+
 }  // namespace office::pptx

@@ -5,8 +5,10 @@
 #include <pugixml.hpp>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "common/color.h"
+#include "platform/office/pptx/shape_xml.h"
 
 namespace office::pptx {
 
@@ -23,6 +25,15 @@ struct ShapeRef {
 };
 using ShapeRefPtr = std::shared_ptr<ShapeRef>;
 
+// A placeholder of the slide's layout or master, whose place a slide's placeholder
+// without a position of its own takes.
+struct InheritedPlace {
+    std::string type;   // "obj" when not given
+    std::string index;  // "" when not given
+    Box box;
+    bool fromMaster = false;
+};
+
 class SlidePart {
 public:
     // Throws std::runtime_error when the XML is not a slide.
@@ -35,6 +46,9 @@ public:
     // The shape's element and everything in it is about to go: handles to them die.
     void forget(pugi::xml_node shape);
     int newId() { return nextId_++; }
+    void inherit(std::vector<InheritedPlace> places) { places_ = std::move(places); }
+    // Where a placeholder without a position of its own stands.
+    std::optional<Box> inheritedBox(const pugi::xml_node& shape) const;
 
     bool changed = false;
     std::string xml() const;
@@ -45,6 +59,7 @@ private:
     pugi::xml_node tree_;
     int nextId_ = 2;
     std::unordered_map<pugi::xml_node_struct*, std::weak_ptr<ShapeRef>> refs_;
+    std::vector<InheritedPlace> places_;
 };
 
 }  // namespace office::pptx

@@ -388,6 +388,8 @@ TEST(ForeignDeck, ShapesAreListedWithTypesPositionsAndText) {
     EXPECT_EQ(host.item(1)->name(), "Title 1");
     EXPECT_EQ(host.item(1)->type(), shapetype::Placeholder);
     EXPECT_EQ(host.item(1)->textFrame().textRange().text(), "Circles");
+    EXPECT_FLOAT_EQ(host.item(1)->left(), 36);
+    EXPECT_FLOAT_EQ(host.item(1)->width(), 648);
     EXPECT_EQ(host.item(2)->type(), shapetype::Picture);
     EXPECT_FLOAT_EQ(host.item(2)->left(), 10);
     EXPECT_FLOAT_EQ(host.item(2)->height(), 50);
@@ -396,6 +398,12 @@ TEST(ForeignDeck, ShapesAreListedWithTypesPositionsAndText) {
     EXPECT_EQ(host.item(4)->name(), "Table 5");
     EXPECT_FLOAT_EQ(host.item(4)->top(), 300);
     EXPECT_FALSE(host.item(4)->hasTextFrame());
+
+    host.item(1)->incrementTop(10);
+    app->save();
+    EXPECT_TRUE(
+        contains(entry(path, "ppt/slides/slide1.xml"),
+                 R"(<p:spPr><a:xfrm><a:off x="457200" y="401638"/><a:ext cx="8229600" cy="1143000"/>)"));
 
     auto second = pptx::DeckConnector(path, 2).attach();
     auto box = slideHost(*second).item("Note box");
