@@ -107,101 +107,83 @@ std::string flatPresentation() {
            R"(</draw:page></office:presentation></office:body></office:document>)";
 }
 
-class LibreOfficePeer : public ::testing::Test {
-protected:
-    static inline testdecks::TempDir* dir = nullptr;
-    static inline std::string ours, theirs, saved;
-    static inline std::multimap<std::string, Word> oursWords, savedWords;
+// A folder of its own, with its own LibreOffice profile so tests can run side by side.
+struct Peer {
+    testdecks::TempDir dir;
 
-    static void convert(const std::string& to, const std::vector<std::string>& files) {
-        std::string command = "cd '" + dir->path.string() +
-                              "' && timeout 300 soffice -env:UserInstallation=file://" +
-                              dir->file("profile") + " --headless --convert-to " + to + " --outdir out";
-        for (const auto& f : files) command += " '" + f + "'";
-        run(command + " > soffice.log 2>&1");
+    void convert(const std::string& to, const std::string& file) const {
+        run("cd '" + dir.path.string() + "' && timeout 300 soffice -env:UserInstallation=file://" +
+            dir.file("profile") + " --headless --convert-to " + to + " --outdir out '" + file +
+            "' > soffice.log 2>&1");
     }
-
-    static void drawOurDeck() {
-        auto app = pptx::DeckConnector(ours, 1).startNew();
-        app->presentationsAdd(true).slidesAdd(1, kLayoutBlank);
-        SlideHost& host = slideHost(*app);
-        host.addLabel(kTextHorizontal, 100, 100, 80, 20)->textFrame().textRange().setText("Alpha");
-        auto narrow = host.addLabel(kTextHorizontal, 491, 200, 30, 20);
-        narrow->textFrame().setMarginLeft(0);
-        narrow->textFrame().setMarginTop(0);
-        narrow->textFrame().textRange().setText("Beta continues past its narrow box");
-        auto big = host.addLabel(kTextHorizontal, 100, 400, 10, 10);
-        big->textFrame().textRange().font().setSize(32);
-        big->textFrame().textRange().setText("Gamma");
-        auto line = [&](float x1, float y1, float x2, float y2, common::Rgb color) {
-            auto l = host.addLine(x1, y1, x2, y2);
-            l->line().setForeColor(color);
-            l->line().setWeight(4);
-            return l;
-        };
-        line(100, 300, 300, 400, common::rgb(255, 0, 0));
-        line(600, 100, 500, 200, common::rgb(0, 0, 255))->line().setEndArrowheadStyle(arrow::Stealth);
-        line(400, 100, 400, 250, common::rgb(0, 0, 255))->line().setDashStyle(dash::Dash);
-        auto oval = host.addShape(kShapeOval, 400, 300, 100, 60);
-        oval->fill().setForeColor(common::rgb(0, 160, 0));
-        auto curve = host.addCurve({{500, 400}, {550, 300}, {650, 300}, {700, 400}});
-        curve->fill().setVisible(false);
-        curve->line().setForeColor(common::rgb(255, 0, 255));
-        curve->line().setWeight(4);
-        app->save();
-    }
-
-    static void SetUpTestSuite() {
-        dir = new testdecks::TempDir;
-        ours = dir->file("ours.pptx");
-        drawOurDeck();
-        testdecks::writeFile(dir->file("theirs.fodp"), flatPresentation());
-        convert("pptx", {"theirs.fodp"});
-        theirs = dir->file("out/theirs.pptx");
-        saved = dir->file("saved.pptx");
-        fs::copy_file(theirs, saved);
-        auto app = pptx::DeckConnector(saved, 2).attach();
-        auto label = slideHost(*app).addLabel(kTextHorizontal, 400, 100, 100, 20);
-        label->textFrame().textRange().setText("Papaya");
-        slideHost(*app).addLine(400, 300, 700, 300)->line().setWeight(4);
-        app->save();
-        convert("pdf", {"ours.pptx", "saved.pptx"});
-        oursWords = wordsOf(dir->file("out/ours.pdf"));
-        savedWords = wordsOf(dir->file("out/saved.pdf"));
-    }
-    static void TearDownTestSuite() {
-        if (std::getenv("QUILLON_KEEP_PEER"))
-            std::printf("pages kept in %s/out\n", dir->path.c_str());
-        else
-            delete dir;
-    }
-
-    static Word wordOf(const std::multimap<std::string, Word>& words, const std::string& text) {
-        auto it = words.find(text);
-        if (it == words.end()) throw std::runtime_error("LibreOffice shows no \"" + text + "\"");
-        return it->second;
+    std::string out(const std::string& name) const { return dir.file("out/" + name); }
+    ~Peer() {
+        if (std::getenv("QUILLON_KEEP_PEER")) {
+            std::string kept =
+                (fs::temp_directory_path() / ("quillon-peer-" + dir.path.filename().string())).string();
+            fs::rename(dir.path / "out", kept);
+            std::printf("pages kept in %s\n", kept.c_str());
+        }
     }
 };
 
-TEST_F(LibreOfficePeer, TextBoxesStandWhereTheyWerePut) {
-    Word alpha = wordOf(oursWords, "Alpha");
+Word wordOf(const std::multimap<std::string, Word>& words, const std::string& text) {
+    auto it = words.find(text);
+    if (it == words.end()) throw std::runtime_error("LibreOffice shows no \"" + text + "\"");
+    return it->second;
+}
+
+void drawDeck(const std::string& path) {
+    auto app = pptx::DeckConnector(path, 1).startNew();
+    app->presentationsAdd(true).slidesAdd(1, kLayoutBlank);
+    SlideHost& host = slideHost(*app);
+    host.addLabel(kTextHorizontal, 100, 100, 80, 20)->textFrame().textRange().setText("Alpha");
+    auto narrow = host.addLabel(kTextHorizontal, 491, 200, 30, 20);
+    narrow->textFrame().setMarginLeft(0);
+    narrow->textFrame().setMarginTop(0);
+    narrow->textFrame().textRange().setText("Beta continues past its narrow box");
+    auto big = host.addLabel(kTextHorizontal, 100, 400, 10, 10);
+    big->textFrame().textRange().font().setSize(32);
+    big->textFrame().textRange().setText("Gamma");
+    auto line = [&](float x1, float y1, float x2, float y2, common::Rgb color) {
+        auto l = host.addLine(x1, y1, x2, y2);
+        l->line().setForeColor(color);
+        l->line().setWeight(4);
+        return l;
+    };
+    line(100, 300, 300, 400, common::rgb(255, 0, 0));
+    line(600, 100, 500, 200, common::rgb(0, 0, 255))->line().setEndArrowheadStyle(arrow::Stealth);
+    line(400, 100, 400, 250, common::rgb(0, 0, 255))->line().setDashStyle(dash::Dash);
+    auto oval = host.addShape(kShapeOval, 400, 300, 100, 60);
+    oval->fill().setForeColor(common::rgb(0, 160, 0));
+    auto curve = host.addCurve({{500, 400}, {550, 300}, {650, 300}, {700, 400}});
+    curve->fill().setVisible(false);
+    curve->line().setForeColor(common::rgb(255, 0, 255));
+    curve->line().setWeight(4);
+    app->save();
+}
+
+TEST(LibreOfficePeer, WhatTheToolsDrawStandsWhereTheyPutIt) {
+    Peer peer;
+    drawDeck(peer.dir.file("ours.pptx"));
+    peer.convert("pdf", "ours.pptx");
+    auto words = wordsOf(peer.out("ours.pdf"));
+
+    Word alpha = wordOf(words, "Alpha");
     EXPECT_NEAR(alpha.xMin, 100 + 7.2, 1);
     EXPECT_NEAR(alpha.yMin, 100 + 3.6, 1);
-    Word beta = wordOf(oursWords, "Beta");
+    Word beta = wordOf(words, "Beta");
     EXPECT_NEAR(beta.xMin, 491, 1);
     EXPECT_NEAR(beta.yMin, 200, 1);
-    Word rest = wordOf(oursWords, "narrow");
-    EXPECT_NEAR(rest.yMin, 200, 1) << "the text wrapped in its narrow box";
+    EXPECT_NEAR(wordOf(words, "narrow").yMin, 200, 1) << "the text wrapped in its narrow box";
     // A box narrower than its margins, with text larger than the box: LibreOffice puts
     // the first line's glyph tops a twentieth of the font size below the margin.
-    Word gamma = wordOf(oursWords, "Gamma");
+    Word gamma = wordOf(words, "Gamma");
     EXPECT_NEAR(gamma.xMin, 100 + 7.2, 1);
     EXPECT_NEAR(gamma.yMin, 400 + 3.6 + 32 * 0.05, 1);
     EXPECT_NEAR(gamma.yMax - gamma.yMin, 32 * 1.3, 1);
-}
 
-TEST_F(LibreOfficePeer, LinesOvalsAndCurvesAreDrawn) {
-    Page page = render(dir->file("out/ours.pdf"), 1);
+    Page page = render(peer.out("ours.pdf"), 1);
     ASSERT_EQ(page.width, 720);
     ASSERT_EQ(page.height, 540);
     const common::Rgb red = common::rgb(255, 0, 0), blue = common::rgb(0, 0, 255), white = common::kWhite;
@@ -219,14 +201,29 @@ TEST_F(LibreOfficePeer, LinesOvalsAndCurvesAreDrawn) {
     EXPECT_TRUE(near(page.at(600, 360), white)) << "the open curve is filled";
 }
 
-TEST_F(LibreOfficePeer, ADeckLibreOfficeSavedKeepsEverySlideAndShape) {
-    EXPECT_EQ(wordOf(savedWords, "Kiwi").page, 1);
-    EXPECT_EQ(wordOf(savedWords, "Mango").page, 2);
-    Word papaya = wordOf(savedWords, "Papaya");
+TEST(LibreOfficePeer, ADeckLibreOfficeSavedKeepsEverySlideAndShape) {
+    Peer peer;
+    testdecks::writeFile(peer.dir.file("theirs.fodp"), flatPresentation());
+    peer.convert("pptx", "theirs.fodp");
+    std::string theirs = peer.out("theirs.pptx"), saved = peer.dir.file("saved.pptx");
+    fs::copy_file(theirs, saved);
+    {
+        auto app = pptx::DeckConnector(saved, 2).attach();
+        auto label = slideHost(*app).addLabel(kTextHorizontal, 400, 100, 100, 20);
+        label->textFrame().textRange().setText("Papaya");
+        slideHost(*app).addLine(400, 300, 700, 300)->line().setWeight(4);
+        app->save();
+    }
+    peer.convert("pdf", "saved.pptx");
+    auto words = wordsOf(peer.out("saved.pdf"));
+
+    EXPECT_EQ(wordOf(words, "Kiwi").page, 1);
+    EXPECT_EQ(wordOf(words, "Mango").page, 2);
+    Word papaya = wordOf(words, "Papaya");
     EXPECT_EQ(papaya.page, 2);
     EXPECT_NEAR(papaya.xMin, 400 + 7.2, 1);
-    Page first = render(dir->file("out/saved.pdf"), 1);
-    Page second = render(dir->file("out/saved.pdf"), 2);
+    Page first = render(peer.out("saved.pdf"), 1);
+    Page second = render(peer.out("saved.pdf"), 2);
     // 2 cm is 56.7 points: the picture fills 56.7..170 x 226.8..340.
     EXPECT_TRUE(near(first.at(110, 280), common::rgb(0, 0, 255))) << "the picture is gone";
     EXPECT_TRUE(near(second.at(110, 280), common::rgb(255, 128, 0))) << "the rectangle is gone";
