@@ -15,7 +15,7 @@ class PptxSlideHost : public SlideHost {
 public:
     explicit PptxSlideHost(SessionPtr s) : s_(std::move(s)) {}
     ShapePtr addLine(float x1, float y1, float x2, float y2) override {
-        return add("Line ", [&](pugi::xml_node tree, int id) {
+        return add("Line ", [&](pugi::xml_node tree, ShapeId id) {
             return pptx::addLine(tree, id, {x1, y1}, {x2, y2});
         });
     }
@@ -23,17 +23,19 @@ public:
         if (type != kShapeOval)
             throw HostError("The shape type " + std::to_string(type) + " is not supported.");
         checkSize(w, h);
-        return add("Shape ", [&](pugi::xml_node tree, int id) { return addOval(tree, id, {l, t, w, h}); });
+        return add("Shape ", [&](pugi::xml_node tree, ShapeId id) {
+            return addOval(tree, id, {l, t, w, h});
+        });
     }
     ShapePtr addCurve(const std::vector<PointF>& pts) override {
         if (pts.size() < 4 || (pts.size() - 1) % 3 != 0)
             throw HostError("A curve needs a first point and three points for every segment.");
-        return add("Shape ", [&](pugi::xml_node tree, int id) { return pptx::addCurve(tree, id, pts); });
+        return add("Shape ", [&](pugi::xml_node tree, ShapeId id) { return pptx::addCurve(tree, id, pts); });
     }
     ShapePtr addLabel(int orientation, float l, float t, float w, float h) override {
         if (orientation != kTextHorizontal) throw HostError("Only horizontal text boxes can be added.");
         checkSize(w, h);
-        return add("TextBox ", [&](pugi::xml_node tree, int id) {
+        return add("TextBox ", [&](pugi::xml_node tree, ShapeId id) {
             return addTextBox(tree, id, {l, t, w, h});
         });
     }
@@ -67,7 +69,7 @@ private:
     template <typename Build>
     ShapePtr add(const char* kind, Build build) {
         SlidePart& slide = s_->slide();
-        int id = slide.newId();
+        ShapeId id = slide.newId();
         auto node = build(slide.tree(), id);
         setShapeName(node, kind + std::to_string(id));
         slide.changed = true;

@@ -425,7 +425,7 @@ ShapePtr PptxRange::group() {
             throw HostError("The shape \"" + shapeName(node) + "\" is not on the slide itself.");
         nodes.push_back(node);
     }
-    int id = slide.newId();
+    ShapeId id = slide.newId();
     auto group = groupShapes(slide.tree(), id, nodes);
     setShapeName(group, "Group " + std::to_string(id));
     slide.changed = true;

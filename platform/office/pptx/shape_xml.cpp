@@ -95,7 +95,7 @@ constexpr const char* kDefaultRun =
     R"(<a:endParaRPr lang="en-US" sz="1800" b="0" i="0" baseline="0"><a:solidFill><a:srgbClr val="000000"/>)"
     R"(</a:solidFill><a:latin typeface="Arial"/></a:endParaRPr>)";
 
-std::string nvSp(int id, const char* props = "") {
+std::string nvSp(ShapeId id, const char* props = "") {
     return "<p:nvSpPr><p:cNvPr id=\"" + num(id) + "\" name=\"\"/><p:cNvSpPr" + props +
            "/><p:nvPr/></p:nvSpPr>";
 }
@@ -219,7 +219,7 @@ void keepTextRoom(pugi::xml_node shape) {
     if (ext && ext.attribute("cx").as_llong() < room) ext.attribute("cx") = room;
 }
 
-pugi::xml_node addLine(pugi::xml_node tree, int id, PointF begin, PointF end) {
+pugi::xml_node addLine(pugi::xml_node tree, ShapeId id, PointF begin, PointF end) {
     Box b{std::min(begin.x, end.x), std::min(begin.y, end.y), std::fabs(end.x - begin.x),
           std::fabs(end.y - begin.y)};
     // The line runs from the box's top-left to its bottom-right corner unless flipped.
@@ -231,7 +231,7 @@ pugi::xml_node addLine(pugi::xml_node tree, int id, PointF begin, PointF end) {
                             kDefaultLine + "</p:spPr></p:cxnSp>");
 }
 
-pugi::xml_node addOval(pugi::xml_node tree, int id, const Box& box) {
+pugi::xml_node addOval(pugi::xml_node tree, ShapeId id, const Box& box) {
     return append(tree, "<p:sp>" + nvSp(id) + "<p:spPr>" + xfrmXml(box) +
                             R"(<a:prstGeom prst="ellipse"><a:avLst/></a:prstGeom>)" + kDefaultFill +
                             kDefaultLine +
@@ -239,7 +239,7 @@ pugi::xml_node addOval(pugi::xml_node tree, int id, const Box& box) {
                             R"(<a:pPr algn="ctr"/>)" + kDefaultRun + "</a:p></p:txBody></p:sp>");
 }
 
-pugi::xml_node addCurve(pugi::xml_node tree, int id, const std::vector<PointF>& points) {
+pugi::xml_node addCurve(pugi::xml_node tree, ShapeId id, const std::vector<PointF>& points) {
     double minX = std::numeric_limits<double>::max(), minY = minX, maxX = -minX, maxY = -minX;
     for (const auto& p : points) {
         minX = std::min<double>(minX, p.x), maxX = std::max<double>(maxX, p.x);
@@ -263,7 +263,7 @@ pugi::xml_node addCurve(pugi::xml_node tree, int id, const std::vector<PointF>& 
             kDefaultLine + "</p:spPr></p:sp>");
 }
 
-pugi::xml_node addTextBox(pugi::xml_node tree, int id, const Box& box) {
+pugi::xml_node addTextBox(pugi::xml_node tree, ShapeId id, const Box& box) {
     // No word wrap and no autofit element: LibreOffice then starts the text at the box's
     // left edge as PowerPoint does, however narrow the box.
     auto shape = append(
@@ -275,7 +275,7 @@ pugi::xml_node addTextBox(pugi::xml_node tree, int id, const Box& box) {
     return shape;
 }
 
-pugi::xml_node groupShapes(pugi::xml_node tree, int id, const std::vector<pugi::xml_node>& children) {
+pugi::xml_node groupShapes(pugi::xml_node tree, ShapeId id, const std::vector<pugi::xml_node>& children) {
     double l = std::numeric_limits<double>::max(), t = l, r = -l, b = -l;
     for (const auto& c : children) {
         Box box = boxOf(c);

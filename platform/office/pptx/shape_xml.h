@@ -11,6 +11,10 @@ namespace office::pptx {
 
 constexpr double kEmuPerPoint = 12700;
 
+// Shape ids are unsigned 32-bit numbers in DrawingML.
+using ShapeId = long long;
+constexpr ShapeId kLargestShapeId = 4294967295LL;
+
 struct Box {
     double left = 0, top = 0, width = 0, height = 0;  // points on the page
 };
@@ -39,11 +43,11 @@ void setBox(pugi::xml_node shape, const Box& box);
 // PowerPoint, growing the box with its text, never shows one.
 void keepTextRoom(pugi::xml_node shape);
 
-pugi::xml_node addLine(pugi::xml_node tree, int id, PointF begin, PointF end);
-pugi::xml_node addOval(pugi::xml_node tree, int id, const Box& box);
-pugi::xml_node addCurve(pugi::xml_node tree, int id, const std::vector<PointF>& points);
-pugi::xml_node addTextBox(pugi::xml_node tree, int id, const Box& box);
+pugi::xml_node addLine(pugi::xml_node tree, ShapeId id, PointF begin, PointF end);
+pugi::xml_node addOval(pugi::xml_node tree, ShapeId id, const Box& box);
+pugi::xml_node addCurve(pugi::xml_node tree, ShapeId id, const std::vector<PointF>& points);
+pugi::xml_node addTextBox(pugi::xml_node tree, ShapeId id, const Box& box);
 // A group in place of its children (in z-order), which keep their place on the page.
-pugi::xml_node groupShapes(pugi::xml_node tree, int id, const std::vector<pugi::xml_node>& children);
+pugi::xml_node groupShapes(pugi::xml_node tree, ShapeId id, const std::vector<pugi::xml_node>& children);
 
 }  // namespace office::pptx

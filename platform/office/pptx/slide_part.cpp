@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "platform/office/host.h"
 #include "platform/office/pptx/shape_xml.h"
 #include "platform/office/pptx/xml.h"
 
@@ -16,7 +17,13 @@ SlidePart::SlidePart(std::string partName, std::string_view xml) : partName_(std
     tree_ = root.child("p:cSld").child("p:spTree");
     if (!tree_) throw std::runtime_error("it has no shape tree");
     for (auto node : doc_.select_nodes("//p:cNvPr/@id | //a:cNvPr/@id"))
-        nextId_ = std::max<long>(nextId_, std::strtol(node.attribute().value(), nullptr, 10) + 1);
+        nextId_ = std::max<ShapeId>(nextId_, std::strtoll(node.attribute().value(), nullptr, 10) + 1);
+}
+
+ShapeId SlidePart::newId() {
+    if (nextId_ > kLargestShapeId)
+        throw HostError("The slide " + partName_ + " has no shape id left for a new shape.");
+    return nextId_++;
 }
 
 SlidePart::~SlidePart() {

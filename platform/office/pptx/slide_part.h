@@ -45,7 +45,8 @@ public:
     ShapeRefPtr ref(pugi::xml_node shape);
     // The shape's element and everything in it is about to go: handles to them die.
     void forget(pugi::xml_node shape);
-    int newId() { return nextId_++; }
+    // HostError when the slide's ids are used up to the largest one.
+    ShapeId newId();
     void inherit(std::vector<InheritedPlace> places) { places_ = std::move(places); }
     // Where a placeholder without a position of its own stands.
     std::optional<Box> inheritedBox(const pugi::xml_node& shape) const;
@@ -57,7 +58,7 @@ private:
     std::string partName_;
     pugi::xml_document doc_;
     pugi::xml_node tree_;
-    int nextId_ = 2;
+    ShapeId nextId_ = 2;
     std::unordered_map<pugi::xml_node_struct*, std::weak_ptr<ShapeRef>> refs_;
     std::vector<InheritedPlace> places_;
 };

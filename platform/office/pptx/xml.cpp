@@ -80,7 +80,7 @@ public:
             if (const Family* f = lookup(std::string(a.substr(0, c))); f && a.substr(0, c) != f->prefix)
                 attr.set_name((std::string(f->prefix) + std::string(a.substr(c))).c_str());
         }
-        for (auto child : node.children(/*elements*/))
+        for (auto child : node.children())
             if (child.type() == pugi::node_element) walk(child);
         bindings_.resize(scope);
     }

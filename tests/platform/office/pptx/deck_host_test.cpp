@@ -412,6 +412,18 @@ TEST(ForeignDeck, ShapesAreListedWithTypesPositionsAndText) {
     EXPECT_FLOAT_EQ(box->left(), 50);
 }
 
+TEST(ForeignDeck, ASlideWhoseIdsAreUsedUpTakesNoNewShape) {
+    testdecks::TempDir dir;
+    std::string path = dir.file("foreign.pptx");
+    auto entries = testdecks::foreignDeck();
+    for (auto& [name, xml] : entries)
+        if (name == "ppt/slides/slide2.xml") xml.replace(xml.find(R"(id="7")"), 6, R"(id="4294967295")");
+    testdecks::writeZip(path, entries);
+    auto app = pptx::DeckConnector(path, 2).attach();
+    EXPECT_THROW(slideHost(*app).addLine(0, 0, 1, 1), HostError);
+    EXPECT_EQ(slideHost(*app).count(), 1);
+}
+
 TEST(ForeignDeck, ANewSlideGoesWhereItIsAskedAndUsesTheBlankLayout) {
     testdecks::TempDir dir;
     std::string path = dir.file("foreign.pptx");
