@@ -1,5 +1,7 @@
 #include "platform/office/pptx/deck.h"
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <set>
 
@@ -275,6 +277,11 @@ FileStamp Deck::writeTo(const std::string& target, const std::function<void(cons
 }
 
 void Deck::save() {
+    // A read-only deck is kept as it is, as the presentation programs do; renaming over
+    // it would replace it all the same.
+    if (stamp_ && ((stamp_->mode & 0222) == 0 || ::access(path_.c_str(), W_OK) != 0))
+        throw HostError("The deck " + inQuotes(path_) +
+                        " is read-only, so the tools' changes were not saved.");
     std::unique_ptr<ZipReader> reopened;
     stamp_ = writeTo(
         path_, [&](const std::string& temporary) { reopened = std::make_unique<ZipReader>(temporary); });

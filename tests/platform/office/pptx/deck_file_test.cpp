@@ -88,6 +88,15 @@ TEST_F(ForeignDeckFile, TheFileKeepsItsPermissionsAndLinksStayLinks) {
     EXPECT_EQ(folder(), (std::vector<std::string>{"lesson.pptx", "link.pptx"}));
 }
 
+TEST_F(ForeignDeckFile, AReadOnlyDeckIsNotReplaced) {
+    ::chmod(path.c_str(), 0444);
+    std::string before = testdecks::readFile(path);
+    auto app = open(1);
+    slideHost(*app).addLine(0, 0, 5, 5);
+    EXPECT_THROW(app->save(), HostError);
+    EXPECT_EQ(testdecks::readFile(path), before);
+}
+
 TEST_F(ForeignDeckFile, ADeckSurvivesAWriteThatFailsPartWay) {
     // The new deck is larger than the old one: a file size limit just above the old
     // size makes the write fail in the middle, as a full disk would.
