@@ -121,7 +121,7 @@ SlidePart& Deck::slide(int number) {
             fail("its slide " + std::to_string(number) + " (" + part + ") cannot be read: " + e.what());
         }
         try {
-            loaded->inherit(inheritedPlaces(part));
+            inheritInto(*loaded);
         } catch (const std::exception&) {
             // A damaged layout only leaves placeholders without a known place; the slide is still usable.
         }
@@ -137,24 +137,38 @@ std::string Deck::targetOf(const std::string& part, std::string_view kind) const
     return {};
 }
 
-std::vector<InheritedPlace> Deck::inheritedPlaces(const std::string& slidePart) const {
+void Deck::inheritInto(SlidePart& slide) const {
     std::vector<InheritedPlace> places;
-    auto collect = [&](const std::string& part, bool fromMaster) {
-        pugi::xml_document doc;
+    SchemeColors scheme;
+    auto parse = [&](pugi::xml_document& doc, const std::string& part) {
         parseXml(doc, readPart(part));
         usePlainPrefixes(doc);
-        for (auto shape : shapesIn(doc.document_element().child("p:cSld").child("p:spTree"))) {
+        return doc.document_element();
+    };
+    auto collect = [&](const std::string& part, bool fromMaster) {
+        pugi::xml_document doc;
+        auto root = parse(doc, part);
+        for (auto shape : shapesIn(root.child("p:cSld").child("p:spTree"))) {
             auto ph = placeholderOf(shape);
             if (ph && hasOwnBox(shape))
                 places.push_back({ph.attribute("type").as_string("obj"), ph.attribute("idx").value(),
                                   boxOf(shape), fromMaster});
         }
+        std::string theme = fromMaster ? targetOf(part, "theme") : "";
+        if (theme.empty()) return;
+        pugi::xml_document themeDoc;
+        for (auto colour : parse(themeDoc, theme).child("a:themeElements").child("a:clrScheme").children())
+            if (auto rgb = colorOf(colour)) scheme[std::string(localName(colour))] = *rgb;
+        for (auto mapping : root.child("p:clrMap").attributes())
+            if (auto it = scheme.find(std::string_view(mapping.value())); it != scheme.end())
+                scheme[mapping.name()] = it->second;
     };
-    std::string layout = targetOf(slidePart, "slideLayout");
-    if (layout.empty()) return places;
-    collect(layout, false);
-    if (std::string master = targetOf(layout, "slideMaster"); !master.empty()) collect(master, true);
-    return places;
+    std::string layout = targetOf(slide.partName(), "slideLayout");
+    if (!layout.empty()) {
+        collect(layout, false);
+        if (std::string master = targetOf(layout, "slideMaster"); !master.empty()) collect(master, true);
+    }
+    slide.inherit(std::move(places), std::move(scheme));
 }
 
 std::string Deck::blankLayout() {

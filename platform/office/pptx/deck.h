@@ -46,7 +46,8 @@ private:
     void setPart(const std::string& name, std::string xml);
     std::string blankLayout();
     std::string targetOf(const std::string& part, std::string_view kind) const;
-    std::vector<InheritedPlace> inheritedPlaces(const std::string& slidePart) const;
+    // What the slide takes from its layout, master and theme.
+    void inheritInto(SlidePart& slide) const;
     void registerSlide(const std::string& part, int index);
     FileStamp writeTo(const std::string& target, const std::function<void(const std::string&)>& written);
     [[noreturn]] void fail(const std::string& reason) const;

@@ -45,7 +45,7 @@ bool styleRefers(const pugi::xml_node& shape, const char* ref) {
 
 }  // namespace
 
-std::optional<common::Rgb> colorOf(const pugi::xml_node& colorParent) {
+std::optional<common::Rgb> colorOf(const pugi::xml_node& colorParent, const SchemeColors* scheme) {
     auto hex = [](std::string_view v) -> std::optional<common::Rgb> {
         if (v.size() != 6) return std::nullopt;
         unsigned long n = std::strtoul(std::string(v).c_str(), nullptr, 16);
@@ -53,6 +53,10 @@ std::optional<common::Rgb> colorOf(const pugi::xml_node& colorParent) {
     };
     if (auto c = colorParent.child("a:srgbClr")) return hex(c.attribute("val").value());
     if (auto c = colorParent.child("a:sysClr")) return hex(c.attribute("lastClr").value());
+    if (auto c = colorParent.child("a:schemeClr"); c && scheme) {
+        auto it = scheme->find(std::string_view(c.attribute("val").value()));
+        if (it != scheme->end()) return it->second;
+    }
     return std::nullopt;
 }
 
@@ -95,7 +99,8 @@ bool LineFormatXml::visible() const {
 }
 
 std::optional<common::Rgb> LineFormatXml::color() const {
-    return colorOf(ln().child("a:solidFill"));
+    if (fillChild(ln())) return colorOf(ln().child("a:solidFill"), scheme);
+    return colorOf(shape.child("p:style").child("a:lnRef"), scheme);
 }
 
 void LineFormatXml::show(common::Rgb color) {
@@ -163,7 +168,9 @@ bool FillFormatXml::visible() const {
 }
 
 std::optional<common::Rgb> FillFormatXml::color() const {
-    return colorOf(shapeProperties(shape).child("a:solidFill"));
+    if (fillChild(shapeProperties(shape)))
+        return colorOf(shapeProperties(shape).child("a:solidFill"), scheme);
+    return colorOf(shape.child("p:style").child("a:fillRef"), scheme);
 }
 
 void FillFormatXml::show(common::Rgb color) {

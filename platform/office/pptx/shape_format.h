@@ -1,7 +1,9 @@
 #pragma once
 // Line and fill of a shape's DrawingML properties, in the object model's terms.
+#include <map>
 #include <optional>
 #include <pugixml.hpp>
+#include <string>
 
 #include "common/color.h"
 
@@ -10,8 +12,13 @@ namespace office::pptx {
 constexpr common::Rgb kDefaultLineColor = common::rgb(0x4A, 0x7E, 0xBB);
 constexpr common::Rgb kDefaultFillColor = common::rgb(0x4F, 0x81, 0xBD);
 
-// A colour element's RGB value, when it gives one directly.
-std::optional<common::Rgb> colorOf(const pugi::xml_node& colorParent);
+// The theme's colours by the names shapes use (accent1, tx1, bg1...), after the master's
+// colour map.
+using SchemeColors = std::map<std::string, common::Rgb, std::less<>>;
+
+// A colour element's RGB value, when it gives one (variations of a theme colour such as
+// lighter or darker shades are not applied).
+std::optional<common::Rgb> colorOf(const pugi::xml_node& colorParent, const SchemeColors* scheme = nullptr);
 // Replaces the fill children of `parent` by a solid fill of that colour (or no fill).
 void setSolidFill(pugi::xml_node parent, std::optional<common::Rgb> color,
                   std::initializer_list<const char*> order);
@@ -22,6 +29,7 @@ pugi::xml_node shapeProperties(const pugi::xml_node& shape);
 
 struct LineFormatXml {
     pugi::xml_node shape;
+    const SchemeColors* scheme = nullptr;
 
     bool visible() const;
     std::optional<common::Rgb> color() const;
@@ -41,6 +49,7 @@ private:
 
 struct FillFormatXml {
     pugi::xml_node shape;
+    const SchemeColors* scheme = nullptr;
 
     bool visible() const;
     std::optional<common::Rgb> color() const;

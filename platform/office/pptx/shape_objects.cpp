@@ -96,7 +96,7 @@ public:
         });
     }
     common::Rgb color() const override {
-        return colorOf(props().child("a:solidFill")).value_or(common::kBlack);
+        return colorOf(props().child("a:solidFill"), &r_->slide->scheme()).value_or(common::kBlack);
     }
     void setColor(common::Rgb color) override {
         apply([&](pugi::xml_node p) { setSolidFill(p, color, kRunOrder); });
@@ -199,24 +199,26 @@ public:
             r_->hiddenLineColor = color;
             return;
         }
-        for (auto t : targets()) LineFormatXml{t}.show(color);
+        for (auto t : targets()) LineFormatXml{t, &r_->slide->scheme()}.show(color);
         touch(*r_);
     }
     int dashStyle() const override { return first().dashStyle(); }
     void setDashStyle(int style) override {
-        for (auto t : targets()) LineFormatXml{t}.setDashStyle(style);
+        for (auto t : targets()) LineFormatXml{t, &r_->slide->scheme()}.setDashStyle(style);
         touch(*r_);
     }
     float weight() const override { return first().weight(); }
     void setWeight(float points) override {
-        for (auto t : targets()) LineFormatXml{t}.setWeight(points);
+        for (auto t : targets()) LineFormatXml{t, &r_->slide->scheme()}.setWeight(points);
         touch(*r_);
     }
     bool visible() const override { return first().visible(); }
     void setVisible(bool on) override {
         common::Rgb color = foreColor();
         if (!on) r_->hiddenLineColor = color;
-        for (auto t : targets()) on ? LineFormatXml{t}.show(color) : LineFormatXml{t}.hide();
+        for (auto t : targets())
+            on ? LineFormatXml{t, &r_->slide->scheme()}.show(color)
+               : LineFormatXml{t, &r_->slide->scheme()}.hide();
         touch(*r_);
     }
     void setBeginArrowheadStyle(int v) override { arrowhead(true, "type", v); }
@@ -234,9 +236,9 @@ private:
         if (all.empty()) throw HostError("The shape \"" + shapeName(r_->node) + "\" has no line.");
         return all;
     }
-    LineFormatXml first() const { return LineFormatXml{targets().front()}; }
+    LineFormatXml first() const { return LineFormatXml{targets().front(), &r_->slide->scheme()}; }
     void arrowhead(bool begin, const char* attribute, int value) {
-        for (auto t : targets()) LineFormatXml{t}.setArrowhead(begin, attribute, value);
+        for (auto t : targets()) LineFormatXml{t, &r_->slide->scheme()}.setArrowhead(begin, attribute, value);
         touch(*r_);
     }
     ShapeRefPtr r_;
@@ -255,14 +257,16 @@ public:
             r_->hiddenFillColor = color;
             return;
         }
-        for (auto t : targets()) FillFormatXml{t}.show(color);
+        for (auto t : targets()) FillFormatXml{t, &r_->slide->scheme()}.show(color);
         touch(*r_);
     }
     bool visible() const override { return first().visible(); }
     void setVisible(bool on) override {
         common::Rgb color = foreColor();
         if (!on) r_->hiddenFillColor = color;
-        for (auto t : targets()) on ? FillFormatXml{t}.show(color) : FillFormatXml{t}.hide();
+        for (auto t : targets())
+            on ? FillFormatXml{t, &r_->slide->scheme()}.show(color)
+               : FillFormatXml{t, &r_->slide->scheme()}.hide();
         touch(*r_);
     }
 
@@ -272,7 +276,7 @@ private:
         if (all.empty()) throw HostError("The shape \"" + shapeName(r_->node) + "\" has no fill.");
         return all;
     }
-    FillFormatXml first() const { return FillFormatXml{targets().front()}; }
+    FillFormatXml first() const { return FillFormatXml{targets().front(), &r_->slide->scheme()}; }
     ShapeRefPtr r_;
 };
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/color.h"
+#include "platform/office/pptx/shape_format.h"
 #include "platform/office/pptx/shape_xml.h"
 
 namespace office::pptx {
@@ -47,7 +48,11 @@ public:
     void forget(pugi::xml_node shape);
     // HostError when the slide's ids are used up to the largest one.
     ShapeId newId();
-    void inherit(std::vector<InheritedPlace> places) { places_ = std::move(places); }
+    void inherit(std::vector<InheritedPlace> places, SchemeColors scheme) {
+        places_ = std::move(places);
+        scheme_ = std::move(scheme);
+    }
+    const SchemeColors& scheme() const { return scheme_; }
     // Where a placeholder without a position of its own stands.
     std::optional<Box> inheritedBox(const pugi::xml_node& shape) const;
 
@@ -61,6 +66,7 @@ private:
     ShapeId nextId_ = 2;
     std::unordered_map<pugi::xml_node_struct*, std::weak_ptr<ShapeRef>> refs_;
     std::vector<InheritedPlace> places_;
+    SchemeColors scheme_;
 };
 
 }  // namespace office::pptx

@@ -125,7 +125,7 @@ TEST_F(ForeignDeckFile, ADeckSurvivesAWriteThatFailsPartWay) {
 
 TEST_F(ForeignDeckFile, ADeckSavedByAnotherProgramIsReadAgainBeforeTheNextCommand) {
     auto app = open(2);
-    EXPECT_EQ(slideHost(*app).count(), 1);
+    EXPECT_EQ(slideHost(*app).count(), 2);
     {
         auto other = open(2);
         slideHost(*other).addLabel(kTextHorizontal, 0, 0, 10, 10)->setName("theirs");

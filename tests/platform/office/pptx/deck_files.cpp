@@ -113,6 +113,13 @@ std::string secondSlide() {
            R"(<p:sp><p:nvSpPr><p:cNvPr id="7" name="Note box"/><p:cNvSpPr txBox="1"/><p:nvPr/></p:nvSpPr><p:spPr>)"
            R"(<a:xfrm><a:off x="635000" y="635000"/><a:ext cx="1270000" cy="381000"/></a:xfrm></p:spPr><p:txBody>)"
            R"(<a:bodyPr/><a:p><a:r><a:t>first line</a:t></a:r></a:p><a:p><a:r><a:t>second</a:t></a:r></a:p>)"
+           R"(</p:txBody></p:sp>)"
+           R"(<p:sp><p:nvSpPr><p:cNvPr id="8" name="Styled"/><p:cNvSpPr/><p:nvPr/></p:nvSpPr><p:spPr><a:xfrm>)"
+           R"(<a:off x="0" y="0"/><a:ext cx="12700" cy="12700"/></a:xfrm><a:prstGeom prst="ellipse"/></p:spPr>)"
+           R"(<p:style><a:lnRef idx="1"><a:schemeClr val="accent2"/></a:lnRef><a:fillRef idx="1">)"
+           R"(<a:schemeClr val="accent1"/></a:fillRef><a:effectRef idx="0"><a:schemeClr val="accent1"/></a:effectRef>)"
+           R"(<a:fontRef idx="minor"><a:schemeClr val="lt1"/></a:fontRef></p:style><p:txBody><a:bodyPr/><a:p><a:r>)"
+           R"(<a:rPr><a:solidFill><a:schemeClr val="bg1"/></a:solidFill></a:rPr><a:t>on white</a:t></a:r></a:p>)"
            R"(</p:txBody></p:sp></p:spTree></p:cSld></p:sld>)";
 }
 
@@ -184,12 +191,18 @@ Entries foreignDeck() {
         {"ppt/media/image1.png", picture},
         {"ppt/notesSlides/notesSlide1.xml", std::string(kDecl) + "<p:notes" + ns + "/>"},
         {"ppt/slideMasters/slideMaster1.xml",
-         std::string(kDecl) + "<p:sldMaster" + ns + ">" + layoutTree +
+         std::string(kDecl) + "<p:sldMaster" + ns + ">" + layoutTree + R"(<p:clrMap bg1="lt1" tx1="dk1"/>)" +
              R"(<p:sldLayoutIdLst><p:sldLayoutId id="2147483649" r:id="rId1"/>)"
              R"(<p:sldLayoutId id="2147483650" r:id="rId2"/></p:sldLayoutIdLst></p:sldMaster>)"},
         {"ppt/slideMasters/_rels/slideMaster1.xml.rels",
          std::string(kDecl) + kRels + rel("rId1", "slideLayout", "../slideLayouts/slideLayout1.xml") +
-             rel("rId2", "slideLayout", "../slideLayouts/slideLayout2.xml") + "</Relationships>"},
+             rel("rId2", "slideLayout", "../slideLayouts/slideLayout2.xml") +
+             rel("rId3", "theme", "../theme/theme1.xml") + "</Relationships>"},
+        {"ppt/theme/theme1.xml",
+         std::string(kDecl) + R"(<a:theme xmlns:a="http://schemas.openxmlformats.org/drawingml/2006/main">)" +
+             R"(<a:themeElements><a:clrScheme name="x"><a:dk1><a:sysClr val="windowText" lastClr="000000"/></a:dk1>)" +
+             R"(<a:lt1><a:srgbClr val="FFFFF0"/></a:lt1><a:accent1><a:srgbClr val="2E8B57"/></a:accent1>)" +
+             R"(<a:accent2><a:srgbClr val="C0504D"/></a:accent2></a:clrScheme></a:themeElements></a:theme>)"},
         {"ppt/slideLayouts/slideLayout1.xml",
          std::string(kDecl) + "<p:sldLayout" + ns + R"( type="title">)" + layoutTree + "</p:sldLayout>"},
         {"ppt/slideLayouts/_rels/slideLayout1.xml.rels",

@@ -410,6 +410,11 @@ TEST(ForeignDeck, ShapesAreListedWithTypesPositionsAndText) {
     EXPECT_EQ(box->type(), shapetype::TextBox);
     EXPECT_EQ(box->textFrame().textRange().text(), "first line\rsecond");
     EXPECT_FLOAT_EQ(box->left(), 50);
+    auto styled = slideHost(*second).item("Styled");
+    EXPECT_TRUE(styled->line().visible());
+    EXPECT_EQ(styled->line().foreColor(), common::rgb(0xC0, 0x50, 0x4D));
+    EXPECT_EQ(styled->fill().foreColor(), common::rgb(0x2E, 0x8B, 0x57));
+    EXPECT_EQ(styled->textFrame().textRange().font().color(), common::rgb(0xFF, 0xFF, 0xF0));
 }
 
 TEST(ForeignDeck, ASlideWhoseIdsAreUsedUpTakesNoNewShape) {
@@ -421,7 +426,7 @@ TEST(ForeignDeck, ASlideWhoseIdsAreUsedUpTakesNoNewShape) {
     testdecks::writeZip(path, entries);
     auto app = pptx::DeckConnector(path, 2).attach();
     EXPECT_THROW(slideHost(*app).addLine(0, 0, 1, 1), HostError);
-    EXPECT_EQ(slideHost(*app).count(), 1);
+    EXPECT_EQ(slideHost(*app).count(), 2);
 }
 
 TEST(ForeignDeck, ANewSlideGoesWhereItIsAskedAndUsesTheBlankLayout) {
