@@ -16,7 +16,7 @@ SlidePart::SlidePart(std::string partName, std::string_view xml) : partName_(std
     if (std::string_view(root.name()) != "p:sld") throw std::runtime_error("it is not a slide");
     tree_ = root.child("p:cSld").child("p:spTree");
     if (!tree_) throw std::runtime_error("it has no shape tree");
-    for (auto node : doc_.select_nodes("//p:cNvPr/@id | //a:cNvPr/@id"))
+    for (auto node : doc_.select_nodes("//p:cNvPr/@id"))
         nextId_ = std::max<ShapeId>(nextId_, std::strtoll(node.attribute().value(), nullptr, 10) + 1);
 }
 
