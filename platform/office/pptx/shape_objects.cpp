@@ -336,6 +336,9 @@ public:
     }
     void remove() override {
         auto node = alive(*r_);
+        // A group whose last member goes goes with it, as it does in PowerPoint.
+        while (std::string_view(node.parent().name()) == "p:grpSp" && shapesIn(node.parent()).size() == 1)
+            node = node.parent();
         r_->slide->forget(node);
         node.parent().remove_child(node);
         std::erase_if(s_->selected, [](const ShapeRefPtr& r) { return !r->node; });

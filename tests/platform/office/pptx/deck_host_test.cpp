@@ -266,7 +266,8 @@ TEST_F(NewDeck, GroupKeepsChildrenOnThePageAndTakesTheirPlaceInTheZOrder) {
     host.addLabel(kTextHorizontal, 0, 0, 30, 30)->setName("back");
     auto line = host.addLine(10, 10, 50, 10);
     line->setName("l");
-    host.addShape(kShapeOval, 40, 0, 20, 30)->setName("o");
+    auto oval = host.addShape(kShapeOval, 40, 0, 20, 30);
+    oval->setName("o");
     auto group = host.range({"o", "l"})->group();
     EXPECT_EQ(group->type(), shapetype::Group);
     EXPECT_EQ(host.count(), 2);
@@ -289,6 +290,11 @@ TEST_F(NewDeck, GroupKeepsChildrenOnThePageAndTakesTheirPlaceInTheZOrder) {
     ASSERT_NE(at, std::string::npos);
     EXPECT_LT(xml.find(R"(name="l")", at), xml.find(R"(name="o")", at));
     EXPECT_THROW(host.range({"back"})->group(), HostError);
+    line->remove();
+    EXPECT_EQ(host.count(), 2);
+    oval->remove();
+    EXPECT_EQ(host.count(), 1) << "an empty group stayed on the slide";
+    EXPECT_THROW(group->name(), HostError);
 }
 
 TEST_F(NewDeck, ZOrderMovesToFrontOrBackOnly) {
