@@ -1,0 +1,23 @@
+#pragma once
+// The presentation on this platform: a .pptx deck file. attach() opens the deck
+// (HostNotRunning when the file does not exist); startNew() gives an instance whose
+// presentationsAdd() makes a new deck bound to the same file, written when saved.
+#include <string>
+
+#include "platform/office/host.h"
+
+namespace office::pptx {
+
+class DeckConnector : public HostConnector {
+public:
+    // slideNumber: the selected slide, 1-based.
+    DeckConnector(std::string deckPath, int slideNumber);
+    std::unique_ptr<Application> attach() override;
+    std::unique_ptr<Application> startNew() override;
+
+private:
+    std::string path_;
+    int slide_;
+};
+
+}  // namespace office::pptx

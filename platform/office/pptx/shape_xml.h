@@ -1,0 +1,53 @@
+#pragma once
+// The shapes of a slide's shape tree as DrawingML elements: what kind they are, where
+// they stand on the page, and new lines, ovals, curves, text boxes and groups.
+#include <pugixml.hpp>
+#include <string>
+#include <vector>
+
+#include "platform/office/host.h"
+
+namespace office::pptx {
+
+constexpr double kEmuPerPoint = 12700;
+
+// Shape ids are unsigned 32-bit numbers in DrawingML.
+using ShapeId = long long;
+constexpr ShapeId kLargestShapeId = 4294967295LL;
+
+struct Box {
+    double left = 0, top = 0, width = 0, height = 0;  // points on the page
+};
+
+bool isShape(const pugi::xml_node& node);
+std::vector<pugi::xml_node> shapesIn(const pugi::xml_node& tree);  // back to front
+
+std::string shapeName(const pugi::xml_node& shape);
+void setShapeName(pugi::xml_node shape, const std::string& name);
+int shapeType(const pugi::xml_node& shape);
+bool hasText(const pugi::xml_node& shape);
+// The elements that carry the shape's properties: itself, or for alternate content
+// every alternative.
+std::vector<pugi::xml_node> alternativesOf(const pugi::xml_node& shape);
+
+// The placeholder element (p:ph) of a placeholder shape, else none.
+pugi::xml_node placeholderOf(const pugi::xml_node& shape);
+// Whether the shape gives its own position (placeholders may take theirs from the layout).
+bool hasOwnBox(const pugi::xml_node& shape);
+
+Box boxOf(const pugi::xml_node& shape);
+void setBox(pugi::xml_node shape, const Box& box);
+
+// A text box that does not wrap is kept a point wider than its left and right margins:
+// LibreOffice moves the text of a narrower box to the left by the difference, and
+// PowerPoint, growing the box with its text, never shows one.
+void keepTextRoom(pugi::xml_node shape);
+
+pugi::xml_node addLine(pugi::xml_node tree, ShapeId id, PointF begin, PointF end);
+pugi::xml_node addOval(pugi::xml_node tree, ShapeId id, const Box& box);
+pugi::xml_node addCurve(pugi::xml_node tree, ShapeId id, const std::vector<PointF>& points);
+pugi::xml_node addTextBox(pugi::xml_node tree, ShapeId id, const Box& box);
+// A group in place of its children (in z-order), which keep their place on the page.
+pugi::xml_node groupShapes(pugi::xml_node tree, ShapeId id, const std::vector<pugi::xml_node>& children);
+
+}  // namespace office::pptx
