@@ -22,6 +22,7 @@ public:
     common::Rgb backColor() const { return backColor_; }
     void setBackColor(common::Rgb c);
     bool opaque = false;  // shows its back colour
+    int alignment = 0;    // 0 left, 1 right, 2 centred
     void click() { fire(Click); }
     Event Click;
     Event Change;

@@ -1,6 +1,7 @@
 #include "platform/forms/qt/tab_strip_widget.h"
 
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "platform/forms/qt/convert.h"
 
@@ -24,7 +25,7 @@ QWidget* TabStripWidget::page(int index) {
     while (static_cast<int>(pages_.size()) <= index) {
         auto* page = new QWidget(this);
         page->setObjectName(QStringLiteral("page%1").arg(pages_.size()));
-        page->setGeometry(rect());
+        page->setGeometry(pageArea());
         page->setVisible(static_cast<int>(pages_.size()) == bar_->currentIndex());
         pages_.push_back(page);
         bar_->raise();
@@ -52,7 +53,12 @@ void TabStripWidget::resizeEvent(QResizeEvent*) {
     const int barHeight = bar_->sizeHint().height();
     bar_->setGeometry(0, 0, width(), barHeight);
     panel_->setGeometry(0, barHeight - 1, width(), height() - barHeight + 1);
-    for (QWidget* page : pages_) page->setGeometry(rect());
+    for (QWidget* page : pages_) page->setGeometry(pageArea());
+}
+
+QRect TabStripWidget::pageArea() const {
+    const int barHeight = bar_->sizeHint().height();
+    return QRect(0, barHeight, width(), std::max(0, height() - barHeight));
 }
 
 }  // namespace forms::qt

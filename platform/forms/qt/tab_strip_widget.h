@@ -1,7 +1,6 @@
 #pragma once
-// A tab strip whose pages hold controls. A page covers the whole strip, because the
-// controls on it are placed from the strip's corner as the form declares them; the
-// bar of tabs lies on top of the pages.
+// A tab strip whose pages hold controls. A page is the panel under the bar of tabs:
+// its controls are placed from the panel's corner, so none hides behind the bar.
 #include <QFrame>
 #include <QTabBar>
 #include <QWidget>
@@ -24,6 +23,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    QRect pageArea() const;
     QTabBar* bar_;
     QFrame* panel_;
     std::vector<QWidget*> pages_;

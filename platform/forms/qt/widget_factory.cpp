@@ -42,7 +42,8 @@ void showLabel(const Label& label, ClickableLabel& widget) {
 QWidget* makeLabel(Label& label, QWidget* parent) {
     auto* widget = new ClickableLabel(parent);
     widget->setWordWrap(true);
-    widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const Qt::Alignment across[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
+    widget->setAlignment(across[label.alignment >= 0 && label.alignment <= 2 ? label.alignment : 0] | Qt::AlignTop);
     const Show show = follow(label, widget, [widget, &label] { showLabel(label, *widget); });
     widget->onClick = [&label, show] { act(label, show, [&label] { label.click(); }); };
     return widget;

@@ -1,5 +1,4 @@
 // Where the controls of the lines tab stand, in twips on its page.
-#include "common/text.h"
 #include "quillon4ppt/graph/conics/lines_family.h"
 #include "quillon4ppt/graph/frm_graph.h"
 
@@ -15,18 +14,14 @@ constexpr const char* kEquations[] = {"y=kx+b",    "y-y₀=k(x-x₀)",      "(y-
 constexpr int kFirstCaptionEnd = 1320, kSecondCaptionEnd = 4080;
 constexpr int kRowHeight = 300, kBoxWidth = 1320;
 
-// A caption sized to its text, as an auto-sized label is: 180 twips for a Chinese
-// character, 100 for any other.
-int captionWidth(const std::string& caption) {
-    int width = 0;
-    for (char32_t c : common::toUtf32(caption)) width += c < 0x80 ? 100 : 180;
-    return width;
-}
+// Wide enough for the longest caption ("点P1的坐标"); the text keeps to the right edge.
+constexpr int kCaptionWidth = 1260;
 
 // The caption's right edge stays where its box begins.
 void setRightAligned(forms::Label& label, const std::string& caption, int rightEdge) {
-    label.layout.width = captionWidth(caption);
-    label.layout.left = rightEdge - label.layout.width;
+    label.layout.width = kCaptionWidth;
+    label.layout.left = rightEdge - kCaptionWidth;
+    label.alignment = 1;
     label.setCaption(caption);
 }
 

@@ -1,0 +1,74 @@
+#include "quillon4ppt/desktop.h"
+
+#include <unistd.h>
+
+#include <QApplication>
+#include <QTimer>
+#include <cstdlib>
+#include <iostream>
+
+#include "platform/forms/console_dialogs.h"
+#include "platform/forms/control.h"
+#include "platform/forms/qt/form_window.h"
+#include "platform/forms/qt/model_call.h"
+#include "platform/forms/qt/qt_dialogs.h"
+#include "quillon4ppt/launch/startup.h"
+
+namespace {
+
+bool displayAvailable() {
+    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(v);
+        if (value && *value) return true;
+    }
+    return false;
+}
+
+// Without a display: questions and errors on the terminal, and no window to show.
+int runWithoutDisplay(const launch::Environment& env, const std::string& commandLine,
+                      office::HostConnector& connector, const launch::VerbTable& verbs) {
+    forms::ConsoleDialogs dialogs(std::cerr, isatty(STDIN_FILENO) ? &std::cin : nullptr);
+    launch::Program program(env, dialogs, connector);
+    try {
+        auto started = launch::startProgram(program, verbs, commandLine, std::cerr, isatty(STDERR_FILENO));
+        if (auto* status = std::get_if<int>(&started)) return *status;
+        std::cerr << "quillon4ppt: 没有可用的显示，无法打开窗口（可用 QUILLON_PLAY 回放操作）。\n";
+        return 1;
+    } catch (const forms::ProgramExit& e) {
+        return e.status;
+    }
+}
+
+}  // namespace
+
+int runDesktop(int argc, char** argv, const launch::Environment& env, const std::string& commandLine,
+               office::HostConnector& connector, const launch::VerbTable& verbs) {
+    if (!displayAvailable()) return runWithoutDisplay(env, commandLine, connector, verbs);
+    QApplication app(argc, argv);
+    forms::qt::QtDialogs dialogs;
+    launch::Program program(env, dialogs, connector);
+    std::unique_ptr<forms::Form> form;
+    try {
+        auto started = launch::startProgram(program, verbs, commandLine, std::cerr, isatty(STDERR_FILENO));
+        if (auto* status = std::get_if<int>(&started)) return *status;
+        form = std::move(std::get<std::unique_ptr<forms::Form>>(started));
+    } catch (const forms::ProgramExit& e) {
+        return e.status;
+    }
+    forms::qt::FormWindow window(*form);
+    dialogs.setWindow(&window);
+    // Closing the window from its title bar ends the program as "退出" does.
+    window.onClose = [&] { forms::qt::callModel(*form, [&] { program.ExitProgram(); }); };
+    window.show();
+    if (std::getenv("QUILLON_QUIT_AFTER_SHOW")) QTimer::singleShot(0, &app, [&] {
+            window.repaint();
+            QCoreApplication::exit(0);
+        });
+    int status = app.exec();
+    try {
+        if (!form->unloaded()) program.ExitProgram(status);
+    } catch (const forms::ProgramExit& e) {
+        status = e.status;
+    }
+    return status;
+}

@@ -1,0 +1,33 @@
+// quillon4ppt VERB: opens the verb's window on the deck that stands for the
+// running presentation (QUILLON_DECK), or plays a session (QUILLON_PLAY).
+#include <filesystem>
+#include <iostream>
+
+#include "platform/office/pptx/deck_connector.h"
+#include "quillon4ppt/desktop.h"
+#include "quillon4ppt/launch/startup.h"
+
+namespace {
+
+std::filesystem::path executablePath(const char* argv0) {
+    std::error_code ec;
+    auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::filesystem::absolute(argv0) : self;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    launch::Environment env;
+    try {
+        env = launch::readEnvironment(executablePath(argv[0]));
+    } catch (const launch::EnvironmentError& e) {
+        std::cerr << "quillon4ppt: " << e.what() << '\n';
+        return 1;
+    }
+    const std::string commandLine = launch::commandLineOf(argc, argv);
+    office::pptx::DeckConnector connector(env.deck.string(), env.slide);
+    const launch::VerbTable verbs = launch::knownVerbs();
+    if (env.playScript) return launch::runPlay(env, commandLine, connector, verbs, std::cout, std::cerr);
+    return runDesktop(argc, argv, env, commandLine, connector, verbs);
+}

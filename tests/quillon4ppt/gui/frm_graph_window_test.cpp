@@ -1,0 +1,104 @@
+// The graph workspace as a teacher uses it: real widgets, a real deck.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QListWidget>
+#include <QTest>
+#include <filesystem>
+
+#include "platform/forms/qt/form_window.h"
+#include "platform/office/pptx/deck_connector.h"
+#include "quillon4ppt/graph/frm_graph.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct FrmGraphWindowTest : ::testing::Test {
+    fs::path dir = fs::path(QUILLON_SCREENSHOT_DIR) / "deck";
+    fs::path deck = dir / "window.pptx";
+    forms::ScriptedDialogs dialogs;
+
+    void SetUp() override {
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+
+    static void type(QWidget* w, const QString& text) {
+        ASSERT_NE(w, nullptr);
+        w->setFocus();
+        QTest::keyClicks(w, text);
+    }
+    static void press(QWidget* w) {
+        ASSERT_NE(w, nullptr);
+        QTest::mouseClick(w, Qt::LeftButton);
+    }
+};
+
+TEST_F(FrmGraphWindowTest, PlotAPointAndInsertItIntoTheDeck) {
+    office::pptx::DeckConnector connector(deck.string(), 1);
+    launch::Environment env;
+    env.home = QUILLON_PROGRAM_DIR;
+    launch::Program program(env, dialogs, connector);
+    program.CheckHost();
+    program.LoadSettings();
+    graph::frmGraph form(program);
+    forms::qt::FormWindow window(form);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    type(window.widgetOf("txtPoint(0)"), "2");
+    type(window.widgetOf("txtPoint(1)"), "3");
+    press(window.widgetOf("cmdDrawPoint"));
+    auto* list = qobject_cast<QListWidget*>(window.widgetOf("List1"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(1)->text().toStdString(), "点(POINT)  0");
+    EXPECT_EQ(form.txtPoint[0].text(), "2");
+
+    const QImage shot = window.grab().toImage();
+    shot.save(QString::fromStdString((fs::path(QUILLON_SCREENSHOT_DIR) / "frmGraph.png").string()));
+
+    press(window.widgetOf("cmdOK"));
+    EXPECT_EQ(window.windowTitle().toStdString(), "图像插入PPT已经完成！");
+    EXPECT_TRUE(dialogs.shown().empty());
+
+    office::pptx::DeckConnector reader(deck.string(), 1);
+    auto app = reader.attach();
+    auto& host = office::slideHost(*app);
+    ASSERT_EQ(host.count(), 1);
+    auto group = host.item(1);
+    EXPECT_EQ(group->type(), office::shapetype::Group);
+    EXPECT_EQ(group->name().rfind("组合：", 0), 0u);
+}
+
+// Every control of a family page lies wholly inside its page, and the window looks
+// right on each tab (the pictures are kept under the build tree).
+TEST_F(FrmGraphWindowTest, EveryTabHoldsItsControls) {
+    office::pptx::DeckConnector connector(deck.string(), 1);
+    launch::Environment env;
+    env.home = QUILLON_PROGRAM_DIR;
+    launch::Program program(env, dialogs, connector);
+    program.CheckHost();
+    program.LoadSettings();
+    graph::frmGraph form(program);
+    forms::qt::FormWindow window(form);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    for (int tab = 0; tab < static_cast<int>(form.SSTab1.captions.size()); ++tab) {
+        if (!form.SSTab1.tabVisible[tab]) continue;
+        form.SSTab1.setTab(tab);
+        QApplication::processEvents();
+        for (forms::Control* c : form.controls()) {
+            if (c->layout.container != &form.SSTab1 || c->layout.page != tab || !c->visible()) continue;
+            QWidget* w = window.widgetOf(c->name());
+            ASSERT_NE(w, nullptr) << c->name();
+            QRect page = w->parentWidget()->rect();
+            EXPECT_TRUE(page.contains(w->geometry())) << c->name() << " leaves page " << tab;
+        }
+        const auto path = fs::path(QUILLON_SCREENSHOT_DIR) / ("frmGraph-tab" + std::to_string(tab) + ".png");
+        window.grab().save(QString::fromStdString(path.string()));
+    }
+}
+
+}  // namespace

@@ -1,0 +1,58 @@
+#include "run_program.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string slurp(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+int shell(const std::string& command) {
+    int rc = std::system(command.c_str());
+    return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+}
+
+}  // namespace
+
+ProgramRun playScript(const fs::path& dir, const std::string& script, const std::string& verb) {
+    std::ofstream(dir / "actions.txt") << script;
+    ProgramRun run;
+    run.status = shell("cd '" + dir.string() + "' && QUILLON_PLAY=actions.txt QUILLON_DECK=deck.pptx '" +
+                       QUILLON_PROGRAM_DIR + "/quillon4ppt' " + verb + " > out.txt 2> err.txt");
+    run.out = slurp(dir / "out.txt");
+    run.err = slurp(dir / "err.txt");
+    return run;
+}
+
+std::string renderWords(const fs::path& deck) {
+    fs::path dir = deck.parent_path();
+    std::string profile = "file:///tmp/quillon-play-lo-" + std::to_string(getpid());
+    shell("cd '" + dir.string() + "' && soffice -env:UserInstallation=" + profile +
+          " --headless --convert-to pdf '" + deck.filename().string() + "' > /dev/null 2>&1");
+    fs::path pdf = deck;
+    pdf.replace_extension(".pdf");
+    shell("pdftotext -bbox '" + pdf.string() + "' '" + (dir / "words.html").string() + "'");
+    return slurp(dir / "words.html");
+}
+
+double wordLeft(const std::string& bbox, const std::string& word, double near) {
+    std::regex pattern("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>" + word + "</word>");
+    for (auto it = std::sregex_iterator(bbox.begin(), bbox.end(), pattern); it != std::sregex_iterator(); ++it) {
+        double left = std::stod((*it)[1]);
+        if (near < 0 || std::fabs(left - near) < 5) return left;
+    }
+    return -1;
+}
