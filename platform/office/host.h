@@ -161,6 +161,8 @@ public:
     virtual void select(bool replace) = 0;
     virtual void remove() = 0;  // Delete
     virtual bool hasTextFrame() const = 0;
+    // A group's shapes, back to front; HostError for a shape that is no group.
+    virtual ShapeRangePtr groupItems() = 0;
     virtual LineFormat& line() = 0;
     virtual FillFormat& fill() = 0;
     virtual TextFrame& textFrame() = 0;

@@ -269,6 +269,10 @@ private:
 
 }  // namespace
 
+ShapeRangePtr rangeHandle(std::shared_ptr<ProgramState> state, std::vector<std::shared_ptr<ShapeData>> shapes) {
+    return std::make_shared<MemoryRange>(std::move(state), std::move(shapes));
+}
+
 std::unique_ptr<Application> makeApplication(std::shared_ptr<ProgramState> state) {
     return std::make_unique<MemoryApplication>(std::move(state));
 }

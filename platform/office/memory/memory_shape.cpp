@@ -247,6 +247,10 @@ public:
     }
     void remove() override;
     bool hasTextFrame() const override { return alive().hasText; }
+    ShapeRangePtr groupItems() override {
+        if (alive().type != shapetype::Group) throw HostError("The shape \"" + d_->name + "\" is not a group.");
+        return rangeHandle(s_, d_->children);
+    }
     LineFormat& line() override { return line_; }
     FillFormat& fill() override { return fill_; }
     TextFrame& textFrame() override { return frame_; }

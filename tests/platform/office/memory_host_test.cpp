@@ -100,3 +100,20 @@ TEST(MemoryConnector, NewInstanceHasNoPresentationUntilOneIsAdded) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(MemoryGroupItems, AGroupListsItsShapesAndOtherShapesRefuse) {
+    auto state = std::make_shared<office::memory::ProgramState>();
+    auto app = office::memory::makeApplication(state);
+    auto& host = office::slideHost(*app);
+    host.addLine(0, 0, 1, 1)->setName("a");
+    host.addLine(0, 0, 2, 2)->setName("b");
+    auto group = host.range({"a", "b"})->group();
+    auto items = group->groupItems();
+    ASSERT_EQ(items->count(), 2);
+    EXPECT_EQ(items->item(2)->name(), "b");
+    EXPECT_THROW(items->item(1)->groupItems(), office::HostError);
+}
+
+}  // namespace

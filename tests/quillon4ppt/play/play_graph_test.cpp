@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/office/pptx/deck_connector.h"
+#include "play_scripts.h"
+#include "run_program.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct PlayGraphTest : ::testing::Test {
+    fs::path dir = fs::path(testing::TempDir()) /
+                   ("play_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+    void SetUp() override {
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+
+    // The labels of the group's shapes, back to front: each name up to its "：".
+    std::vector<std::string> groupLabels(office::ShapePtr group) {
+        std::vector<std::string> labels;
+        auto items = group->groupItems();
+        for (int i = 1; i <= items->count(); ++i) {
+            std::string name = items->item(i)->name();
+            labels.push_back(name.substr(0, name.find("：")));
+        }
+        return labels;
+    }
+};
+
+TEST_F(PlayGraphTest, PointsAndAxesLandInTheDeckAsOneGroup) {
+    ProgramRun run = playScript(dir, kPointsSession, "functiongraph");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "List1[0] = 平面直角坐标系(ZBX)\nList1[1] = 点(POINT)  0\nList1[2] = 点(POINT)  1\n"
+              "caption = 图像插入PPT已经完成！\n");
+    office::pptx::DeckConnector deck((dir / "deck.pptx").string(), 1);
+    auto app = deck.attach();
+    auto& host = office::slideHost(*app);
+    ASSERT_EQ(host.count(), 1);
+    auto group = host.item(1);
+    EXPECT_EQ(group->name().rfind("组合：", 0), 0u);
+    EXPECT_EQ(groupLabels(group),
+              (std::vector<std::string>{"x轴", "x轴标记", "y轴", "y轴标记", "原点", "点", "标示横坐标的虚线",
+                                        "标示纵坐标的虚线", "横坐标标注", "纵坐标标注", "点", "x轴上刻度标注"}));
+    auto items = group->groupItems();
+    auto xAxis = items->item(1);
+    EXPECT_FLOAT_EQ(xAxis->left(), 225);
+    EXPECT_FLOAT_EQ(xAxis->top(), 270);
+    EXPECT_FLOAT_EQ(xAxis->width(), 270);
+    auto letter = items->item(2);
+    EXPECT_FLOAT_EQ(letter->left(), 491);
+    EXPECT_FLOAT_EQ(letter->top(), 266);
+    EXPECT_EQ(letter->textFrame().textRange().text(), "x");
+    auto dot = items->item(6);
+    EXPECT_NEAR(dot->left(), 412.8, 0.01);
+    EXPECT_NEAR(dot->top(), 187.8, 0.01);
+}
+
+TEST_F(PlayGraphTest, EveryLineAndConicFamilyLandsInListOrder) {
+    ProgramRun run = playScript(dir, kConicsSession, "functiongraph");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("List1[1] = 直线(ZX)  0\nList1[2] = 圆(Yuan)  0\nList1[3] = 椭圆(TY)  0\n"
+                           "List1[4] = 双曲线(SQX)  0\nList1[5] = 抛物线(PWX)  0\n"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("caption = 图像插入PPT已经完成！"), std::string::npos);
+    office::pptx::DeckConnector deck((dir / "deck.pptx").string(), 1);
+    auto app = deck.attach();
+    auto& host = office::slideHost(*app);
+    ASSERT_EQ(host.count(), 1);
+    EXPECT_EQ(groupLabels(host.item(1)),
+              (std::vector<std::string>{
+                  "x轴", "x轴标记", "y轴", "y轴标记", "原点", "直线", "圆", "圆心", "椭圆", "椭圆左焦点", "椭圆右焦点",
+                  "椭圆左准线", "椭圆右准线", "椭圆对称轴", "椭圆对称轴", "双曲线左支", "双曲线右支", "左焦点",
+                  "右焦点", "左准线", "右准线", "渐近线", "渐近线", "双曲线对称轴", "双曲线对称轴", "抛物线",
+                  "抛物线焦点", "抛物线准线", "抛物线对称轴"}));
+}
+
+TEST_F(PlayGraphTest, ScriptErrorsExitWithTwoAndLeaveTheDeckAlone) {
+    ProgramRun run = playScript(dir, "click cmdNothing\n", "functiongraph");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("cmdNothing"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir / "deck.pptx"));
+}
+
+TEST_F(PlayGraphTest, AMissingSettingsFileEndsTheProgramAndChangesNothing) {
+    fs::path home = dir / "home";
+    fs::create_directories(home);
+    std::ofstream(dir / "actions.txt") << "click cmdOK\n";
+    int rc = std::system(("cd '" + dir.string() + "' && QUILLON_HOME=home QUILLON_PLAY=actions.txt QUILLON_DECK=deck.pptx '" +
+                          QUILLON_PROGRAM_DIR + "/quillon4ppt' functiongraph > out.txt 2>&1")
+                             .c_str());
+    EXPECT_NE(WEXITSTATUS(rc), 0);
+    EXPECT_TRUE(fs::is_empty(home));
+    EXPECT_FALSE(fs::exists(dir / "deck.pptx"));
+}
+
+}  // namespace
