@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "quillon4ppt/graph/conics/circles_family.h"
-#include "quillon4ppt/graph/conics/lines_shape_styles.h"
+#include "quillon4ppt/graph/shape_styles.h"
 
 namespace graph {
 

@@ -27,29 +27,4 @@ std::vector<office::PointF> BezierRows(double from, double to,
     return rows;
 }
 
-void StyleCurve(office::Shape& shape, const ConicStyle& style) {
-    StyleLine(shape, style);
-    shape.fill().setVisible(false);
-    shape.line().setVisible(true);
-}
-
-void StyleDot(office::Shape& shape, const ConicStyle& style) {
-    StyleLine(shape, style);
-    shape.fill().setForeColor(style.color);
-    shape.fill().setVisible(true);
-    shape.line().setVisible(true);
-}
-
-void StyleLine(office::Shape& shape, const ConicStyle& style) {
-    shape.line().setForeColor(style.color);
-    shape.line().setDashStyle(style.dash);
-    shape.line().setWeight(style.weight);
-}
-
-void StyleAxisLine(office::Shape& shape, const ConicStyle& style) {
-    shape.line().setForeColor(style.color);
-    shape.line().setDashStyle(office::dash::Dash);
-    shape.line().setWeight(style.weight);
-}
-
 }  // namespace graph

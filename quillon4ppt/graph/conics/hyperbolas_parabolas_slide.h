@@ -1,10 +1,8 @@
 #pragma once
-// What the hyperbola and parabola renderers share: the Bezier rows of a traced
-// curve and the way their curves, dots and lines are styled.
+// What the hyperbola and parabola renderers share: the Bezier rows of a traced curve.
 #include <functional>
 #include <vector>
 
-#include "common/color.h"
 #include "platform/office/host.h"
 
 namespace graph {
@@ -18,17 +16,5 @@ std::vector<office::PointF> BezierRows(double from, double to,
 
 // A value rounded to two decimals, halves away from zero, as the pattern "###0.00".
 double RoundTwoDecimals(double value);
-
-struct ConicStyle {
-    common::Rgb color = 0;
-    int dash = 0;
-    float weight = 0;
-};
-
-void StyleCurve(office::Shape& shape, const ConicStyle& style);
-void StyleDot(office::Shape& shape, const ConicStyle& style);
-void StyleLine(office::Shape& shape, const ConicStyle& style);
-// Axes of symmetry are dashed whatever the item's own style.
-void StyleAxisLine(office::Shape& shape, const ConicStyle& style);
 
 }  // namespace graph

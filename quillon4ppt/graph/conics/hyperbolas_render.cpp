@@ -2,6 +2,7 @@
 // asymptotes and axes of symmetry the item asked for, in the order of its labels.
 #include "quillon4ppt/graph/conics/hyperbolas.h"
 #include "quillon4ppt/graph/conics/hyperbolas_parabolas_slide.h"
+#include "quillon4ppt/graph/shape_styles.h"
 
 namespace graph {
 namespace {
@@ -63,13 +64,13 @@ private:
     void branch(const char* label, int sign) {
         std::vector<office::PointF> rows = BezierRows(
             r_.tFrom, r_.tTo, [&](double v, bool rounded) { return branchPoint(v, sign, rounded); });
-        StyleCurve(*s_.addNamed(label, [&] { return s_.host.addCurve(rows); }), style_);
+        styleOutline(*s_.addNamed(label, [&] { return s_.host.addCurve(rows); }), style_);
     }
     void dot(const char* label, std::pair<double, double> at) {
-        StyleDot(*s_.addDot(label, s_.X(at.first), s_.Y(at.second)), style_);
+        styleFilled(*s_.addDot(label, s_.X(at.first), s_.Y(at.second)), style_);
     }
     void line(const char* label, double x1, double y1, double x2, double y2) {
-        StyleLine(*s_.addLine(label, s_.X(x1), s_.Y(y1), s_.X(x2), s_.Y(y2)), style_);
+        styleLine(*s_.addLine(label, s_.X(x1), s_.Y(y1), s_.X(x2), s_.Y(y2)), style_);
     }
     void directrix(const char* label, double k) {
         if (h_.horizontal)
@@ -82,7 +83,7 @@ private:
         line("渐近线", r_.xFrom, h_.cy + m * (r_.xFrom - h_.cx), r_.xTo, h_.cy + m * (r_.xTo - h_.cx));
     }
     void axisLine(double x1, double y1, double x2, double y2) {
-        StyleAxisLine(*s_.addLine("双曲线对称轴", s_.X(x1), s_.Y(y1), s_.X(x2), s_.Y(y2)), style_);
+        styleAxisLine(*s_.addLine("双曲线对称轴", s_.X(x1), s_.Y(y1), s_.X(x2), s_.Y(y2)), style_);
     }
     void axes(double c) {
         if (h_.horizontal) {
@@ -97,7 +98,7 @@ private:
     SlideContext& s_;
     const HyperbolaRecord& r_;
     Hyperbola h_;
-    ConicStyle style_;
+    ShapeStyle style_;
 };
 
 }  // namespace

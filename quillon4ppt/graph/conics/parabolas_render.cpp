@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "quillon4ppt/graph/conics/hyperbolas_parabolas_slide.h"
+#include "quillon4ppt/graph/shape_styles.h"
 #include "quillon4ppt/graph/conics/parabolas.h"
 
 namespace graph {
@@ -27,10 +28,10 @@ public:
     void render(double tFrom, double tTo) {
         std::vector<office::PointF> rows =
             BezierRows(tFrom, tTo, [&](double t, bool rounded) { return curvePoint(t, tTo, rounded); });
-        StyleCurve(*s_.addNamed("抛物线", [&] { return s_.host.addCurve(rows); }), style_);
+        styleOutline(*s_.addNamed("抛物线", [&] { return s_.host.addCurve(rows); }), style_);
         if (r_.focus) {
             const auto [fx, fy] = p_.focus();
-            StyleDot(*s_.addDot("抛物线焦点", s_.X(fx), s_.Y(fy)), style_);
+            styleFilled(*s_.addDot("抛物线焦点", s_.X(fx), s_.Y(fy)), style_);
         }
         if (r_.directrix) directrix(tFrom, tTo);
         if (r_.axis && !vertexOnAxis()) axis();
@@ -49,7 +50,7 @@ private:
     }
     void line(const char* label, double x1, double y1, double x2, double y2, bool axisLine) {
         auto shape = s_.addLine(label, s_.X(x1), s_.Y(y1), s_.X(x2), s_.Y(y2));
-        axisLine ? StyleAxisLine(*shape, style_) : StyleLine(*shape, style_);
+        axisLine ? styleAxisLine(*shape, style_) : styleLine(*shape, style_);
     }
     void directrix(double tFrom, double tTo) {
         const double d = p_.directrix();
@@ -73,7 +74,7 @@ private:
     SlideContext& s_;
     const ParabolaRecord& r_;
     Parabola p_;
-    ConicStyle style_;
+    ShapeStyle style_;
 };
 
 }  // namespace

@@ -24,6 +24,28 @@ struct FrmGraphWindowTest : ::testing::Test {
         fs::create_directories(dir);
     }
 
+    // The window on a new deck, as the program opens it.
+    void open() {
+        connector_ = std::make_unique<office::pptx::DeckConnector>(deck.string(), 1);
+        launch::Environment env;
+        env.home = QUILLON_PROGRAM_DIR;
+        program_ = std::make_unique<launch::Program>(env, dialogs, *connector_);
+        program_->CheckHost();
+        program_->LoadSettings();
+        form_ = std::make_unique<graph::frmGraph>(*program_);
+        window_ = std::make_unique<forms::qt::FormWindow>(*form_);
+        window_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    }
+    void TearDown() override {
+        window_.reset();
+        form_.reset();
+    }
+    std::unique_ptr<office::pptx::DeckConnector> connector_;
+    std::unique_ptr<launch::Program> program_;
+    std::unique_ptr<graph::frmGraph> form_;
+    std::unique_ptr<forms::qt::FormWindow> window_;
+
     static void type(QWidget* w, const QString& text) {
         ASSERT_NE(w, nullptr);
         w->setFocus();
@@ -36,16 +58,9 @@ struct FrmGraphWindowTest : ::testing::Test {
 };
 
 TEST_F(FrmGraphWindowTest, PlotAPointAndInsertItIntoTheDeck) {
-    office::pptx::DeckConnector connector(deck.string(), 1);
-    launch::Environment env;
-    env.home = QUILLON_PROGRAM_DIR;
-    launch::Program program(env, dialogs, connector);
-    program.CheckHost();
-    program.LoadSettings();
-    graph::frmGraph form(program);
-    forms::qt::FormWindow window(form);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    open();
+    auto& form = *form_;
+    auto& window = *window_;
 
     type(window.widgetOf("txtPoint(0)"), "2");
     type(window.widgetOf("txtPoint(1)"), "3");
@@ -75,16 +90,9 @@ TEST_F(FrmGraphWindowTest, PlotAPointAndInsertItIntoTheDeck) {
 // Every control of a family page lies wholly inside its page, and the window looks
 // right on each tab (the pictures are kept under the build tree).
 TEST_F(FrmGraphWindowTest, EveryTabHoldsItsControls) {
-    office::pptx::DeckConnector connector(deck.string(), 1);
-    launch::Environment env;
-    env.home = QUILLON_PROGRAM_DIR;
-    launch::Program program(env, dialogs, connector);
-    program.CheckHost();
-    program.LoadSettings();
-    graph::frmGraph form(program);
-    forms::qt::FormWindow window(form);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    open();
+    auto& form = *form_;
+    auto& window = *window_;
     for (int tab = 0; tab < static_cast<int>(form.SSTab1.captions.size()); ++tab) {
         if (!form.SSTab1.tabVisible[tab]) continue;
         form.SSTab1.setTab(tab);

@@ -1,5 +1,5 @@
 #pragma once
-// How the line, circle and ellipse renderers style their shapes.
+// How the renderers of lines and conics style their shapes.
 #include "common/color.h"
 #include "platform/office/host.h"
 
@@ -15,7 +15,9 @@ struct ShapeStyle {
 void styleLine(office::Shape& shape, const ShapeStyle& style);
 // Line in the item's style, filled in its colour: lines, centres, foci.
 void styleFilled(office::Shape& shape, const ShapeStyle& style);
-// Line in the item's style, no fill: circles and ellipses.
+// Line in the item's style, no fill: circles, ellipses and curves.
 void styleOutline(office::Shape& shape, const ShapeStyle& style);
+// Axes of symmetry are dashed whatever the item's own style.
+void styleAxisLine(office::Shape& shape, const ShapeStyle& style);
 
 }  // namespace graph

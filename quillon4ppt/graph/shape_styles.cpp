@@ -1,4 +1,4 @@
-#include "quillon4ppt/graph/conics/lines_shape_styles.h"
+#include "quillon4ppt/graph/shape_styles.h"
 
 namespace graph {
 
@@ -19,6 +19,10 @@ void styleOutline(office::Shape& shape, const ShapeStyle& style) {
     styleLine(shape, style);
     shape.fill().setVisible(false);
     shape.line().setVisible(true);
+}
+
+void styleAxisLine(office::Shape& shape, const ShapeStyle& style) {
+    styleLine(shape, {style.color, office::dash::Dash, style.weight});
 }
 
 }  // namespace graph
