@@ -115,6 +115,14 @@ void frmGraph::listItem(PlotFamily& family) {
     ++family.counter;
 }
 
+bool frmGraph::beginCurve(double lowest, double highest) {
+    CurveExtents.cyMin = lowest;
+    CurveExtents.cyMax = highest;
+    if (confirmOutOfFrame()) return false;
+    if (!chkMultImage.checked()) cmdCls_Click();
+    return true;
+}
+
 void frmGraph::redrawFrame() {
     SetPreviewScale();
     DrawAxes("new");

@@ -62,6 +62,10 @@ public:
     int lineWeightValue() const;  // Combo1 as a whole number
     // A deletion's replay erases what was confirmed when it was drawn: no question.
     bool confirmOutOfFrame() { return RecordItems && ConfirmOutOfFrame(CurveExtents, frame, dialogs()); }
+    // A traced curve of that height is about to be drawn: false when the teacher
+    // declined the out-of-frame question; otherwise the canvas is cleared first
+    // unless several graphs share it.
+    bool beginCurve(double lowest, double highest);
     void showRangeError() { ShowRangeError(dialogs()); }
     void drawDashedGuide(double x1, double y1, double x2, double y2);
     // Lists the item the family just stored at its counter, and counts it.

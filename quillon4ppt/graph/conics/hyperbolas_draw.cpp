@@ -48,10 +48,7 @@ void HyperbolaFamily::cmdOK_SQX_Click() {
         g.showRangeError();
         return;
     }
-    g.CurveExtents.cyMin = bottom;
-    g.CurveExtents.cyMax = top;
-    if (g.confirmOutOfFrame()) return;
-    if (!g.chkMultImage.checked()) g.cmdCls_Click();
+    if (!g.beginCurve(bottom, top)) return;
     HyperbolaRecord& r = records.at(counter);
     r.cx = h->cx, r.cy = h->cy, r.a2 = h->a2, r.b2 = h->b2;
     r.xFrom = xFrom, r.xTo = xTo;

@@ -41,10 +41,7 @@ void ParabolaFamily::cmdOK_PWX_Click() {
         g.showRangeError();
         return;
     }
-    g.CurveExtents.cyMin = bottom;
-    g.CurveExtents.cyMax = top;
-    if (g.confirmOutOfFrame()) return;
-    if (!g.chkMultImage.checked()) g.cmdCls_Click();
+    if (!g.beginCurve(bottom, top)) return;
     ParabolaRecord& r = records.at(counter);
     r.s = p.s, r.x0 = p.x0, r.y0 = p.y0;
     r.xFrom = xFrom, r.xTo = xTo;
