@@ -10,11 +10,6 @@
 namespace forms {
 namespace {
 
-const std::map<std::string, bool> kVerbsWithName = {
-    {"set", true},  {"click", true}, {"check", true}, {"choose", true}, {"select", true},
-    {"key", true},  {"leave", true}, {"spin", true},  {"scroll", true}, {"tab", true},
-    {"print", true}, {"answer", false}, {"color", false}};
-
 std::string fail(const PlayAction& a, const std::string& why) {
     return "line " + std::to_string(a.line) + ": " + why;
 }
@@ -32,28 +27,10 @@ int integerArgument(const PlayAction& a) {
 std::string controlName(std::string name) {
     if (name.size() > 2 && name.back() == ']') {
         auto open = name.rfind('[');
-        if (open != std::string::npos) name = name.substr(0, open) + "(" + name.substr(open + 1, name.size() - open - 2) + ")";
+        if (open != std::string::npos)
+            name = name.substr(0, open) + "(" + name.substr(open + 1, name.size() - open - 2) + ")";
     }
     return name;
-}
-
-PlayAction parseLine(const std::string& text, int number) {
-    PlayAction a;
-    a.line = number;
-    auto firstBlank = text.find(' ');
-    a.verb = text.substr(0, firstBlank);
-    auto verb = kVerbsWithName.find(a.verb);
-    if (verb == kVerbsWithName.end()) throw PlayError(fail(a, "unknown action \"" + a.verb + "\""));
-    std::string rest = firstBlank == std::string::npos ? "" : text.substr(firstBlank + 1);
-    if (!verb->second) {
-        a.argument = rest;
-        return a;
-    }
-    auto nameEnd = rest.find(' ');
-    a.name = controlName(rest.substr(0, nameEnd));
-    if (a.name.empty()) throw PlayError(fail(a, "the action \"" + a.verb + "\" needs a control name"));
-    a.argument = nameEnd == std::string::npos ? "" : rest.substr(nameEnd + 1);
-    return a;
 }
 
 template <typename T>
@@ -65,7 +42,8 @@ T& controlOf(Form& form, const PlayAction& a, const char* what) {
     return *typed;
 }
 
-void doClick(Form& form, const PlayAction& a) {
+void doClick(const PlayAction& a, PlaySession& s) {
+    Form& form = s.form;
     Control* c = form.find(a.name);
     if (!c) throw PlayError(fail(a, "there is no control \"" + a.name + "\""));
     if (auto* b = dynamic_cast<CommandButton*>(c)) return b->click();
@@ -76,7 +54,8 @@ void doClick(Form& form, const PlayAction& a) {
     throw PlayError(fail(a, "\"" + a.name + "\" cannot be clicked"));
 }
 
-void doSet(Form& form, const PlayAction& a) {
+void doSet(const PlayAction& a, PlaySession& s) {
+    Form& form = s.form;
     Control* c = form.find(a.name);
     if (!c) throw PlayError(fail(a, "there is no control \"" + a.name + "\""));
     if (auto* t = dynamic_cast<TextBox*>(c)) return t->setText(a.argument);
@@ -84,7 +63,8 @@ void doSet(Form& form, const PlayAction& a) {
     throw PlayError(fail(a, "\"" + a.name + "\" has no text to set"));
 }
 
-void doSelect(Form& form, const PlayAction& a) {
+void doSelect(const PlayAction& a, PlaySession& s) {
+    Form& form = s.form;
     Control* c = form.find(a.name);
     if (!c) throw PlayError(fail(a, "there is no control \"" + a.name + "\""));
     int index = integerArgument(a);
@@ -101,7 +81,9 @@ void doSelect(Form& form, const PlayAction& a) {
     throw PlayError(fail(a, "\"" + a.name + "\" is not a list"));
 }
 
-void doPrint(Form& form, const PlayAction& a, std::ostream& out) {
+void doPrint(const PlayAction& a, PlaySession& s) {
+    Form& form = s.form;
+    std::ostream& out = s.out;
     if (a.name == "caption") {
         out << "caption = " << form.caption() << '\n';
         return;
@@ -127,30 +109,87 @@ void doAnswer(const PlayAction& a, ScriptedDialogs& dialogs) {
     throw PlayError(fail(a, "answer ok or answer cancel"));
 }
 
-void playOne(const PlayAction& a, Form& form, ScriptedDialogs& dialogs, std::ostream& out) {
-    const std::string& v = a.verb;
-    if (v == "answer" || v == "color") return doAnswer(a, dialogs);
-    if (v == "set") return doSet(form, a);
-    if (v == "click") return doClick(form, a);
-    if (v == "select") return doSelect(form, a);
-    if (v == "print") return doPrint(form, a, out);
-    if (v == "key") {
-        controlOf<Control>(form, a, "a control").pressKey(integerArgument(a));
-        return;
-    }
-    if (v == "leave") return controlOf<Control>(form, a, "a control").leave();
-    if (v == "choose") return controlOf<OptionButton>(form, a, "an option button").click();
-    if (v == "scroll") return controlOf<ScrollBar>(form, a, "a scroll bar").setValue(integerArgument(a));
-    if (v == "tab") return controlOf<TabStrip>(form, a, "a tab strip").setTab(integerArgument(a));
-    if (v == "check") {
-        int value = integerArgument(a);
-        if (value != 0 && value != 1) throw PlayError(fail(a, "check takes 0 or 1"));
-        return controlOf<CheckBox>(form, a, "a check box").setValue(value);
-    }
-    auto& spinner = controlOf<UpDown>(form, a, "a spinner");
+void doKey(const PlayAction& a, PlaySession& s) {
+    controlOf<Control>(s.form, a, "a control").pressKey(integerArgument(a));
+}
+
+void doLeave(const PlayAction& a, PlaySession& s) {
+    controlOf<Control>(s.form, a, "a control").leave();
+}
+
+void doChoose(const PlayAction& a, PlaySession& s) {
+    controlOf<OptionButton>(s.form, a, "an option button").click();
+}
+
+void doScroll(const PlayAction& a, PlaySession& s) {
+    controlOf<ScrollBar>(s.form, a, "a scroll bar").setValue(integerArgument(a));
+}
+
+void doTab(const PlayAction& a, PlaySession& s) {
+    controlOf<TabStrip>(s.form, a, "a tab strip").setTab(integerArgument(a));
+}
+
+void doCheck(const PlayAction& a, PlaySession& s) {
+    int value = integerArgument(a);
+    if (value != 0 && value != 1) throw PlayError(fail(a, "check takes 0 or 1"));
+    controlOf<CheckBox>(s.form, a, "a check box").setValue(value);
+}
+
+void doSpin(const PlayAction& a, PlaySession& s) {
+    auto& spinner = controlOf<UpDown>(s.form, a, "a spinner");
     if (a.argument == "up") return spinner.up();
     if (a.argument == "down") return spinner.down();
     throw PlayError(fail(a, "spin takes up or down"));
+}
+
+void doAnswerInPlay(const PlayAction& a, PlaySession& s) {
+    doAnswer(a, s.dialogs);
+}
+
+struct ActionKind {
+    bool takesName;
+    void (*run)(const PlayAction&, PlaySession&);
+};
+
+const std::map<std::string, ActionKind>& actionKinds() {
+    static const std::map<std::string, ActionKind> kinds = {{"set", {true, doSet}},
+                                                            {"click", {true, doClick}},
+                                                            {"check", {true, doCheck}},
+                                                            {"choose", {true, doChoose}},
+                                                            {"select", {true, doSelect}},
+                                                            {"key", {true, doKey}},
+                                                            {"leave", {true, doLeave}},
+                                                            {"spin", {true, doSpin}},
+                                                            {"scroll", {true, doScroll}},
+                                                            {"tab", {true, doTab}},
+                                                            {"print", {true, doPrint}},
+                                                            {"answer", {false, doAnswerInPlay}},
+                                                            {"color", {false, doAnswerInPlay}}};
+    return kinds;
+}
+
+const ActionKind& actionKind(const PlayAction& a) {
+    auto kind = actionKinds().find(a.verb);
+    if (kind == actionKinds().end()) throw PlayError(fail(a, "unknown action \"" + a.verb + "\""));
+    return kind->second;
+}
+
+PlayAction parseLine(const std::string& text, int number) {
+    PlayAction a;
+    a.line = number;
+    auto firstBlank = text.find(' ');
+    a.verb = text.substr(0, firstBlank);
+    const ActionKind& kind = actionKind(a);
+    std::string rest = firstBlank == std::string::npos ? "" : text.substr(firstBlank + 1);
+    if (!kind.takesName) {
+        a.argument = rest;
+        return a;
+    }
+    auto nameEnd = rest.find(' ');
+    a.name = controlName(rest.substr(0, nameEnd));
+    if (a.name.empty()) throw PlayError(fail(a, "the action \"" + a.verb + "\" needs a control name"));
+    a.argument = nameEnd == std::string::npos ? "" : rest.substr(nameEnd + 1);
+    return a;
 }
 
 }  // namespace
@@ -175,9 +214,17 @@ std::size_t queueLeadingAnswers(const std::vector<PlayAction>& actions, Scripted
     return i;
 }
 
+void play(const std::vector<PlayAction>& actions, std::size_t from, PlaySession& session) {
+    for (std::size_t i = from; i < actions.size() && !session.form.unloaded(); ++i) {
+        const PlayAction& a = actions[i];
+        actionKind(a).run(a, session);
+    }
+}
+
 void play(const std::vector<PlayAction>& actions, std::size_t from, Form& form, ScriptedDialogs& dialogs,
           std::ostream& out) {
-    for (std::size_t i = from; i < actions.size() && !form.unloaded(); ++i) playOne(actions[i], form, dialogs, out);
+    PlaySession session{form, dialogs, out, {}};
+    play(actions, from, session);
 }
 
 }  // namespace forms

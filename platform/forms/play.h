@@ -1,6 +1,7 @@
 #pragma once
 // The play mode: a window session replayed from a script against the controls, with
 // message boxes and the colour dialog answered from the script.
+#include <functional>
 #include <istream>
 #include <ostream>
 #include <stdexcept>
@@ -25,6 +26,15 @@ struct PlayAction {
     std::string argument;
 };
 
+// What the actions of one played session act on and write to.
+struct PlaySession {
+    Form& form;
+    ScriptedDialogs& dialogs;
+    std::ostream& out;
+    // The names of the shapes selected in the presentation window, for "print selection".
+    std::function<std::vector<std::string>()> selectionNames;
+};
+
 std::vector<PlayAction> parsePlayScript(std::istream& script);
 
 // Answers ("answer", "color") at the head of the script belong to start-up's
@@ -32,8 +42,9 @@ std::vector<PlayAction> parsePlayScript(std::istream& script);
 // actions were taken.
 std::size_t queueLeadingAnswers(const std::vector<PlayAction>& actions, ScriptedDialogs& dialogs);
 
-// Plays the actions in order. PlayError for a script error; ProgramExit passes
-// through when the window ends the program.
+// Plays the actions in order, one table entry an action. PlayError for a script
+// error; ProgramExit passes through when the window ends the program.
+void play(const std::vector<PlayAction>& actions, std::size_t from, PlaySession& session);
 void play(const std::vector<PlayAction>& actions, std::size_t from, Form& form, ScriptedDialogs& dialogs,
           std::ostream& out);
 

@@ -109,6 +109,16 @@ void frmGraph::Form_Load() {
 int frmGraph::lineStyleValue() const { return common::CInt(common::Val(Combo2.text())); }
 int frmGraph::lineWeightValue() const { return common::CInt(common::Val(Combo1.text())); }
 
+LineLook frmGraph::lineLook() const {
+    return {static_cast<std::int16_t>(lineStyleValue()), static_cast<std::int16_t>(lineWeightValue()), lineColor()};
+}
+
+void frmGraph::showLineLook(const LineLook& look) {
+    Combo1.setText(std::to_string(look.weight));
+    Combo2.setText(std::to_string(look.style));
+    labColor.setBackColor(look.color);
+}
+
 void frmGraph::listItem(PlotFamily& family) {
     if (!RecordItems) return;
     List1.addItem(family.label() + common::NumberText(family.counter));

@@ -11,6 +11,7 @@
 #include "platform/forms/picture_box.h"
 #include "quillon4ppt/graph/coordinate_frame.h"
 #include "quillon4ppt/graph/curve_checks.h"
+#include "quillon4ppt/graph/line_look.h"
 #include "quillon4ppt/graph/plot_family.h"
 #include "quillon4ppt/graph/shape_names.h"
 #include "quillon4ppt/launch/program.h"
@@ -60,6 +61,8 @@ public:
     common::Rgb lineColor() const { return labColor.backColor(); }
     int lineStyleValue() const;   // Combo2 as a whole number
     int lineWeightValue() const;  // Combo1 as a whole number
+    LineLook lineLook() const;
+    void showLineLook(const LineLook& look);
     // A deletion's replay erases what was confirmed when it was drawn: no question.
     bool confirmOutOfFrame() { return RecordItems && ConfirmOutOfFrame(CurveExtents, frame, dialogs()); }
     // A traced curve of that height is about to be drawn: false when the teacher

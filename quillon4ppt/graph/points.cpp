@@ -29,9 +29,7 @@ void PointFamily::draw() {
     r.x = x, r.y = y;
     r.showDot = -1;
     r.showXLabel = r.showYLabel = r.showGuides = only ? 0 : -1;
-    r.lineStyle = static_cast<std::int16_t>(g.lineStyleValue());
-    r.lineWeight = static_cast<std::int16_t>(g.lineWeightValue());
-    r.color = g.lineColor();
+    r.look = g.lineLook();
     g.listItem(*this);
 }
 
@@ -67,8 +65,7 @@ void PointFamily::loadRecord(int index) {
     graph_.txtPoint[0].setText(common::PlainNumberText(r.x));
     graph_.txtPoint[1].setText(common::PlainNumberText(r.y));
     graph_.chkPointOnly.setValue(r.showXLabel || r.showYLabel || r.showGuides ? 0 : 1);
-    graph_.Combo1.setText(std::to_string(r.lineWeight));
-    graph_.Combo2.setText(std::to_string(r.lineStyle));
+    graph_.showLineLook(r.look);
 }
 
 void PointFamily::render(SlideContext& slide, int index) { RenderPoint(slide, records.get(index)); }
@@ -99,18 +96,18 @@ void guide(SlideContext& s, const PointRecord& p, const std::string& label, doub
            double y2) {
     office::ShapePtr line;
     if (ignoreFailure([&] { line = s.addLine(label, x1, y1, x2, y2); }))
-        styleFilled(line, p.color, office::dash::Dash, p.lineWeight);
+        styleFilled(line, p.look.color, office::dash::Dash, p.look.weight);
 }
 
 }  // namespace
 
 void RenderPoint(SlideContext& s, const PointRecord& p) {
-    const int dash = StyleToDash(p.lineStyle);
+    const int dash = StyleToDash(p.look.style);
     const double ox = s.frame.originX, oy = s.frame.originY;
     const std::string xText = common::PlainNumberText(p.x), yText = common::PlainNumberText(p.y);
     office::ShapePtr dot;
     if (p.showDot && ignoreFailure([&] { dot = s.addDot("点", s.X(p.x), s.Y(p.y)); }))
-        styleFilled(dot, p.color, dash, p.lineWeight);
+        styleFilled(dot, p.look.color, dash, p.look.weight);
     if (p.x * p.y == 0) {
         if (p.x != 0 && p.showXLabel) valueLabel(s, "x轴上刻度标注", s.X(p.x) - 1.2, oy, xText);
         if (p.y != 0 && p.showYLabel) valueLabel(s, "y轴上刻度标注", ox + 2.2, s.Y(p.y) - 6, yText);

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "common/color.h"
+#include "quillon4ppt/graph/line_look.h"
 #include "quillon4ppt/graph/plot_family.h"
 
 namespace graph {
@@ -12,8 +13,7 @@ class frmGraph;
 struct PointRecord {
     double x = 0, y = 0;
     std::int16_t showDot = 0, showXLabel = 0, showYLabel = 0, showGuides = 0;
-    std::int16_t lineStyle = 0, lineWeight = 0;
-    common::Rgb color = 0;
+    LineLook look;
 };
 
 class PointFamily : public PlotFamily {

@@ -1,6 +1,11 @@
 #include "quillon4ppt/graph/shape_styles.h"
 
+#include "quillon4ppt/graph/coordinate_frame.h"
+#include "quillon4ppt/graph/line_look.h"
+
 namespace graph {
+
+ShapeStyle LineLook::shapeStyle() const { return {color, StyleToDash(style), static_cast<float>(weight)}; }
 
 void styleLine(office::Shape& shape, const ShapeStyle& style) {
     shape.line().setForeColor(style.color);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/color.h"
+#include "quillon4ppt/graph/line_look.h"
 #include "platform/forms/control_array.h"
 #include "platform/forms/controls.h"
 #include "quillon4ppt/graph/plot_family.h"
@@ -15,8 +16,7 @@ class frmGraph;
 struct CircleRecord {
     double cx = 0, cy = 0, r2 = 0;
     std::int16_t centre = 0;  // -1 / 0
-    std::int16_t lineStyle = 0, lineWeight = 0;
-    common::Rgb color = 0;
+    LineLook look;
 };
 
 class CircleFamily : public PlotFamily {

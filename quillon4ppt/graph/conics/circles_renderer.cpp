@@ -7,7 +7,7 @@
 namespace graph {
 
 void RenderCircle(SlideContext& s, const CircleRecord& c) {
-    const ShapeStyle style{c.color, StyleToDash(c.lineStyle), static_cast<float>(c.lineWeight)};
+    const ShapeStyle style = c.look.shapeStyle();
     const double ox = s.frame.originX, oy = s.frame.originY, u = s.frame.unitLength, r = std::sqrt(c.r2);
     styleOutline(*s.addOval("圆", (c.cx - r) * u + ox, oy - (r + c.cy) * u, 2 * r * u, 2 * r * u), style);
     if (c.centre) styleFilled(*s.addDot("圆心", s.X(c.cx), s.Y(c.cy)), style);

@@ -108,9 +108,7 @@ void CircleFamily::cmdOK_Y_Click() {
     if (g.confirmOutOfFrame()) return;
     c.centre = chkCentreOfCircle.checked() ? -1 : 0;
     preview(c, c.centre != 0);
-    c.lineStyle = static_cast<std::int16_t>(g.lineStyleValue());
-    c.lineWeight = static_cast<std::int16_t>(g.lineWeightValue());
-    c.color = g.lineColor();
+    c.look = g.lineLook();
     records.at(counter) = c;
     g.listItem(*this);
 }
@@ -132,8 +130,7 @@ void CircleFamily::loadRecord(int index) {
     txta.setText(common::NumberText(c.cx));
     txtb.setText(common::NumberText(c.cy));
     chkCentreOfCircle.setValue(c.centre ? 1 : 0);
-    graph_.Combo1.setText(std::to_string(c.lineWeight));
-    graph_.Combo2.setText(std::to_string(c.lineStyle));
+    graph_.showLineLook(c.look);
 }
 
 void CircleFamily::render(SlideContext& slide, int index) {

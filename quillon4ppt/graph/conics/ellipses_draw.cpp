@@ -33,9 +33,7 @@ void EllipseFamily::cmdOK_TY_Click() {
     r.cx = e->cx, r.cy = e->cy, r.a2 = e->a2, r.b2 = e->b2;
     r.horizontal = e->horizontal ? -1 : 0;
     preview(*e, box, r, !standard && chkAxis_TY.checked());
-    r.lineStyle = static_cast<std::int16_t>(g.lineStyleValue());
-    r.lineWeight = static_cast<std::int16_t>(g.lineWeightValue());
-    r.color = g.lineColor();
+    r.look = g.lineLook();
     records.at(counter) = r;
     g.listItem(*this);
 }

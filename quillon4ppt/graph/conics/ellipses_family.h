@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/color.h"
+#include "quillon4ppt/graph/line_look.h"
 #include "platform/forms/control_array.h"
 #include "platform/forms/controls.h"
 #include "quillon4ppt/graph/conics/ellipses_geometry.h"
@@ -19,8 +20,7 @@ struct EllipseFormView;
 struct EllipseRecord {
     double cx = 0, cy = 0, a2 = 0, b2 = 0;
     std::int16_t horizontal = 0, foci = 0, directrices = 0, axes = 0;  // -1 / 0
-    std::int16_t lineStyle = 0, lineWeight = 0;
-    common::Rgb color = 0;
+    LineLook look;
 };
 
 class EllipseFamily : public PlotFamily {

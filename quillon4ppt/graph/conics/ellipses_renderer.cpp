@@ -25,7 +25,7 @@ public:
     EllipseOnSlide(SlideContext& s, const EllipseRecord& r)
         : s_(s),
           e_{r.cx, r.cy, r.a2, r.b2, r.horizontal != 0},
-          style_{r.color, StyleToDash(r.lineStyle), static_cast<float>(r.lineWeight)},
+          style_{r.look.shapeStyle()},
           labels_(e_.horizontal ? kAlongX : kAlongY),
           first_(e_.horizontal ? -1 : 1) {}
 

@@ -109,8 +109,7 @@ void EllipseFamily::loadRecord(int index) {
     chkFocus_TY.setValue(r.foci ? 1 : 0);
     chkDirectrix_TY.setValue(r.directrices ? 1 : 0);
     chkAxis_TY.setValue(r.axes ? 1 : 0);
-    graph_.Combo1.setText(std::to_string(r.lineWeight));
-    graph_.Combo2.setText(std::to_string(r.lineStyle));
+    graph_.showLineLook(r.look);
 }
 
 void EllipseFamily::render(SlideContext& slide, int index) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "common/color.h"
+#include "quillon4ppt/graph/line_look.h"
 #include "quillon4ppt/graph/conics/hyperbolas_geometry.h"
 #include "quillon4ppt/graph/frm_graph.h"
 #include "quillon4ppt/graph/plot_family.h"
@@ -17,8 +18,7 @@ struct HyperbolaRecord {
     double tFrom = 0, tTo = 0;  // the traced parameter: y sideways, x up and down
     std::int16_t horizontal = 0;
     std::int16_t foci = 0, directrices = 0, axes = 0, asymptotes = 0;
-    std::int16_t lineStyle = 0, lineWeight = 0;
-    common::Rgb color = 0;
+    LineLook look;
 };
 
 class HyperbolaFamily : public PlotFamily {

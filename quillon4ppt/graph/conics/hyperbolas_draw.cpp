@@ -56,9 +56,7 @@ void HyperbolaFamily::cmdOK_SQX_Click() {
     r.tTo = h->horizontal ? top : xTo;
     r.horizontal = h->horizontal ? -1 : 0;
     preview(*h, !IsStandardHyperbola(*form), r);
-    r.lineStyle = static_cast<std::int16_t>(g.lineStyleValue());
-    r.lineWeight = static_cast<std::int16_t>(g.lineWeightValue());
-    r.color = g.lineColor();
+    r.look = g.lineLook();
     g.listItem(*this);
 }
 

@@ -26,7 +26,7 @@ public:
         : s_(s),
           r_(r),
           h_{r.cx, r.cy, r.a2, r.b2, r.horizontal != 0},
-          style_{r.color, StyleToDash(r.lineStyle), static_cast<float>(r.lineWeight)} {}
+          style_{r.look.shapeStyle()} {}
 
     void render() {
         const Labels& names = h_.horizontal ? kSideways : kUpright;

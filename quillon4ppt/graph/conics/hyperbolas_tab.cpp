@@ -181,8 +181,7 @@ void HyperbolaFamily::loadRecord(int index) {
     chkDirectrix_SQX.setValue(r.directrices ? 1 : 0);
     chkAxis_SQX.setValue(r.axes ? 1 : 0);
     chkJJX_SQX.setValue(r.asymptotes ? 1 : 0);
-    graph_.Combo1.setText(std::to_string(r.lineWeight));
-    graph_.Combo2.setText(std::to_string(r.lineStyle));
+    graph_.showLineLook(r.look);
 }
 
 void HyperbolaFamily::render(SlideContext& slide, int index) {

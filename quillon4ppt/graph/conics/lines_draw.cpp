@@ -26,9 +26,7 @@ void LineFamily::drawLine() {
     g.Picture1.line(seg.x1, seg.y1, seg.x2, seg.y2, g.lineColor());
     LineRecord& r = records.at(counter);
     r.x1 = seg.x1, r.x2 = seg.x2, r.y1 = seg.y1, r.y2 = seg.y2;
-    r.lineStyle = static_cast<std::int16_t>(g.lineStyleValue());
-    r.lineWeight = static_cast<std::int16_t>(g.lineWeightValue());
-    r.color = g.lineColor();
+    r.look = g.lineLook();
     g.listItem(*this);
 }
 
@@ -42,8 +40,7 @@ void LineFamily::loadRecord(int index) {
     const bool vertical = lineFromBoxes(kTwoPoint).kind == StraightLine::Vertical;
     txtZX[3].setText(common::NumberText(vertical ? r.y1 : r.x1));
     txtZX[4].setText(common::NumberText(vertical ? r.y2 : r.x2));
-    graph_.Combo1.setText(std::to_string(r.lineWeight));
-    graph_.Combo2.setText(std::to_string(r.lineStyle));
+    graph_.showLineLook(r.look);
 }
 
 void LineFamily::render(SlideContext& slide, int index) {
@@ -51,7 +48,7 @@ void LineFamily::render(SlideContext& slide, int index) {
 }
 
 void RenderLine(SlideContext& s, const LineRecord& r) {
-    const ShapeStyle style{r.color, StyleToDash(r.lineStyle), static_cast<float>(r.lineWeight)};
+    const ShapeStyle style = r.look.shapeStyle();
     styleFilled(*s.addLine("直线", s.X(r.x1), s.Y(r.y1), s.X(r.x2), s.Y(r.y2)), style);
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/color.h"
+#include "quillon4ppt/graph/line_look.h"
 #include "platform/forms/control_array.h"
 #include "platform/forms/controls.h"
 #include "quillon4ppt/graph/conics/lines_geometry.h"
@@ -16,8 +17,7 @@ class frmGraph;
 
 struct LineRecord {
     double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
-    std::int16_t lineStyle = 0, lineWeight = 0;
-    common::Rgb color = 0;
+    LineLook look;
 };
 
 class LineFamily : public PlotFamily {

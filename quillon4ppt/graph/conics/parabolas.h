@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/color.h"
+#include "quillon4ppt/graph/line_look.h"
 #include "quillon4ppt/graph/conics/parabolas_geometry.h"
 #include "quillon4ppt/graph/frm_graph.h"
 #include "quillon4ppt/graph/plot_family.h"
@@ -17,8 +18,7 @@ struct ParabolaRecord {
     double xFrom = 0, xTo = 0;
     std::string opening;  // "x", "-x", "y" or "-y"
     std::int16_t focus = 0, directrix = 0, axis = 0;
-    std::int16_t style = 0, width = 0;
-    common::Rgb colour = 0;
+    LineLook look;
 };
 
 class ParabolaFamily : public PlotFamily {

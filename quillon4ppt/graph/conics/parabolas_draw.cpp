@@ -47,9 +47,7 @@ void ParabolaFamily::cmdOK_PWX_Click() {
     r.xFrom = xFrom, r.xTo = xTo;
     r.opening = OpeningText(p.opening);
     preview(*form, p, bottom, top, r);
-    r.style = static_cast<std::int16_t>(g.lineStyleValue());
-    r.width = static_cast<std::int16_t>(g.lineWeightValue());
-    r.colour = g.lineColor();
+    r.look = g.lineLook();
     g.listItem(*this);
 }
 

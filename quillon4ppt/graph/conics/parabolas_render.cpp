@@ -15,7 +15,7 @@ public:
         : s_(s),
           r_(r),
           p_{r.s, r.x0, r.y0, OpeningOfText(r.opening)},
-          style_{r.colour, StyleToDash(r.style), static_cast<float>(r.width)} {}
+          style_{r.look.shapeStyle()} {}
 
     // The traced parameter: y sideways, x up and down.
     std::pair<double, double> span() const {

@@ -134,8 +134,7 @@ void ParabolaFamily::loadRecord(int index) {
     chkFocus_PWX.setValue(r.focus ? 1 : 0);
     chkDirectrix_PWX.setValue(r.directrix ? 1 : 0);
     chkAxis_PWX.setValue(r.axis ? 1 : 0);
-    graph_.Combo1.setText(std::to_string(r.width));
-    graph_.Combo2.setText(std::to_string(r.style));
+    graph_.showLineLook(r.look);
 }
 
 void ParabolaFamily::render(SlideContext& slide, int index) {
