@@ -10,7 +10,8 @@ double RoundTwoDecimals(double value) {
 }
 
 std::vector<office::PointF> BezierRows(double from, double to,
-                                       const std::function<office::PointF(double t, bool rounded)>& at) {
+                                       const std::function<office::PointF(double t, bool rounded)>& at,
+                                       std::size_t* sampled) {
     Samples samples = PrepareSamples(from, to);
     std::vector<office::PointF>& rows = samples.points;
     const std::size_t n = rows.size();
@@ -20,6 +21,7 @@ std::vector<office::PointF> BezierRows(double from, double to,
         rows[i++] = at(t, true);
         if (i == n) break;
     }
+    if (sampled) *sampled = i;
     if (n - i == 2) rows[n - 2] = at(to - samples.step, false);
     // A span too short for the sampler leaves more rows over: they all take the
     // end point rather than the slide's corner.
