@@ -1,0 +1,54 @@
+#pragma once
+// The operators and built-in functions of the expression language.
+#include <cmath>
+#include <cstdint>
+
+#include "platform/script/program.h"
+#include "platform/script/value.h"
+
+namespace script {
+
+ErrorKind Divide(double a, double b, double& out);
+ErrorKind Power(double a, double b, double& out);
+// \ and Mod round their operands to 32-bit whole numbers first.
+ErrorKind IntDivide(double a, double b, double& out);
+ErrorKind Modulo(double a, double b, double& out);
+
+// Arithmetic on two numbers; the machine's fast path.
+inline ErrorKind Arithmetic(Op op, double a, double b, double& out) {
+    switch (op) {
+        case Op::Add:
+            out = a + b;
+            break;
+        case Op::Subtract:
+            out = a - b;
+            break;
+        case Op::Multiply:
+            out = a * b;
+            break;
+        case Op::Square:
+            out = a * a;
+            break;
+        case Op::Divide:
+            return Divide(a, b, out);
+        case Op::Power:
+            return Power(a, b, out);
+        case Op::IntDivide:
+            return IntDivide(a, b, out);
+        case Op::Mod:
+            return Modulo(a, b, out);
+        default:
+            return ErrorKind::Syntax;
+    }
+    return Checked(out);
+}
+
+// Any binary operator on any two values; the result replaces a.
+ErrorKind Apply(Op op, Value& a, const Value& b, Texts& texts);
+ErrorKind Negate(Value& v, const Texts& texts);
+ErrorKind Not(Value& v, const Texts& texts);
+
+// A built-in function of its arguments; the result replaces the first.
+ErrorKind Call(Function f, Value* args, int count, const Texts& texts);
+
+}  // namespace script
