@@ -4,6 +4,7 @@
 #include "quillon4ppt/graph/conics/hyperbolas.h"
 #include "quillon4ppt/graph/conics/lines_family.h"
 #include "quillon4ppt/graph/conics/parabolas.h"
+#include "quillon4ppt/graph/curves/expression_family.h"
 #include "quillon4ppt/graph/frm_graph.h"
 #include "quillon4ppt/graph/points.h"
 
@@ -16,6 +17,7 @@ void addFamilies(frmGraph& graph) {
     graph.addFamily(std::make_unique<ParabolaFamily>(graph));
     graph.addFamily(std::make_unique<LineFamily>(graph));
     graph.addFamily(std::make_unique<HyperbolaFamily>(graph));
+    graph.addFamily(std::make_unique<ExpressionFamily>(graph));
 }
 
 }  // namespace graph

@@ -1,0 +1,56 @@
+// The free-expression tab's draw action "确定" and its curves on the slide.
+#include <algorithm>
+
+#include "common/text.h"
+#include "platform/script/expression.h"
+#include "quillon4ppt/graph/conics/hyperbolas_parabolas_tab.h"
+#include "quillon4ppt/graph/curves/curve_trace.h"
+#include "quillon4ppt/graph/curves/emit_curve.h"
+#include "quillon4ppt/graph/curves/evaluate_at.h"
+#include "quillon4ppt/graph/curves/expression_family.h"
+#include "quillon4ppt/graph/curves/normalise_expression.h"
+
+namespace graph {
+namespace {
+
+constexpr double kStep = 0.01;
+constexpr const char* kDrawing = "正在绘制函数图像，请稍等";
+constexpr const char* kDrawn = "函数图像绘制完成！";
+
+CurveAxis AxisOf(int kind) {
+    return kind == 1 ? CurveAxis::Vertical : CurveAxis::Horizontal;
+}
+
+}  // namespace
+
+void ExpressionFamily::cmdOK_Any_Click() {
+    frmGraph& g = graph_;
+    const std::string typed = common::trimBlanks(txtExp.text());
+    AnyRecord r;
+    // A replay draws exactly what was recorded: normalising twice may change the text.
+    r.expression = g.RecordItems ? curves::NormaliseExpression(typed) : typed;
+    r.vFrom = ReadBox(txtXmin_Any), r.vTo = ReadBox(txtXmax_Any);
+    if (!(r.vFrom < r.vTo) || !Drawable(r.vFrom) || !Drawable(r.vTo)) {
+        g.showRangeError();
+        return;
+    }
+    Label[23].setCaption(kDrawing);
+    r.kind = optFY.value() ? 1 : 0;
+    if (r.kind == 1) std::replace(r.expression.begin(), r.expression.end(), 'y', 'x');
+    const script::Expression compiled(r.expression);
+    TracePreview(g, ExpressionFunction(compiled), r.vFrom, r.vTo, kStep, &r.pieces, AxisOf(r.kind));
+    r.look = g.lineLook();
+    if (g.RecordItems) records.at(counter) = r;
+    g.listItem(*this);
+    Label[23].setCaption(kDrawn);
+}
+
+void RenderExpression(SlideContext& slide, const AnyRecord& record) {
+    const script::Expression compiled(record.expression);
+    for (const CurveInterval& piece : record.pieces)
+        if (piece.started)
+            EmitCurve(slide, ExpressionFunction(compiled), piece.xFrom, piece.xTo, kExpressionLabel,
+                      record.look, AxisOf(record.kind));
+}
+
+}  // namespace graph

@@ -1,0 +1,138 @@
+// The free-expression tab: the draw action with its pieces and record, the options,
+// the reset, the replay of a deletion and the curves on the slide.
+#include "quillon4ppt/graph/curves/expression_family.h"
+
+#include <cmath>
+
+#include "conics/hyperbolas_parabolas_fixture.h"
+
+using namespace graph;
+
+namespace {
+
+struct ExpressionTest : ConicFixture<ExpressionFamily> {
+    ExpressionTest() : ConicFixture(kTabExpression, "ANY") {}
+
+    std::size_t draw(const std::string& text, const std::string& from, const std::string& to,
+                     bool inY = false) {
+        const std::size_t before = g->Picture1.items().size();
+        (inY ? family().optFY : family().optFX).click();
+        family().txtExp.setText(text);
+        family().txtXmin_Any.setText(from);
+        family().txtXmax_Any.setText(to);
+        family().cmdOK_Any.click();
+        return before;
+    }
+    const AnyRecord& record(int i) { return family().records.get(i); }
+    static void expectPiece(const CurveInterval& p, double from, double to) {
+        EXPECT_TRUE(p.started && p.ended);
+        EXPECT_NEAR(p.xFrom, from, 0.011);
+        EXPECT_NEAR(p.xTo, to, 0.011);
+    }
+};
+
+TEST_F(ExpressionTest, TheTabStartsInXAndItsResetFillsTheFrameRange) {
+    EXPECT_TRUE(family().optFX.value());
+    EXPECT_TRUE(family().imgX.visible());
+    EXPECT_FALSE(family().imgY.visible());
+    family().optFY.click();
+    EXPECT_FALSE(family().optFX.value());
+    EXPECT_TRUE(family().imgFY.visible() && family().imgY.visible());
+    EXPECT_FALSE(family().imgFX.visible() || family().imgX.visible());
+    family().txtExp.setText("x");
+    g->SSTab1.setTab(kTabResults);
+    g->SSTab1.setTab(kTabExpression);
+    EXPECT_EQ(family().txtExp.text(), "");
+    EXPECT_EQ(family().txtXmin_Any.text(), "-5");
+    EXPECT_EQ(family().txtXmax_Any.text(), " 5");
+}
+
+TEST_F(ExpressionTest, SineIsOnePieceAndListed) {
+    const std::size_t before = draw("sinx", "-5", "5");
+    EXPECT_EQ(record(0).expression, "sin(x)");
+    EXPECT_EQ(record(0).kind, 0);
+    ASSERT_EQ(record(0).pieces.size(), 1u);
+    expectPiece(record(0).pieces[0], -5, 5);
+    EXPECT_GE(itemsFrom(before).size(), 999u);
+    EXPECT_EQ(g->List1.items().back(), "任意函数(ANY)  0");
+    EXPECT_EQ(family().Label[23].caption(), "函数图像绘制完成！");
+}
+
+TEST_F(ExpressionTest, ValuesBeyondTheFrameSplitThePieces) {
+    const std::size_t before = draw("x^2", "-3", "3");
+    ASSERT_EQ(record(0).pieces.size(), 1u);
+    expectPiece(record(0).pieces[0], -2.23, 2.23);
+    for (const auto& line : itemsFrom(before)) EXPECT_LE(std::max(line.y1, line.y2), 5);
+
+    draw("1/x", "-5", "5");
+    ASSERT_EQ(record(1).pieces.size(), 2u);
+    expectPiece(record(1).pieces[0], -5, -0.2);
+    expectPiece(record(1).pieces[1], 0.21, 5);
+}
+
+TEST_F(ExpressionTest, AnExpressionInYIsPlottedAcross) {
+    const std::size_t before = draw("y^2", "-2", "2", true);
+    EXPECT_EQ(record(0).expression, "x^2");
+    EXPECT_EQ(record(0).kind, 1);
+    // x = y²: a parabola opening to the right.
+    for (const auto& line : itemsFrom(before)) EXPECT_NEAR(line.x1, line.y1 * line.y1, 1e-9);
+
+    // siny is not rewritten; as sinx it is a name nobody assigned, so x = 0 throughout.
+    const std::size_t line = draw("siny", "-2", "2", true);
+    EXPECT_EQ(record(1).expression, "sinx");
+    ASSERT_FALSE(itemsFrom(line).empty());
+    for (const auto& l : itemsFrom(line)) EXPECT_TRUE(l.x1 == 0 && l.x2 == 0);
+}
+
+TEST_F(ExpressionTest, WhatCannotBeEvaluatedDrawsNothingAndAnEmptyRangeIsRefused) {
+    const std::size_t before = draw("exp(x)", "-1", "1");
+    EXPECT_EQ(record(0).expression, "e(x*p(x)");
+    EXPECT_TRUE(itemsFrom(before).empty());
+    ASSERT_EQ(record(0).pieces.size(), 1u);
+    EXPECT_FALSE(record(0).pieces[0].started);
+
+    const auto listed = g->List1.items().size();
+    draw("x", "2", "2");
+    EXPECT_EQ(dialogs.shown().back(), kRangeErrorMessage);
+    EXPECT_EQ(g->List1.items().size(), listed);
+
+    // -2*PI reads -2.
+    draw("2.718281828^x", "-2*PI", "1");
+    EXPECT_EQ(record(1).vFrom, -2);
+}
+
+TEST_F(ExpressionTest, DeletionReplaysTheItemInTheCanvasColourAndListsNothing) {
+    g->labColor.setBackColor(common::rgb(0, 0, 255));
+    const std::size_t before = draw("y^2-1", "-2", "2", true);
+    const auto drawn = itemsFrom(before);
+    family().optFX.click();
+    selectEntry("任意函数(ANY)  0");
+    const std::size_t replay = g->Picture1.items().size();
+    g->cmdResult.click();
+    const auto erased = itemsFrom(replay);
+    ASSERT_EQ(erased.size(), drawn.size());
+    for (std::size_t i = 0; i < erased.size(); ++i) {
+        EXPECT_EQ(erased[i].color, g->Picture1.backColor);
+        EXPECT_EQ(erased[i].x1, drawn[i].x1);
+        EXPECT_EQ(erased[i].y2, drawn[i].y2);
+    }
+    EXPECT_EQ(g->List1.items().size(), 1u);
+    EXPECT_EQ(g->lineColor(), common::rgb(0, 0, 255));
+    EXPECT_EQ(family().counter, 1);
+}
+
+TEST_F(ExpressionTest, EachVisiblePieceBecomesOneCurveOnTheSlide) {
+    draw("x^2", "-3", "3");
+    draw("1/x", "-5", "5");
+    draw("y^2", "-2", "2", true);
+    insertItemsOnly();
+    EXPECT_EQ(countLabel("任意函数"), 4);
+    const auto shapes = allShapes();
+    ASSERT_EQ(shapes.size(), 4u);
+    // x² from -2.23: the first row is the rounded start.
+    EXPECT_NEAR(shapes[0]->points.front().x, X(-2.23), 0.3);
+    EXPECT_NEAR(shapes[0]->points.front().y, Y(4.97), 0.3);
+    for (const auto& p : shapes[3]->points) EXPECT_GE(p.x, X(0) - 0.01);
+}
+
+}  // namespace
