@@ -263,7 +263,10 @@ private:
             i.value = code.back().value;
             code.pop_back();
             --depth_;
+            // Small whole powers are multiplied out.
             if (op == Op::Power && i.right == Operand::Constant && i.value == 2) i.op = Op::Square;
+            if (op == Op::Power && i.right == Operand::Constant && i.value == 3) i.op = Op::Cube;
+            if (op == Op::Power && i.right == Operand::Constant && i.value == 4) i.op = Op::Fourth;
             return emit(i, 0);
         }
         emit(i, -1);

@@ -1,20 +1,33 @@
 #include "platform/script/expression.h"
 
+#include <algorithm>
+
 #include "platform/script/operators.h"
 
 namespace script {
 namespace {
 
 bool IsArithmetic(Op op) {
-    return op >= Op::Add && op <= Op::Square;
+    return op >= Op::Add && op <= Op::Fourth;
 }
 
 }  // namespace
 
-Expression::Expression(std::string_view text) : program_(Compile(text)), stack_(program_.depth + 1) {}
+Expression::Expression(std::string_view text) : program_(Compile(text)) {
+    const bool numeric = std::none_of(program_.code.begin(), program_.code.end(),
+                                      [](const Instruction& i) { return i.op == Op::Concat; });
+    if (numeric)
+        numbers_.emplace(program_);
+    else
+        stack_.resize(program_.depth + 1);
+}
 
 Result Expression::evaluate(double x) const {
     if (program_.error != ErrorKind::None) return {0, program_.error};
+    return numbers_ ? numbers_->run(x) : evaluateValues(x);
+}
+
+Result Expression::evaluateValues(double x) const {
     Value* stack = stack_.data();
     std::size_t top = 0;  // the next free place
     const Value xv = Number(x);

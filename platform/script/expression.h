@@ -2,8 +2,10 @@
 // The evaluator that stands in for the script control: an expression in the script
 // language's syntax, read once into a compact program and evaluated for any x.
 // Unknown names are empty (0); every failure belongs to one evaluation only.
+#include <optional>
 #include <string_view>
 
+#include "platform/script/number_machine.h"
 #include "platform/script/program.h"
 #include "platform/script/value.h"
 
@@ -28,7 +30,10 @@ public:
     ErrorKind compileError() const { return program_.error; }
 
 private:
+    Result evaluateValues(double x) const;
+
     Program program_;
+    std::optional<NumberMachine> numbers_;  // for programs without "&"
     mutable std::vector<Value> stack_;
     mutable Texts texts_;
 };

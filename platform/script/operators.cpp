@@ -26,6 +26,8 @@ ErrorKind Compare(const Value& a, const Value& b, const Texts& texts, int& order
     return ErrorKind::None;
 }
 
+}  // namespace
+
 bool Holds(Op op, int order) {
     switch (op) {
         case Op::Equal:
@@ -43,34 +45,16 @@ bool Holds(Op op, int order) {
     }
 }
 
-// Bitwise on 32-bit whole numbers; two truth values give a truth value.
+namespace {
+
+// Two truth values give a truth value.
 ErrorKind Logic(Op op, Value& a, const Value& b, const Texts& texts) {
-    double x = 0, y = 0;
-    std::int32_t p = 0, q = 0;
+    double x = 0, y = 0, r = 0;
     for (ErrorKind e : {ToNumber(a, texts, x), ToNumber(b, texts, y)})
         if (e != ErrorKind::None) return e;
-    for (ErrorKind e : {ToLong(x, p), ToLong(y, q)})
-        if (e != ErrorKind::None) return e;
-    std::int32_t r = 0;
-    switch (op) {
-        case Op::And:
-            r = p & q;
-            break;
-        case Op::Or:
-            r = p | q;
-            break;
-        case Op::Xor:
-            r = p ^ q;
-            break;
-        case Op::Eqv:
-            r = ~(p ^ q);
-            break;
-        default:
-            r = ~p | q;
-            break;
-    }
+    if (ErrorKind e = LogicBits(op, x, y, r); e != ErrorKind::None) return e;
     const bool truth = a.type == Type::Boolean && b.type == Type::Boolean;
-    a = {static_cast<double>(r), truth ? Type::Boolean : Type::Number, 0};
+    a = {r, truth ? Type::Boolean : Type::Number, 0};
     return ErrorKind::None;
 }
 
@@ -81,12 +65,11 @@ bool IsComparison(Op op) {
     return op >= Op::Equal && op <= Op::GreaterEqual;
 }
 
-ErrorKind Round(double x, const Value* digits, const Texts& texts, double& out) {
+ErrorKind Round(double x, const double* digits, double& out) {
     double n = 0;
     if (digits) {
-        if (ErrorKind e = ToNumber(*digits, texts, n); e != ErrorKind::None) return e;
         std::int32_t whole = 0;
-        if (ErrorKind e = ToLong(n, whole); e != ErrorKind::None) return e;
+        if (ErrorKind e = ToLong(*digits, whole); e != ErrorKind::None) return e;
         if (whole < 0) return ErrorKind::InvalidProcedureCall;
         n = whole;
     }
@@ -207,8 +190,7 @@ ErrorKind Apply(Op op, Value& a, const Value& b, Texts& texts) {
     double x = 0, y = 0, out = 0;
     for (ErrorKind e : {ToNumber(a, texts, x), ToNumber(b, texts, y)})
         if (e != ErrorKind::None) return e;
-    if (ErrorKind e = Arithmetic(op == Op::Square ? Op::Power : op, x, y, out); e != ErrorKind::None)
-        return e;
+    if (ErrorKind e = Arithmetic(op, x, y, out); e != ErrorKind::None) return e;
     a = Number(out);
     return ErrorKind::None;
 }
@@ -221,19 +203,54 @@ ErrorKind Negate(Value& v, const Texts& texts) {
 }
 
 ErrorKind Not(Value& v, const Texts& texts) {
-    double x = 0;
-    std::int32_t whole = 0;
+    double x = 0, r = 0;
     if (ErrorKind e = ToNumber(v, texts, x); e != ErrorKind::None) return e;
-    if (ErrorKind e = ToLong(x, whole); e != ErrorKind::None) return e;
-    v = {static_cast<double>(~whole), v.type == Type::Boolean ? Type::Boolean : Type::Number, 0};
+    if (ErrorKind e = NotBits(x, r); e != ErrorKind::None) return e;
+    v = {r, v.type == Type::Boolean ? Type::Boolean : Type::Number, 0};
     return ErrorKind::None;
 }
 
+ErrorKind LogicBits(Op op, double a, double b, double& out) {
+    std::int32_t p = 0, q = 0;
+    for (ErrorKind e : {ToLong(a, p), ToLong(b, q)})
+        if (e != ErrorKind::None) return e;
+    switch (op) {
+        case Op::And:
+            out = p & q;
+            break;
+        case Op::Or:
+            out = p | q;
+            break;
+        case Op::Xor:
+            out = p ^ q;
+            break;
+        case Op::Eqv:
+            out = ~(p ^ q);
+            break;
+        default:
+            out = ~p | q;
+            break;
+    }
+    return ErrorKind::None;
+}
+
+ErrorKind NotBits(double a, double& out) {
+    std::int32_t whole = 0;
+    if (ErrorKind e = ToLong(a, whole); e != ErrorKind::None) return e;
+    out = ~whole;
+    return ErrorKind::None;
+}
+
+ErrorKind CallNumbers(Function f, const double* args, int count, double& out) {
+    return f == Function::Round ? Round(args[0], count > 1 ? &args[1] : nullptr, out)
+                                : Function1(f, args[0], out);
+}
+
 ErrorKind Call(Function f, Value* args, int count, const Texts& texts) {
-    double x = 0, out = 0;
-    if (ErrorKind e = ToNumber(args[0], texts, x); e != ErrorKind::None) return e;
-    const ErrorKind e =
-        f == Function::Round ? Round(x, count > 1 ? &args[1] : nullptr, texts, out) : Function1(f, x, out);
+    double numbers[2] = {0, 0}, out = 0;
+    for (int i = 0; i < count && i < 2; ++i)
+        if (ErrorKind e = ToNumber(args[i], texts, numbers[i]); e != ErrorKind::None) return e;
+    const ErrorKind e = CallNumbers(f, numbers, count, out);
     if (e == ErrorKind::None) args[0] = Number(out);
     return e;
 }

@@ -14,6 +14,17 @@ ErrorKind Power(double a, double b, double& out);
 ErrorKind IntDivide(double a, double b, double& out);
 ErrorKind Modulo(double a, double b, double& out);
 
+// x^3 and x^4 by multiplication, the rounding of x*x carried along (FMA), so the
+// result is as close as the power function's.
+inline double Cube(double x) {
+    const double p = x * x;
+    return std::fma(p, x, std::fma(x, x, -p) * x);
+}
+inline double Fourth(double x) {
+    const double p = x * x;
+    return std::fma(p, p, 2 * p * std::fma(x, x, -p));
+}
+
 // Arithmetic on two numbers; the machine's fast path.
 inline ErrorKind Arithmetic(Op op, double a, double b, double& out) {
     switch (op) {
@@ -29,6 +40,12 @@ inline ErrorKind Arithmetic(Op op, double a, double b, double& out) {
         case Op::Square:
             out = a * a;
             break;
+        case Op::Cube:
+            out = Cube(a);
+            break;
+        case Op::Fourth:
+            out = Fourth(a);
+            break;
         case Op::Divide:
             return Divide(a, b, out);
         case Op::Power:
@@ -42,6 +59,14 @@ inline ErrorKind Arithmetic(Op op, double a, double b, double& out) {
     }
     return Checked(out);
 }
+
+// Comparisons hold for the order of two values (-1, 0, 1).
+bool Holds(Op op, int order);
+// And Or Xor Eqv Imp and Not on 32-bit whole numbers.
+ErrorKind LogicBits(Op op, double a, double b, double& out);
+ErrorKind NotBits(double a, double& out);
+// A built-in function of numbers.
+ErrorKind CallNumbers(Function f, const double* args, int count, double& out);
 
 // Any binary operator on any two values; the result replaces a.
 ErrorKind Apply(Op op, Value& a, const Value& b, Texts& texts);

@@ -24,6 +24,8 @@ enum class Op : std::uint8_t {
     Mod,
     Power,
     Square,
+    Cube,
+    Fourth,
     Concat,
     Equal,
     NotEqual,
