@@ -142,6 +142,35 @@ TEST(Expression, TheCompiledProgramGivesWhatTheTextGivesAfresh) {
     }
 }
 
+// Programs without "&" run on plain doubles; adding ((1 & 1) - 11), which is 0,
+// sends the same expression through the general machine.
+TEST(Expression, NumbersAloneGiveWhatTheGeneralMachineGives) {
+    const char* texts[] = {"1/x",
+                           "log(x)",
+                           "(1e308*x)/1e308",
+                           "1/(1e308*x)",
+                           "Atn(1e308*x)",
+                           "1e308*x > 1",
+                           "Not x",
+                           "x \\ 2 Mod 3",
+                           "CInt(x*10000)",
+                           "Round(x, 2)",
+                           "Sgn(x) Xor 1",
+                           "-x^3 + x^4 - x^2",
+                           "Sqr(x) + 1e308*x*x",
+                           "foo(1e308*x*10)"};
+    for (const char* t : texts) {
+        const Expression numbers(t), general("(" + std::string(t) + ") + ((1 & 1) - 11)");
+        for (double x : {-10.0, -2.5, -1.0, 0.0, 0.5, 3.0, 10.0}) {
+            const Result a = numbers.evaluate(x), b = general.evaluate(x);
+            EXPECT_EQ(a.error, b.error) << t << " at " << x;
+            EXPECT_EQ(a.value, b.value) << t << " at " << x;
+        }
+    }
+    EXPECT_EQ(Fails("1/(1e308*x)", 10), ErrorKind::Overflow);
+    EXPECT_EQ(Fails("(1e308*x) + log(-1)", 10), ErrorKind::Overflow);  // the first error is reported
+}
+
 TEST(AssignedValue, XHoldsItsFifteenDigitDecimalText) {
     EXPECT_EQ(AssignedValue(0.1 + 0.2), 0.3);
     EXPECT_EQ(AssignedValue(-4.990000000000001), -4.99);
