@@ -41,12 +41,12 @@ void ExponentialFamily::declareLayout() {
     const int page = kTabExponential;
     const char* captions[] = {"y = a^(x + h) + k", "a =", "h =", "k =", "x的取值范围：", "≤ x ≤"};
     for (int i = 0; i < imgExponent.size(); ++i) imgExponent[i].setCaption(captions[i]);
-    imgExponent[0].place(120, 240, 3600, 360, tab, page);
+    imgExponent[0].place(120, 240, 2400, 360, tab, page);
     for (int i = 0; i < 3; ++i) {
         imgExponent[i + 1].place(120 + i * 1920, 900, 480, 330, tab, page);
         txtA_Exponent[i].place(600 + i * 1920, 840, 1000, 330, tab, page);
     }
-    imgExponent[4].place(120, 1560, 2400, 330, tab, page);
+    imgExponent[4].place(120, 1560, 1500, 330, tab, page);
     txtXmin_Exponent.place(120, 1980, 1000, 330, tab, page);
     imgExponent[5].place(1200, 2040, 900, 330, tab, page);
     txtXmax_Exponent.place(2160, 1980, 1000, 330, tab, page);

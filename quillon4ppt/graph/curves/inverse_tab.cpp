@@ -30,10 +30,10 @@ void InverseFamily::declareLayout() {
     const int page = kTabInverse;
     const char* captions[] = {"y = k/x", "k =", "x的取值范围：", "≤ x ≤"};
     for (int i = 0; i < imgFBL.size(); ++i) imgFBL[i].setCaption(captions[i]);
-    imgFBL[0].place(120, 240, 3600, 360, tab, page);
+    imgFBL[0].place(120, 240, 2400, 360, tab, page);
     imgFBL[1].place(120, 900, 480, 330, tab, page);
     txtFBL[0].place(600, 840, 1000, 330, tab, page);
-    imgFBL[2].place(120, 1560, 2400, 330, tab, page);
+    imgFBL[2].place(120, 1560, 1500, 330, tab, page);
     txtFBL[1].place(120, 1980, 1000, 330, tab, page);
     imgFBL[3].place(1200, 2040, 900, 330, tab, page);
     txtFBL[2].place(2160, 1980, 1000, 330, tab, page);

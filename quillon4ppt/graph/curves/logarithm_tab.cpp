@@ -49,11 +49,11 @@ void LogarithmFamily::declareLayout() {
     forms::OptionButton* options[] = {&optLogX, &optLogAbsX, &optAbsLogX};
     for (int i = 0; i < 3; ++i) {
         options[i]->place(120 + i * 1980, 270, 300, 300, tab, page);
-        imgLog[i].place(420 + i * 1980, 240, 1500, 360, tab, page);
+        imgLog[i].place(420 + i * 1980, 240, 1300, 360, tab, page);
     }
     imgLog[3].place(120, 900, 480, 330, tab, page);
     txtA_log.place(600, 840, 1000, 330, tab, page);
-    imgLog[4].place(120, 1560, 2400, 330, tab, page);
+    imgLog[4].place(120, 1560, 1500, 330, tab, page);
     txtXmin_Log.place(120, 1980, 1000, 330, tab, page);
     imgLog[5].place(1200, 2040, 900, 330, tab, page);
     txtXmax_Log.place(2160, 1980, 1000, 330, tab, page);

@@ -15,10 +15,10 @@ void PowerFamily::declareLayout() {
     const int page = kTabPower;
     optXn_Power.place(120, 270, 300, 300, tab, page);
     imgXn_Power.setCaption("y = xⁿ");
-    imgXn_Power.place(420, 240, 1500, 360, tab, page);
+    imgXn_Power.place(420, 240, 1300, 360, tab, page);
     optXmn_Power.place(2100, 270, 300, 300, tab, page);
     imgXmn_Power.setCaption("y = x^(n/m)");
-    imgXmn_Power.place(2400, 240, 1800, 360, tab, page);
+    imgXmn_Power.place(2400, 240, 1500, 360, tab, page);
     imgN_Power.setCaption("n =");
     imgN_Power.place(120, 900, 480, 330, tab, page);
     txtN_Power.place(600, 840, 1000, 330, tab, page);
@@ -26,7 +26,7 @@ void PowerFamily::declareLayout() {
     imgM_Power.place(2040, 900, 480, 330, tab, page);
     txtM_Power.place(2520, 840, 1000, 330, tab, page);
     imgRange_Power.setCaption("x的取值范围：");
-    imgRange_Power.place(120, 1560, 2400, 330, tab, page);
+    imgRange_Power.place(120, 1560, 1500, 330, tab, page);
     txtXmin_Power.place(120, 1980, 1000, 330, tab, page);
     imgX_Power.setCaption("≤ x ≤");
     imgX_Power.place(1200, 2040, 900, 330, tab, page);
