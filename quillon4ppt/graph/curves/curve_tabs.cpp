@@ -47,15 +47,14 @@ void ShowRange(forms::TextBox& from, forms::TextBox& to, const XRange& range) {
     to.setText(common::NumberText(range.to));
 }
 
-void TraceCurve(frmGraph& graph, const RealFunction& f, double from, double to) {
-    TracePreview(graph, evaluated(f), from, to, kTraceStep, nullptr, CurveAxis::Horizontal,
+void TraceCurve(frmGraph& graph, const CurvePiece& p) {
+    TracePreview(graph, evaluated(p.f), p.from, p.to, kTraceStep, nullptr, CurveAxis::Horizontal,
                  SegmentsDrawn::All);
 }
 
-void EmitPiece(SlideContext& slide, const RealFunction& f, double from, double to, const std::string& label,
-               const LineLook& look, bool exactEnd) {
-    EmitCurve(slide, evaluated(f), from, to, label, look, CurveAxis::Horizontal,
-              exactEnd ? CurveEnd::Exact : CurveEnd::LastSample);
+void EmitPiece(SlideContext& slide, const CurvePiece& p, const std::string& label, const LineLook& look) {
+    EmitCurve(slide, evaluated(p.f), p.from, p.to, label, look, CurveAxis::Horizontal,
+              p.exactEnd ? CurveEnd::Exact : CurveEnd::LastSample);
 }
 
 }  // namespace graph

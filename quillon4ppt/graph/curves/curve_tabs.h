@@ -23,6 +23,7 @@ using RealFunction = std::function<double(double)>;
 struct CurvePiece {
     RealFunction f;
     double from = 0, to = 0;
+    bool exactEnd = false;  // the slide's curve ends at `to` itself, not at its last sample
 };
 
 // Adds `step` to x (by repeated addition, as a teacher counts) while `going(x)`
@@ -43,13 +44,11 @@ bool ValidBase(double a);
 // A range the preview and the sampler can take: its end lies beyond its start.
 bool Sizable(double from, double to);
 
-// Draws the curve into the preview in the line colour, every segment whatever its
-// height, 0.01 apart from `from` to `to`.
-void TraceCurve(frmGraph& graph, const RealFunction& f, double from, double to);
+// Draws the piece into the preview in the line colour, every segment whatever its
+// height, 0.01 apart.
+void TraceCurve(frmGraph& graph, const CurvePiece& piece);
 
-// One curve shape on the slide for the piece from `from` to `to`; with `exactEnd`
-// the last point is the piece's end even when the samples reach no further.
-void EmitPiece(SlideContext& slide, const RealFunction& f, double from, double to, const std::string& label,
-               const LineLook& look, bool exactEnd = false);
+// One curve shape on the slide for the piece.
+void EmitPiece(SlideContext& slide, const CurvePiece& piece, const std::string& label, const LineLook& look);
 
 }  // namespace graph

@@ -31,13 +31,13 @@ void ExponentialFamily::cmdOK_Exponent_Click() {
         return;
     }
     if (!g.beginCurve(span->first, span->second)) return;
-    TraceCurve(g, f, xFrom, xTo);
+    TraceCurve(g, {f, xFrom, xTo});
     records.at(counter) = {a, h, k, xFrom, xTo, g.lineLook()};
     g.listItem(*this);
 }
 
 void RenderExponential(SlideContext& slide, const ExpRecord& r) {
-    EmitPiece(slide, exponential(r.a, r.h, r.k), r.xFrom, r.xTo, "指数函数", r.look);
+    EmitPiece(slide, {exponential(r.a, r.h, r.k), r.xFrom, r.xTo}, "指数函数", r.look);
 }
 
 }  // namespace graph

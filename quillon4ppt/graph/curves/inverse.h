@@ -3,6 +3,7 @@
 // range, with a gap around the pole that keeps the curve inside the frame.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/forms/control_array.h"
 #include "platform/forms/controls.h"
@@ -23,6 +24,9 @@ struct InverseRecord {
 // The smallest x = 0.01·j at which (x, k/x) lies inside the frame; nothing when no
 // such x lies between 0 and the frame's right edge.
 std::optional<double> InverseGap(double k, const CoordinateFrame& frame);
+
+// The two branches from xFrom to -xStart and from xStart to xTo.
+std::vector<CurvePiece> InversePieces(double k, double xStart, double xFrom, double xTo);
 
 class InverseFamily : public PlotFamily {
 public:

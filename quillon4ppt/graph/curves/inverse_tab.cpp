@@ -17,6 +17,12 @@ std::optional<double> InverseGap(double k, const CoordinateFrame& frame) {
     return StepWhile(kGapStep, kGapStep, 0, frame.xMax, outside);
 }
 
+// Each branch ends exactly at the gap or at the range's end.
+std::vector<CurvePiece> InversePieces(double k, double xStart, double xFrom, double xTo) {
+    const RealFunction f = [k](double x) { return k / x; };
+    return {{f, xFrom, -xStart, true}, {f, xStart, xTo, true}};
+}
+
 InverseFamily::InverseFamily(frmGraph& graph) : graph_(graph) {
     declareLayout();
     for (int i = 0; i < 2; ++i) cmdOK_FBL[i].Click = [this, i] { cmdOK_FBL_Click(i); };
@@ -62,9 +68,7 @@ void InverseFamily::drawInverse() {
         g.showRangeError();
         return;
     }
-    const RealFunction f = [k](double x) { return k / x; };
-    TraceCurve(g, f, xFrom, -*gap);
-    TraceCurve(g, f, *gap, xTo);
+    for (const CurvePiece& piece : InversePieces(k, *gap, xFrom, xTo)) TraceCurve(g, piece);
     records.at(counter) = {k, *gap, xFrom, xTo, g.lineLook()};
     g.listItem(*this);
 }
@@ -87,9 +91,8 @@ void InverseFamily::render(SlideContext& slide, int index) {
 }
 
 void RenderInverse(SlideContext& slide, const InverseRecord& r) {
-    const RealFunction f = [k = r.k](double x) { return k / x; };
-    EmitPiece(slide, f, r.xFrom, -r.xStart, "反比例函数", r.look, true);
-    EmitPiece(slide, f, r.xStart, r.xTo, "反比例函数", r.look, true);
+    for (const CurvePiece& piece : InversePieces(r.k, r.xStart, r.xFrom, r.xTo))
+        EmitPiece(slide, piece, "反比例函数", r.look);
 }
 
 }  // namespace graph

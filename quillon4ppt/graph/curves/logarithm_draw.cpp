@@ -73,7 +73,7 @@ void LogarithmFamily::cmdOK_log_Click() {
         return;
     }
     if (!g.beginCurve(plan->low, plan->high)) return;
-    for (const CurvePiece& piece : plan->pieces) TraceCurve(g, piece.f, piece.from, piece.to);
+    for (const CurvePiece& piece : plan->pieces) TraceCurve(g, piece);
     records.at(counter) = {*form, a, plan->xFrom, plan->xTo, g.lineLook()};
     g.listItem(*this);
 }
@@ -81,8 +81,7 @@ void LogarithmFamily::cmdOK_log_Click() {
 void RenderLogarithm(SlideContext& slide, const LogRecord& r) {
     const std::optional<LogPlan> plan = PlanLogarithm(static_cast<LogForm>(r.form), r.a, r.xFrom, r.xTo);
     if (!plan) return;
-    for (const CurvePiece& piece : plan->pieces)
-        EmitPiece(slide, piece.f, piece.from, piece.to, "对数函数", r.look);
+    for (const CurvePiece& piece : plan->pieces) EmitPiece(slide, piece, "对数函数", r.look);
 }
 
 }  // namespace graph

@@ -40,7 +40,7 @@ std::optional<PowerPlan> PlanPower(const PowerCurve& curve, double xFrom, double
     PowerPlan plan{span->first, span->second, {}};
     // The root form meets the origin from both sides in two shapes.
     if (curve.form() == kPowerXmn && xFrom < 0 && xTo > 0)
-        plan.pieces = {{f, xFrom, 0}, {f, 0, xTo}};
+        plan.pieces = {{f, xFrom, 0, true}, {f, 0, xTo}};
     else
         plan.pieces = {{f, xFrom, xTo}};
     return plan;

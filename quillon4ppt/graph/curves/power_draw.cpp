@@ -24,7 +24,7 @@ void PowerFamily::cmdOK_Pwoer_Click() {
         return;
     }
     if (!g.beginCurve(plan->low, plan->high)) return;
-    for (const CurvePiece& piece : plan->pieces) TraceCurve(g, piece.f, piece.from, piece.to);
+    for (const CurvePiece& piece : plan->pieces) TraceCurve(g, piece);
     // The root index means nothing to x^n; it is kept as typed when it fits.
     const std::int16_t m = WholeInt16(common::roundHalfEven(ReadBox(txtM_Power))).value_or(0);
     records.at(counter) = {*form, *WholeInt16(n), m, xFrom, xTo, g.lineLook()};
@@ -35,8 +35,7 @@ void RenderPower(SlideContext& slide, const PowerRecord& r) {
     const auto curve = PowerCurve::make(static_cast<PowerForm>(r.form), r.n, r.m);
     const auto plan = curve ? PlanPower(*curve, r.xFrom, r.xTo) : std::nullopt;
     if (!plan) return;
-    for (const CurvePiece& piece : plan->pieces)
-        EmitPiece(slide, piece.f, piece.from, piece.to, "幂函数", r.look);
+    for (const CurvePiece& piece : plan->pieces) EmitPiece(slide, piece, "幂函数", r.look);
 }
 
 }  // namespace graph
