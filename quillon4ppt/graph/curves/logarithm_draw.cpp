@@ -34,7 +34,8 @@ std::optional<LogPlan> planBothSides(double a, double xFrom, double xTo) {
     const RealFunction right = logOf(a, false, false), left = logOf(a, true, false);
     const auto span = ValueSpan({right(kGap), left(xFrom), right(xTo)});
     if (!span) return std::nullopt;
-    return LogPlan{xFrom, xTo, span->first, span->second, {{right, kGap, xTo}, {left, xFrom, -kGap}}};
+    // The left branch stops exactly where the gap begins, as the right one starts there.
+    return LogPlan{xFrom, xTo, span->first, span->second, {{right, kGap, xTo}, {left, xFrom, -kGap, true}}};
 }
 
 std::optional<LogPlan> planLeft(double a, double xFrom, double xTo) {

@@ -60,6 +60,7 @@ TEST_F(CurveSlideTest, LogOfAbsoluteXHasTwoBranchesWithTheGapBetween) {
     expectPoint(c[0]->points.front(), 0.1, std::log2(0.1));
     expectPoint(c[1]->points.front(), -5, std::log2(5));
     for (const auto& p : c[1]->points) EXPECT_LE(p.x, X(-0.1) + 0.01);
+    expectPoint(c[1]->points.back(), -0.1, std::log2(0.1));
     expectPoint(c[2]->points.front(), -5, std::log2(5));
     for (const auto& p : c[2]->points) EXPECT_LE(p.x, X(-0.01) + 0.01);
     // |log_2 x| never goes below the x axis.
