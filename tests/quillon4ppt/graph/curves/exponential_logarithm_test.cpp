@@ -189,6 +189,18 @@ TEST_F(LogarithmTest, LogOfAbsoluteXLeavesAGapAroundTheAxis) {
     EXPECT_EQ(listed().size(), 3u);
 }
 
+TEST_F(LogarithmTest, TheQuestionLooksAtBothBranchesWhateverTheBase) {
+    family().optLogAbsX.click();
+    // log_0.9 0.1 is near 22: the branches rise far above the frame next to the gap.
+    dialogs.queueAnswer(forms::Answer::Cancel);
+    draw("0.9", "-5", "5");
+    EXPECT_EQ(shown(), std::vector<std::string>{kOutOfFrameQuestion});
+    EXPECT_EQ(listed().size(), 1u);
+    draw("0.2", "-5", "5");
+    EXPECT_EQ(shown().size(), 1u);
+    EXPECT_EQ(listed().back(), "对数函数(LogX)  0");
+}
+
 TEST_F(LogarithmTest, RangesTheCurveCannotBeDrawnOverAreRefused) {
     draw("2", "-1", "5");
     draw("2", "0", "0");
