@@ -35,7 +35,9 @@ struct LogPlan {
 std::optional<LogForm> LogFormOf(const std::string& key);
 // Nothing when the range cannot be drawn for that form.
 std::optional<LogPlan> PlanLogarithm(LogForm form, double a, double xFrom, double xTo);
-// The suggested range: log_a x within the frame's height, starting at xMax / 50.
+// The suggested range: from xMax / 50 (or symmetric about 0 for log_a |x|) to the
+// last whole x whose value lies within the frame's height; the widest such range
+// when none does.
 XRange SuggestLogRange(LogForm form, double a, const CoordinateFrame& frame);
 
 class LogarithmFamily : public PlotFamily {

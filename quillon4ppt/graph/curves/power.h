@@ -53,8 +53,9 @@ struct PowerPlan {
 };
 std::optional<PowerPlan> PlanPower(const PowerCurve& curve, double xFrom, double xTo);
 
-// The widest range about 0 whose values stay within the frame's height; the frame's
-// own range when that search leaves the frame.
+// The widest range about 0 whose values stay within the frame's height (for a pole at
+// 0, the right branch from where it enters the frame); the frame's own range when
+// that search leaves the frame.
 XRange SuggestPowerRange(const PowerCurve& curve, const CoordinateFrame& frame);
 
 // A typed number that is whole and fits 16 bits.
