@@ -73,7 +73,7 @@ void IntervalCursor::finish(bool lastOutside, double lastX) {
 }
 
 void TracePreview(frmGraph& graph, const CurveFunction& f, double xStart, double xEnd, double step,
-                  std::vector<CurveInterval>* pieces, CurveAxis axis) {
+                  std::vector<CurveInterval>* pieces, CurveAxis axis, SegmentsDrawn drawn) {
     std::optional<IntervalCursor> cursor;
     if (pieces) cursor.emplace(*pieces);
     if (!std::isfinite(xStart) || !std::isfinite(xEnd) || !(step > 0)) return;
@@ -97,7 +97,8 @@ void TracePreview(frmGraph& graph, const CurveFunction& f, double xStart, double
         }
         const CurveSegment p = Plotted(s, axis);
         const bool outside = SegmentOutsideFrame(p, graph.frame);
-        if (!outside) graph.Picture1.line(p.x1, p.y1, p.x2, p.y2, graph.lineColor());
+        if (!outside || drawn == SegmentsDrawn::All)
+            graph.Picture1.line(p.x1, p.y1, p.x2, p.y2, graph.lineColor());
         if (cursor) outside ? cursor->outside(s.x1) : cursor->drawn(s.x1);
         s.x1 = s.x2, s.y1 = s.y2;
     }

@@ -54,11 +54,16 @@ private:
     std::size_t index_ = 0;
 };
 
+// Which segments a trace draws: those inside the frame, or all of them (families
+// whose checks keep poles out of the range).
+enum class SegmentsDrawn { InsideFrame, All };
+
 // Short straight segments from xStart in steps of step while the variable stays at
 // or below xEnd, in the line colour; a segment with an end outside the frame is not
-// drawn. A failed evaluation keeps the value before it; before the first success
-// nothing is drawn. With pieces given, the visible pieces are recorded there.
+// drawn unless all are. A failed evaluation keeps the value before it; before the
+// first success nothing is drawn. With pieces given, the visible pieces are recorded there.
 void TracePreview(frmGraph& graph, const CurveFunction& f, double xStart, double xEnd, double step,
-                  std::vector<CurveInterval>* pieces, CurveAxis axis = CurveAxis::Horizontal);
+                  std::vector<CurveInterval>* pieces, CurveAxis axis = CurveAxis::Horizontal,
+                  SegmentsDrawn drawn = SegmentsDrawn::InsideFrame);
 
 }  // namespace graph

@@ -39,7 +39,7 @@ office::PointF SlidePoint(const SlideContext& s, double v, double value, CurveAx
 }  // namespace
 
 bool EmitCurve(SlideContext& slide, const CurveFunction& f, double xFrom, double xTo,
-               const std::string& label, const LineLook& look, CurveAxis axis) {
+               const std::string& label, const LineLook& look, CurveAxis axis, CurveEnd end) {
     PieceValues values(f);
     std::size_t sampled = 0;
     std::vector<office::PointF> rows = BezierRows(
@@ -47,6 +47,10 @@ bool EmitCurve(SlideContext& slide, const CurveFunction& f, double xFrom, double
         &sampled);
     const bool tooShort = sampled < 3 && rows.size() - sampled > 2;
     if (tooShort || !values.first()) return false;
+    if (end == CurveEnd::Exact && sampled == rows.size()) {
+        const double last = RoundTwoDecimals(xTo);
+        rows.back() = SlidePoint(slide, last, values.at(last, true), axis);
+    }
     const office::PointF first = SlidePoint(slide, 0, *values.first(), axis);
     for (std::size_t i = 0; i < values.leadingFailures(); ++i) {
         if (axis == CurveAxis::Horizontal)
