@@ -62,34 +62,41 @@ void Typesetter::stop() {
     child_.reset();
 }
 
-void Typesetter::start() {
+void Typesetter::launch() {
     if (child_) return;
     std::filesystem::path script = folder_ / "typeset.js";
     if (!std::filesystem::exists(script))
         throw TypesetterMissing("The typesetter's script " + script.string() +
                                 " is missing: build the program again (cmake --build).");
-    std::unique_ptr<ChildProcess> child;
     try {
-        child = std::make_unique<ChildProcess>(std::vector<std::string>{"node", script.string()},
-                                               folder_.string());
+        child_ = std::make_unique<ChildProcess>(std::vector<std::string>{"node", script.string()},
+                                                folder_.string());
     } catch (const std::system_error& e) {
         if (e.code() == std::errc::no_such_file_or_directory) throw TypesetterMissing(kNodeMissing);
         throw TypesetterMissing(std::string("The typesetter cannot be started: ") + e.what() + ".");
     }
+    ready_ = false;
+}
+
+void Typesetter::start() {
+    launch();
+    if (ready_) return;
+    std::unique_ptr<ChildProcess> child = std::move(child_);
+    const std::string script = (folder_ / "typeset.js").string();
     std::string line;
     if (!child->readLine(line, kStartLimit))
-        throw TypesetterMissing("The typesetter (node " + script.string() +
-                                ") ended or did not answer at start.");
+        throw TypesetterMissing("The typesetter (node " + script + ") ended or did not answer at start.");
     if (line != "ready") {
         auto head = words(line);
         std::size_t n = 0;
         std::string message;
         if (head.size() == 2 && head[0] == "missing" && parse(head[1], n))
             child->readBytes(n, message, kStartLimit);
-        throw TypesetterMissing("MathJax (the npm package mathjax-full) was not found beside " +
-                                script.string() + ": run scripts/install-deps and build again. " + message);
+        throw TypesetterMissing("MathJax (the npm package mathjax-full) was not found beside " + script +
+                                ": run scripts/install-deps and build again. " + message);
     }
     child_ = std::move(child);
+    ready_ = true;
 }
 
 Equation Typesetter::typeset(const std::string& tex) {

@@ -38,7 +38,11 @@ public:
     Typesetter(const Typesetter&) = delete;
     Typesetter& operator=(const Typesetter&) = delete;
 
-    // Starts the process unless it runs already; TypesetterMissing when it cannot.
+    // Starts the process without waiting for it to load MathJax, so that it loads while
+    // the teacher types; TypesetterMissing when it cannot be started.
+    void launch();
+    // Starts the process unless it runs already and waits until it is ready;
+    // TypesetterMissing when it cannot.
     void start();
     // The TeX without delimiters. Starts the process when needed.
     Equation typeset(const std::string& tex);
@@ -51,6 +55,7 @@ public:
 private:
     std::filesystem::path folder_;
     std::unique_ptr<ChildProcess> child_;
+    bool ready_ = false;
 };
 
 // The typesetter's folder beside a program: <program folder>/typeset.

@@ -52,6 +52,13 @@ frmGS::frmGS(launch::Program& program)
     for (int i = 1; i <= 7; ++i) lbhelp[i].Click = [this, i] { lbhelp_Click(i); };
     txtGS.KeyPress = [this](int& key) { txtGS_KeyPress(key); };
     Form_Load();
+    // MathJax loads while the teacher types; a typesetter that cannot start says so at OK.
+    if (program_.MathTypeFound) {
+        try {
+            bridge_.typesetter().launch();
+        } catch (const typeset::TypesetterMissing&) {
+        }
+    }
 }
 
 void frmGS::Form_Load() {
