@@ -46,7 +46,8 @@ std::filesystem::path typesetFolder(const std::filesystem::path& programFolder) 
     return programFolder / "typeset";
 }
 
-Typesetter::Typesetter(std::filesystem::path folder) : folder_(std::move(folder)) {}
+// Absolute: the process runs in that folder, and a relative name would then miss it.
+Typesetter::Typesetter(std::filesystem::path folder) : folder_(std::filesystem::absolute(folder)) {}
 
 Typesetter::~Typesetter() = default;
 
