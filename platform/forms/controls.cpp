@@ -12,6 +12,11 @@ void Label::setCaption(const std::string& text) {
     if (differs) fire(Change);
 }
 
+void Image::loadPicture(const std::string& path) {
+    picture_ = path;
+    changed();
+}
+
 void Label::setBackColor(common::Rgb c) {
     backColor_ = c;
     changed();

@@ -23,6 +23,7 @@ public:
     void setBackColor(common::Rgb c);
     bool opaque = false;  // shows its back colour
     int alignment = 0;    // 0 left, 1 right, 2 centred
+    common::Rgb foreColor = common::kBlack;
     void click() { fire(Click); }
     Event Click;
     Event Change;
@@ -170,12 +171,18 @@ public:
     Frame(Form& f, std::string name) : Control(f, std::move(name), Kind::Frame) {}
 };
 
-// A picture of an equation; this platform shows its caption as text.
+// A picture of an equation: the picture file loaded into it, else its caption as text.
 class Image : public Control {
 public:
     Image(Form& f, std::string name) : Control(f, std::move(name), Kind::Image) {}
     void click() { fire(Click); }
     Event Click;
+    const std::string& picture() const { return picture_; }
+    void loadPicture(const std::string& path);
+    std::string valueText() const override { return picture_.empty() ? caption() : picture_; }
+
+private:
+    std::string picture_;
 };
 
 // The sample line of the line-style controls.

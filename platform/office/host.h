@@ -134,6 +134,17 @@ public:
     virtual void setVisible(bool on) = 0;
 };
 
+// A picture as another program copies it for pasting: the PNG bytes, the same picture
+// as SVG (empty when there is none), its natural size in points, and the texts a
+// reader recovers it by.
+struct PictureData {
+    std::string png;
+    std::string svg;
+    float width = 0, height = 0;
+    std::string title;
+    std::string description;  // the alternative text
+};
+
 class Shape;
 class ShapeRange;
 using ShapePtr = std::shared_ptr<Shape>;
@@ -166,6 +177,9 @@ public:
     virtual LineFormat& line() = 0;
     virtual FillFormat& fill() = 0;
     virtual TextFrame& textFrame() = 0;
+    // Title and AlternativeText: empty for shapes that have none.
+    virtual std::string title() const { return {}; }
+    virtual std::string alternativeText() const { return {}; }
 };
 
 class ShapeRange {
@@ -180,6 +194,40 @@ public:
     virtual void remove() = 0;
     virtual void incrementLeft(float points) = 0;
     virtual void incrementTop(float points) = 0;
+
+    // The box around all its shapes; HostError for an empty range.
+    float left() { return bounds().left; }
+    float top() { return bounds().top; }
+    float width() { return bounds().width; }
+    float height() { return bounds().height; }
+    // The shapes move together, keeping their arrangement.
+    void setLeft(float points) { incrementLeft(points - left()); }
+    void setTop(float points) { incrementTop(points - top()); }
+    // Each shape is scaled about its own anchor, as the presentation program does.
+    void scaleWidth(float factor, bool relativeToOriginal, int fromWhere) {
+        for (int i = 1; i <= count(); ++i) item(i)->scaleWidth(factor, relativeToOriginal, fromWhere);
+    }
+    void scaleHeight(float factor, bool relativeToOriginal, int fromWhere) {
+        for (int i = 1; i <= count(); ++i) item(i)->scaleHeight(factor, relativeToOriginal, fromWhere);
+    }
+
+private:
+    struct Bounds {
+        float left, top, width, height;
+    };
+    Bounds bounds() {
+        if (count() == 0) throw HostError("The range holds no shapes.");
+        float l = 0, t = 0, r = 0, b = 0;
+        for (int i = 1; i <= count(); ++i) {
+            auto s = item(i);
+            float sl = s->left(), st = s->top(), sr = sl + s->width(), sb = st + s->height();
+            if (i == 1 || sl < l) l = sl;
+            if (i == 1 || st < t) t = st;
+            if (i == 1 || sr > r) r = sr;
+            if (i == 1 || sb > b) b = sb;
+        }
+        return {l, t, r - l, b - t};
+    }
 };
 
 // The shapes of the slide selected in the active window.
@@ -235,6 +283,10 @@ public:
     // Makes what the commands changed last: on this platform the presentation is a
     // file, so the windows say when a command has changed the slide.
     virtual void save() = 0;
+    // Stands for a copy in another program: the picture the next Paste puts on the slide.
+    virtual void copyPicture(const PictureData&) {
+        throw HostError("This presentation program cannot take a picture to paste.");
+    }
 };
 
 // How start-up reaches the presentation program.

@@ -1,6 +1,7 @@
 #include "platform/forms/qt/widget_factory.h"
 
 #include <QGroupBox>
+#include <QPixmap>
 #include <QPushButton>
 #include <stdexcept>
 
@@ -33,6 +34,7 @@ void showLabel(const Label& label, ClickableLabel& widget) {
     widget.setAutoFillBackground(label.opaque);
     QPalette palette = widget.palette();
     palette.setColor(QPalette::Window, toQColor(label.backColor()));
+    palette.setColor(QPalette::WindowText, toQColor(label.foreColor));
     widget.setPalette(palette);
     // A colour swatch needs an edge to be seen on a background of its own colour.
     const bool swatch = label.opaque && label.caption().empty();
@@ -49,10 +51,20 @@ QWidget* makeLabel(Label& label, QWidget* parent) {
     return widget;
 }
 
+// A picture larger than the control shrinks to fit it, keeping its proportions.
+void showImage(const Image& image, ClickableLabel& widget) {
+    if (image.picture().empty()) return showText(widget, image.caption());
+    QPixmap picture(toQString(image.picture()));
+    const QSize room(pixels(image.layout.width), pixels(image.layout.height));
+    if (!picture.isNull() && (picture.width() > room.width() || picture.height() > room.height()))
+        picture = picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    widget.setPixmap(picture);
+}
+
 QWidget* makeImage(Image& image, QWidget* parent) {
     auto* widget = new ClickableLabel(parent);
     widget->setAlignment(Qt::AlignCenter);
-    const Show show = follow(image, widget, [widget, &image] { showText(*widget, image.caption()); });
+    const Show show = follow(image, widget, [widget, &image] { showImage(image, *widget); });
     widget->onClick = [&image, show] { act(image, show, [&image] { image.click(); }); };
     return widget;
 }

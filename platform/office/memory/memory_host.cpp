@@ -150,6 +150,7 @@ public:
         for (const auto& c : s_->clipboard) {
             auto d = std::make_shared<ShapeData>(c);
             d->id = s_->nextId++;
+            if (d->name.empty()) d->name = "Picture " + std::to_string(d->id);
             s_->slide().shapes.push_back(d);
             pasted.push_back(d);
         }
@@ -259,6 +260,16 @@ public:
     void save() override {
         s_->log("Save");
         ++s_->saves;
+    }
+    void copyPicture(const PictureData& picture) override {
+        s_->log("CopyPicture");
+        ShapeData d;
+        d.type = shapetype::Picture;
+        d.width = picture.width, d.height = picture.height;
+        d.line.visible = false, d.fill.visible = false;
+        d.title = picture.title, d.description = picture.description;
+        d.png = picture.png, d.svg = picture.svg;
+        s_->clipboard = {d};
     }
 
 private:

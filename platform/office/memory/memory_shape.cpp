@@ -254,6 +254,8 @@ public:
     LineFormat& line() override { return line_; }
     FillFormat& fill() override { return fill_; }
     TextFrame& textFrame() override { return frame_; }
+    std::string title() const override { return alive().title; }
+    std::string alternativeText() const override { return alive().description; }
 
 private:
     const ShapeData& alive() const {

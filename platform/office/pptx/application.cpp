@@ -9,7 +9,7 @@ namespace office::pptx {
 
 namespace {
 
-constexpr const char* kNoClipboard = "There is no clipboard to paste from on this platform.";
+constexpr const char* kNoClipboard = "Nothing has been copied to paste.";
 
 class PptxSlideHost : public SlideHost {
 public:
@@ -60,7 +60,21 @@ public:
         s_->selected.clear();
         for (auto shape : shapesIn(slide.tree())) s_->selected.push_back(slide.ref(shape));
     }
-    ShapeRangePtr paste() override { throw HostError(kNoClipboard); }
+    ShapeRangePtr paste() override {
+        if (!s_->clipboard) throw HostError(kNoClipboard);
+        const PictureData& picture = *s_->clipboard;
+        checkSize(picture.width, picture.height);
+        Deck& deck = s_->presentation();
+        SlidePart& slide = s_->slide();
+        std::string png = deck.addMedia(slide, picture.png, "png");
+        std::string svg = picture.svg.empty() ? "" : deck.addMedia(slide, picture.svg, "svg");
+        // Pasted from another program, a picture lands in the middle of the slide.
+        Box box{(deck.slideWidth() - picture.width) / 2, (deck.slideHeight() - picture.height) / 2,
+                picture.width, picture.height};
+        return rangeHandle(s_, {addRef("Picture ", [&](pugi::xml_node tree, ShapeId id) {
+                               return addPicture(tree, id, box, png, svg, picture.title, picture.description);
+                           })});
+    }
 
 private:
     static void checkSize(float w, float h) {
@@ -68,12 +82,16 @@ private:
     }
     template <typename Build>
     ShapePtr add(const char* kind, Build build) {
+        return shapeHandle(s_, addRef(kind, build));
+    }
+    template <typename Build>
+    ShapeRefPtr addRef(const char* kind, Build build) {
         SlidePart& slide = s_->slide();
         ShapeId id = slide.newId();
         auto node = build(slide.tree(), id);
         setShapeName(node, kind + std::to_string(id));
         slide.changed = true;
-        return shapeHandle(s_, slide.ref(node));
+        return slide.ref(node);
     }
     ShapeRefPtr find(const std::string& name) {
         SlidePart& slide = s_->slide();
@@ -113,7 +131,7 @@ class PptxWindow : public DocumentWindow {
 public:
     explicit PptxWindow(SessionPtr s) : selection_(std::move(s)) {}
     Selection& selection() override { return selection_; }
-    void viewPaste() override { throw HostError(kNoClipboard); }
+    void viewPaste() override { selection_.shapes().paste(); }
 
 private:
     PptxSelection selection_;
@@ -152,6 +170,7 @@ public:
         return presentation_;
     }
     void save() override { s_->save(); }
+    void copyPicture(const PictureData& picture) override { s_->clipboard = picture; }
 
 private:
     SessionPtr s_;

@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <set>
 
@@ -247,8 +249,63 @@ void Deck::registerSlide(const std::string& part, int index) {
     structureChanged_ = true;
 }
 
+std::string Deck::addMedia(const SlidePart& slide, std::string bytes, const std::string& extension) {
+    static const std::map<std::string, const char*> kTypes = {{"png", "image/png"}, {"svg", "image/svg+xml"}};
+    auto type = kTypes.find(extension);
+    if (type == kTypes.end()) throw HostError("Pictures of the kind \"" + extension + "\" cannot be stored.");
+    try {
+        std::string folder = presentationPart_.substr(0, presentationPart_.rfind('/') + 1) + "media/";
+        std::string part;
+        for (int k = 1; part.empty() || partExists(part); ++k)
+            part = folder + "quillon" + std::to_string(k) + "." + extension;
+        setPart(part, std::move(bytes));
+        declareExtension(extension, type->second);
+        return relate(slide.partName(), "image", part);
+    } catch (const HostError&) {
+        throw;
+    } catch (const std::exception& e) {
+        throw HostError("The deck " + inQuotes(path_) + " cannot take a picture: " + e.what() + ".");
+    }
+}
+
+void Deck::declareExtension(const std::string& extension, const char* contentType) {
+    if (!contentTypes_.document_element()) parseXml(contentTypes_, readPart("[Content_Types].xml"));
+    auto types = contentTypes_.document_element();
+    for (auto d : types.children("Default")) {
+        std::string known = d.attribute("Extension").value();
+        std::transform(known.begin(), known.end(), known.begin(), [](unsigned char c) { return std::tolower(c); });
+        if (known == extension) return;
+    }
+    auto entry = types.child("Override") ? types.insert_child_before("Default", types.child("Override"))
+                                         : types.append_child("Default");
+    entry.append_attribute("Extension") = extension.c_str();
+    entry.append_attribute("ContentType") = contentType;
+    contentTypesChanged_ = true;
+}
+
+// A new relationship from `source` to the part `target`, in the source's relationships part.
+std::string Deck::relate(const std::string& source, const std::string& kind, const std::string& target) {
+    std::string relsPart = relationshipsPartOf(source);
+    pugi::xml_document rels;
+    if (partExists(relsPart))
+        parseXml(rels, readPart(relsPart));
+    else
+        rels.append_child("Relationships").append_attribute("xmlns") =
+            "http://schemas.openxmlformats.org/package/2006/relationships";
+    std::set<std::string> ids;
+    for (auto r : rels.document_element().children()) ids.insert(r.attribute("Id").value());
+    std::string id;
+    for (int n = 1; id.empty() || ids.count(id); ++n) id = "rId" + std::to_string(n);
+    auto rel = rels.document_element().append_child("Relationship");
+    rel.append_attribute("Id") = id.c_str();
+    rel.append_attribute("Type") = (std::string(kRelationshipTypes) + kind).c_str();
+    rel.append_attribute("Target") = relativeTarget(source, target).c_str();
+    setPart(relsPart, writeXml(rels));
+    return id;
+}
+
 bool Deck::unsaved() const {
-    if (structureChanged_ || !pending_.empty()) return true;
+    if (structureChanged_ || contentTypesChanged_ || !pending_.empty()) return true;
     for (const auto& [name, s] : slides_)
         if (s->changed) return true;
     return false;
@@ -263,6 +320,7 @@ FileStamp Deck::writeTo(const std::string& target, const std::function<void(cons
         parts[relationshipsPartOf(presentationPart_)] = writeXml(presentationRels_);
         if (contentTypes_.document_element()) parts["[Content_Types].xml"] = writeXml(contentTypes_);
     }
+    if (contentTypesChanged_) parts["[Content_Types].xml"] = writeXml(contentTypes_);
     std::optional<mode_t> mode;
     if (stamp_) mode = stamp_->mode;
     try {
@@ -303,6 +361,7 @@ void Deck::save() {
     pending_.clear();
     newParts_.clear();
     structureChanged_ = false;
+    contentTypesChanged_ = false;
     for (auto& [name, s] : slides_) s->changed = false;
 }
 

@@ -29,6 +29,9 @@ public:
     SlidePart& slide(int number);
     // A blank slide at the 1-based position.
     void addBlankSlide(int index);
+    // Stores a picture file ("png", "svg") as a new media part related to the slide;
+    // returns the relationship's id. HostError when the deck cannot take it.
+    std::string addMedia(const SlidePart& slide, std::string bytes, const std::string& extension);
 
     // The file as it was when read or last written; none before a new deck is written.
     const std::optional<FileStamp>& stamp() const { return stamp_; }
@@ -49,6 +52,8 @@ private:
     // What the slide takes from its layout, master and theme.
     void inheritInto(SlidePart& slide) const;
     void registerSlide(const std::string& part, int index);
+    void declareExtension(const std::string& extension, const char* contentType);
+    std::string relate(const std::string& source, const std::string& kind, const std::string& target);
     FileStamp writeTo(const std::string& target, const std::function<void(const std::string&)>& written);
     [[noreturn]] void fail(const std::string& reason) const;
 
@@ -60,6 +65,7 @@ private:
     std::string presentationPart_;
     pugi::xml_document presentation_, presentationRels_, contentTypes_;
     bool structureChanged_ = false;
+    bool contentTypesChanged_ = false;
     float width_ = 720, height_ = 540;
     std::vector<std::string> slideParts_;
     std::map<std::string, std::unique_ptr<SlidePart>> slides_;

@@ -2,9 +2,11 @@
 // The state of this run of the program: the deck standing for the presentation, the
 // selected slide and the selection (which a file does not keep).
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/office/host.h"
 #include "platform/office/pptx/deck.h"
 
 namespace office::pptx {
@@ -14,6 +16,7 @@ struct Session {
     int slideNumber = 1;
     std::unique_ptr<Deck> deck;  // none until a presentation is opened or added
     std::vector<ShapeRefPtr> selected;
+    std::optional<PictureData> clipboard;  // what Paste puts on the slide
 
     Deck& presentation();
     // The selected slide, read again first when another program saved the deck and

@@ -355,6 +355,8 @@ public:
     LineFormat& line() override { return line_; }
     FillFormat& fill() override { return fill_; }
     TextFrame& textFrame() override { return frame_; }
+    std::string title() const override { return shapeTitle(alive(*r_)); }
+    std::string alternativeText() const override { return shapeDescription(alive(*r_)); }
 
 private:
     static double anchorShare(int fromWhere) { return fromWhere == 0 ? 0 : fromWhere == 1 ? 0.5 : 1; }

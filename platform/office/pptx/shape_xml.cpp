@@ -95,6 +95,14 @@ constexpr const char* kDefaultRun =
     R"(<a:endParaRPr lang="en-US" sz="1800" b="0" i="0" baseline="0"><a:solidFill><a:srgbClr val="000000"/>)"
     R"(</a:solidFill><a:latin typeface="Arial"/></a:endParaRPr>)";
 
+// XML 1.0 has no way to write the control characters other than tab and line breaks.
+std::string xmlSafe(const std::string& text) {
+    std::string out;
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n' || c == '\r') out += c;
+    return out;
+}
+
 std::string nvSp(ShapeId id, const char* props = "") {
     return "<p:nvSpPr><p:cNvPr id=\"" + num(id) + "\" name=\"\"/><p:cNvSpPr" + props +
            "/><p:nvPr/></p:nvSpPr>";
@@ -273,6 +281,33 @@ pugi::xml_node addTextBox(pugi::xml_node tree, ShapeId id, const Box& box) {
                   R"( rtlCol="0" anchor="t"/><a:lstStyle/><a:p>)" + kDefaultRun + "</a:p></p:txBody></p:sp>");
     keepTextRoom(shape);
     return shape;
+}
+
+pugi::xml_node addPicture(pugi::xml_node tree, ShapeId id, const Box& box, const std::string& pngRel,
+                          const std::string& svgRel, const std::string& title, const std::string& description) {
+    std::string vector;
+    if (!svgRel.empty())
+        vector = R"(<a:extLst><a:ext uri="{96DAC541-7B7A-43D3-8B79-37D633B846F1}">)"
+                 R"(<asvg:svgBlip xmlns:asvg="http://schemas.microsoft.com/office/drawing/2016/SVG/main" r:embed=")" +
+                 svgRel + "\"/></a:ext></a:extLst>";
+    auto picture = append(
+        tree, "<p:pic><p:nvPicPr><p:cNvPr id=\"" + num(id) +
+                  R"(" name=""/><p:cNvPicPr><a:picLocks noChangeAspect="1"/></p:cNvPicPr><p:nvPr/></p:nvPicPr>)" +
+                  "<p:blipFill><a:blip r:embed=\"" + pngRel + "\">" + vector +
+                  "</a:blip><a:stretch><a:fillRect/></a:stretch></p:blipFill><p:spPr>" + xfrmXml(box) +
+                  R"(<a:prstGeom prst="rect"><a:avLst/></a:prstGeom></p:spPr></p:pic>)");
+    auto props = picture.child("p:nvPicPr").child("p:cNvPr");
+    props.append_attribute("descr") = xmlSafe(description).c_str();
+    props.append_attribute("title") = xmlSafe(title).c_str();
+    return picture;
+}
+
+std::string shapeTitle(const pugi::xml_node& shape) {
+    return cNvPrOf(shape).attribute("title").value();
+}
+
+std::string shapeDescription(const pugi::xml_node& shape) {
+    return cNvPrOf(shape).attribute("descr").value();
 }
 
 pugi::xml_node groupShapes(pugi::xml_node tree, ShapeId id, const std::vector<pugi::xml_node>& children) {

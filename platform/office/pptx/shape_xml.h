@@ -47,6 +47,12 @@ pugi::xml_node addLine(pugi::xml_node tree, ShapeId id, PointF begin, PointF end
 pugi::xml_node addOval(pugi::xml_node tree, ShapeId id, const Box& box);
 pugi::xml_node addCurve(pugi::xml_node tree, ShapeId id, const std::vector<PointF>& points);
 pugi::xml_node addTextBox(pugi::xml_node tree, ShapeId id, const Box& box);
+// A picture whose blip is the PNG part `pngRel`; with `svgRel` the SVG part beside it as
+// the extension PowerPoint draws instead. Title and description are set on the shape.
+pugi::xml_node addPicture(pugi::xml_node tree, ShapeId id, const Box& box, const std::string& pngRel,
+                          const std::string& svgRel, const std::string& title, const std::string& description);
+std::string shapeTitle(const pugi::xml_node& shape);
+std::string shapeDescription(const pugi::xml_node& shape);
 // A group in place of its children (in z-order), which keep their place on the page.
 pugi::xml_node groupShapes(pugi::xml_node tree, ShapeId id, const std::vector<pugi::xml_node>& children);
 

@@ -1,0 +1,41 @@
+#include "quillon4ppt/formula/equation_bridge.h"
+
+#include "common/numbers.h"
+#include "platform/office/ignore_failure.h"
+#include "quillon4ppt/formula/translator.h"
+
+namespace formula {
+
+namespace {
+
+// A paste from the equation editor could bring empty autoshapes along; only those go.
+void dropEmptyAutoShapes(office::ShapeRange& pasted) {
+    for (int i = pasted.count(); i >= 1; --i)
+        office::ignoreFailure([&] {
+            auto shape = pasted.item(i);
+            if (shape->type() == office::shapetype::AutoShape && common::roundHalfEven(shape->height()) == 0)
+                shape->remove();
+        });
+}
+
+}  // namespace
+
+EquationBridge::EquationBridge(const std::filesystem::path& programFolder)
+    : typesetter_(typeset::typesetFolder(programFolder)) {}
+
+void EquationBridge::InsertEquation(office::Application& host, const std::string& formula) {
+    typesetter_.start();
+    const std::string tex = FormulaToTex(ctx_, formula);
+    typeset::Equation equation = typesetter_.typeset(tex);
+    office::ignoreFailure([&] {
+        host.copyPicture({std::move(equation.png), std::move(equation.svg), equation.width, equation.height,
+                          formula, tex});
+    });
+    office::ShapeRangePtr pasted;
+    office::ignoreFailure([&] { pasted = office::slideHost(host).paste(); });
+    if (!pasted) return;
+    office::ignoreFailure([&] { pasted->select(true); });
+    dropEmptyAutoShapes(*pasted);
+}
+
+}  // namespace formula

@@ -1,0 +1,33 @@
+#pragma once
+// The equation bridge: a formula of the formula language typeset as an equation picture
+// and pasted onto the slide, where it becomes the window's selection. The formula
+// window and the trigonometric labels use it; one typesetter process serves every
+// equation of the program run and ends with the bridge.
+#include <filesystem>
+#include <string>
+
+#include "platform/office/host.h"
+#include "platform/typeset/typesetter.h"
+#include "quillon4ppt/formula/formula_context.h"
+
+namespace formula {
+
+class EquationBridge {
+public:
+    // programFolder: where the typesetter lies (its "typeset" folder).
+    explicit EquationBridge(const std::filesystem::path& programFolder);
+
+    // Translates, typesets and pastes the formula, then selects the pasted shapes. A
+    // failing host call is skipped. typeset::TypesetError when MathJax cannot typeset
+    // the TeX (nothing is pasted), typeset::TypesetterMissing when node or MathJax is.
+    void InsertEquation(office::Application& host, const std::string& formula);
+
+    FormulaContext& context() { return ctx_; }
+    typeset::Typesetter& typesetter() { return typesetter_; }
+
+private:
+    FormulaContext ctx_;
+    typeset::Typesetter typesetter_;
+};
+
+}  // namespace formula
