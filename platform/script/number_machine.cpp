@@ -8,34 +8,38 @@
 namespace script {
 namespace {
 
-// Step codes: the binary ones come in threes, by where the right operand comes from.
-enum Code : std::uint8_t {
-    kConstant,
-    kX,
-    kZero,
+// Where a pushed value or the right operand of a binary step comes from: the stack,
+// or a leaf computed on the spot (x, x², x³, x⁴ and c·x as well as a constant).
+// Step codes: pushes and binary steps come in groups of kSources, by source.
+enum : int {
+    kFromStack = 0,
+    kFromConstant,
+    kFromX,
+    kFromXSquare,
+    kFromXCube,
+    kFromXFourth,
+    kFromConstantTimesX,
+    kSources,
+
+    kPush = 0,
+    kZero = kPush + kSources,
     kMinusOne,
     kNegate,
     kNot,
     kCall,
+    kSin,  // functions that cannot fail and keep an infinity, called directly
+    kCos,
+    kTan,
+    kAbs,
     kFail,
     kSquare,
     kCube,
     kFourth,
     kAdd,
-    kAddConstant,
-    kAddX,
-    kSubtract,
-    kSubtractConstant,
-    kSubtractX,
-    kMultiply,
-    kMultiplyConstant,
-    kMultiplyX,
-    kDivide,
-    kDivideConstant,
-    kDivideX,
-    kGeneral,
-    kGeneralConstant,
-    kGeneralX,  // every other binary operator
+    kSubtract = kAdd + kSources,
+    kMultiply = kSubtract + kSources,
+    kDivide = kMultiply + kSources,
+    kGeneral = kDivide + kSources,  // every other binary operator
 };
 
 bool Finite(double v) {
@@ -43,12 +47,12 @@ bool Finite(double v) {
 }
 
 std::uint8_t CodeOf(const Instruction& i) {
-    const std::uint8_t mode = static_cast<std::uint8_t>(i.right);
+    const std::uint8_t source = static_cast<std::uint8_t>(i.right);  // Stack, Constant or X
     switch (i.op) {
         case Op::Constant:
-            return kConstant;
+            return kPush + kFromConstant;
         case Op::X:
-            return kX;
+            return kPush + kFromX;
         case Op::Empty:
         case Op::False:
             return kZero;
@@ -59,7 +63,19 @@ std::uint8_t CodeOf(const Instruction& i) {
         case Op::Not:
             return kNot;
         case Op::Call:
-            return kCall;
+            if (i.arguments != 1) return kCall;
+            switch (i.function) {
+                case Function::Sin:
+                    return kSin;
+                case Function::Cos:
+                    return kCos;
+                case Function::Tan:
+                    return kTan;
+                case Function::Abs:
+                    return kAbs;
+                default:
+                    return kCall;
+            }
         case Op::Fail:
             return kFail;
         case Op::Square:
@@ -69,16 +85,26 @@ std::uint8_t CodeOf(const Instruction& i) {
         case Op::Fourth:
             return kFourth;
         case Op::Add:
-            return kAdd + mode;
+            return kAdd + source;
         case Op::Subtract:
-            return kSubtract + mode;
+            return kSubtract + source;
         case Op::Multiply:
-            return kMultiply + mode;
+            return kMultiply + source;
         case Op::Divide:
-            return kDivide + mode;
+            return kDivide + source;
         default:
-            return kGeneral + mode;
+            return kGeneral + source;
     }
+}
+
+bool IsPush(std::uint8_t code) {
+    return code > kPush && code < kPush + kSources;
+}
+bool IsBinary(std::uint8_t code) {
+    return code >= kAdd;
+}
+std::uint8_t SourceOf(std::uint8_t code) {
+    return static_cast<std::uint8_t>((code - kAdd) % kSources);
 }
 
 // Operators where an infinity could turn finite check their operands; the rest
@@ -113,33 +139,54 @@ ErrorKind DivideFinite(double& a, double b) {
 }  // namespace
 
 NumberMachine::NumberMachine(const Program& program) : stack_(program.depth + 1) {
-    for (const Instruction& i : program.code)
-        steps_.push_back({CodeOf(i), i.op, i.function, i.arguments, i.error, i.value});
+    for (const Instruction& i : program.code) {
+        Step step{CodeOf(i), i.op, i.function, i.arguments, i.error, i.value};
+        Step* last = steps_.empty() ? nullptr : &steps_.back();
+        // x followed by a small power, or c followed by "* x", is one leaf.
+        if (last && last->code == kPush + kFromX && step.code >= kSquare && step.code <= kFourth) {
+            last->code = kPush + kFromXSquare + (step.code - kSquare);
+            continue;
+        }
+        if (last && last->code == kPush + kFromConstant && step.code == kMultiply + kFromX) {
+            last->code = kPush + kFromConstantTimesX;
+            continue;
+        }
+        // A leaf just pushed as the right operand is computed by the binary step itself.
+        if (last && IsPush(last->code) && IsBinary(step.code) && SourceOf(step.code) == kFromStack) {
+            step.code = static_cast<std::uint8_t>(step.code + (last->code - kPush));
+            step.value = last->value;
+            steps_.back() = step;
+            continue;
+        }
+        steps_.push_back(step);
+    }
 }
 
-// The top of the stack is kept in acc, the values under it in the stack. One case
-// per operand source of a binary step: b is the right operand, a the left one,
-// which receives the result.
-#define BINARY_STEPS(CODE, BODY)  \
-    case CODE: {                  \
-        const double b = acc;     \
-        double& a = acc;          \
-        a = *--under;             \
-        BODY;                     \
-        continue;                 \
-    }                             \
-    case CODE + 1: {              \
-        const double b = s.value; \
-        double& a = acc;          \
-        BODY;                     \
-        continue;                 \
-    }                             \
-    case CODE + 2: {              \
-        const double b = x;       \
-        double& a = acc;          \
-        BODY;                     \
-        continue;                 \
+// The top of the stack is kept in acc, the values under it in the stack. The leaf
+// a push or a binary step takes, by its source (not the stack).
+#define LEAF_CASE(CODE, SOURCE, VALUE, BODY) \
+    case CODE + SOURCE: {                    \
+        const double leaf = VALUE;           \
+        BODY;                                \
+        continue;                            \
     }
+#define LEAF_CASES(CODE, BODY)                     \
+    LEAF_CASE(CODE, kFromConstant, s.value, BODY)  \
+    LEAF_CASE(CODE, kFromX, x, BODY)               \
+    LEAF_CASE(CODE, kFromXSquare, x* x, BODY)      \
+    LEAF_CASE(CODE, kFromXCube, Cube(x), BODY)     \
+    LEAF_CASE(CODE, kFromXFourth, Fourth(x), BODY) \
+    LEAF_CASE(CODE, kFromConstantTimesX, s.value* x, BODY)
+// A binary step for every source of its right operand `leaf`; acc is the left
+// operand and receives the result. BODY breaks out with e set when it fails.
+#define BINARY_CASES(CODE, BODY) \
+    case CODE + kFromStack: {    \
+        const double leaf = acc; \
+        acc = *--under;          \
+        BODY;                    \
+        continue;                \
+    }                            \
+        LEAF_CASES(CODE, BODY)
 
 Result NumberMachine::run(double x) const {
     double* const bottom = stack_.data();
@@ -148,14 +195,7 @@ Result NumberMachine::run(double x) const {
     ErrorKind e = ErrorKind::None;
     for (const Step& s : steps_) {
         switch (s.code) {
-            case kConstant:
-                *under++ = acc;
-                acc = s.value;
-                continue;
-            case kX:
-                *under++ = acc;
-                acc = x;
-                continue;
+            LEAF_CASES(kPush, (*under++ = acc, acc = leaf))
             case kZero:
                 *under++ = acc;
                 acc = 0;
@@ -187,14 +227,27 @@ Result NumberMachine::run(double x) const {
                                                        : ErrorKind::Overflow;
                 break;
             }
+            case kSin:
+                acc = std::sin(acc);
+                continue;
+            case kCos:
+                acc = std::cos(acc);
+                continue;
+            case kTan:
+                acc = std::tan(acc);
+                continue;
+            case kAbs:
+                acc = std::fabs(acc);
+                continue;
             case kFail:
                 e = s.error;
                 break;
-                BINARY_STEPS(kAdd, a += b)
-                BINARY_STEPS(kSubtract, a -= b)
-                BINARY_STEPS(kMultiply, a *= b)
-                BINARY_STEPS(kDivide, if ((e = DivideFinite(a, b)) != ErrorKind::None) break)
-                BINARY_STEPS(kGeneral, if ((e = General(s.op, a, b)) != ErrorKind::None) break)
+                BINARY_CASES(kAdd, acc += leaf)
+                BINARY_CASES(kSubtract, acc -= leaf)
+                BINARY_CASES(kMultiply, acc *= leaf)
+                BINARY_CASES(kDivide, if (leaf != 0 && Finite(leaf)) acc /= leaf;
+                             else if ((e = DivideFinite(acc, leaf)) != ErrorKind::None) break)
+                BINARY_CASES(kGeneral, if ((e = General(s.op, acc, leaf)) != ErrorKind::None) break)
         }
         if (e == ErrorKind::None) continue;
         // An infinity met before came first: it is the overflow reported.
@@ -206,6 +259,8 @@ Result NumberMachine::run(double x) const {
     return {acc, ErrorKind::None};
 }
 
-#undef BINARY_STEPS
+#undef BINARY_CASES
+#undef LEAF_CASES
+#undef LEAF_CASE
 
 }  // namespace script

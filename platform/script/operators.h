@@ -14,15 +14,13 @@ ErrorKind Power(double a, double b, double& out);
 ErrorKind IntDivide(double a, double b, double& out);
 ErrorKind Modulo(double a, double b, double& out);
 
-// x^3 and x^4 by multiplication, the rounding of x*x carried along (FMA), so the
-// result is as close as the power function's.
+// x^3 and x^4 by multiplication.
 inline double Cube(double x) {
-    const double p = x * x;
-    return std::fma(p, x, std::fma(x, x, -p) * x);
+    return x * x * x;
 }
 inline double Fourth(double x) {
     const double p = x * x;
-    return std::fma(p, p, 2 * p * std::fma(x, x, -p));
+    return p * p;
 }
 
 // Arithmetic on two numbers; the machine's fast path.

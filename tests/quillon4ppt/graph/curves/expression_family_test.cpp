@@ -135,4 +135,13 @@ TEST_F(ExpressionTest, EachVisiblePieceBecomesOneCurveOnTheSlide) {
     for (const auto& p : shapes[3]->points) EXPECT_GE(p.x, X(0) - 0.01);
 }
 
+TEST_F(ExpressionTest, AShortPieceIsSkippedAndTheLaterPiecesStillLand) {
+    // tan x from -4.93 begins with a piece of two samples, [-4.93, -4.91].
+    draw("tanx", "-4.93", "5");
+    ASSERT_EQ(record(0).pieces.size(), 5u);
+    expectPiece(record(0).pieces[0], -4.93, -4.91);
+    insertItemsOnly();
+    EXPECT_EQ(countLabel("任意函数"), 4);
+}
+
 }  // namespace
