@@ -6,7 +6,6 @@
 #include <filesystem>
 
 #include "platform/office/memory/memory_host.h"
-#include "quillon4ppt/formula/translator.h"
 
 namespace {
 
