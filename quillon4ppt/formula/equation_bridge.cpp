@@ -27,13 +27,11 @@ void EquationBridge::InsertEquation(office::Application& host, const std::string
     typesetter_.start();
     const std::string tex = FormulaToTex(ctx_, formula);
     typeset::Equation equation = typesetter_.typeset(tex);
-    office::ignoreFailure([&] {
-        host.copyPicture({std::move(equation.png), std::move(equation.svg), equation.width, equation.height,
-                          formula, tex});
-    });
-    office::ShapeRangePtr pasted;
-    office::ignoreFailure([&] { pasted = office::slideHost(host).paste(); });
-    if (!pasted) return;
+    // Without the paste there is no equation to select or tidy: its failure ends the run,
+    // so no caller goes on to scale or move what happened to be selected before.
+    host.copyPicture(
+        {std::move(equation.png), std::move(equation.svg), equation.width, equation.height, formula, tex});
+    office::ShapeRangePtr pasted = office::slideHost(host).paste();
     office::ignoreFailure([&] { pasted->select(true); });
     dropEmptyAutoShapes(*pasted);
 }

@@ -17,9 +17,10 @@ public:
     // programFolder: where the typesetter lies (its "typeset" folder).
     explicit EquationBridge(const std::filesystem::path& programFolder);
 
-    // Translates, typesets and pastes the formula, then selects the pasted shapes. A
-    // failing host call is skipped. typeset::TypesetError when MathJax cannot typeset
-    // the TeX (nothing is pasted), typeset::TypesetterMissing when node or MathJax is.
+    // Translates, typesets and pastes the formula, then selects the pasted shapes; a
+    // failing selection or clean-up is skipped. typeset::TypesetError when MathJax cannot
+    // typeset the TeX, typeset::TypesetterMissing when node or MathJax is missing,
+    // office::HostError when the picture cannot be pasted: nothing is pasted then.
     void InsertEquation(office::Application& host, const std::string& formula);
 
     FormulaContext& context() { return ctx_; }

@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <utility>
 #include <vector>
 
 #include "platform/typeset/svg_png.h"

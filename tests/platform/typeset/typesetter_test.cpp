@@ -8,7 +8,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <thread>
 
 namespace fs = std::filesystem;

@@ -6,7 +6,6 @@
 #include <filesystem>
 
 #include "platform/office/memory/memory_host.h"
-#include "quillon4ppt/formula/translator.h"
 
 namespace {
 
@@ -184,6 +183,54 @@ TEST_F(FormulaWindow, AFormulaMathJaxCannotSetIsReportedAndTheWindowStaysOpen) {
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_EQ(dialogs.shown()[0], "公式无法排版：Missing superscript or subscript argument");
     EXPECT_TRUE(state->slide().shapes.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// A presentation program that cannot take pictures.
+struct NoPictures : office::Application {
+    explicit NoPictures(std::unique_ptr<office::Application> inner) : inner_(std::move(inner)) {}
+    office::DocumentWindow& activeWindow() override { return inner_->activeWindow(); }
+    office::Presentation& activePresentation() override { return inner_->activePresentation(); }
+    void setVisible(bool on) override { inner_->setVisible(on); }
+    void activate() override { inner_->activate(); }
+    office::Presentation& presentationsAdd(bool withWindow) override {
+        return inner_->presentationsAdd(withWindow);
+    }
+    void save() override { inner_->save(); }
+    std::unique_ptr<office::Application> inner_;
+};
+
+struct NoPicturesConnector : office::HostConnector {
+    explicit NoPicturesConnector(std::shared_ptr<office::memory::ProgramState> s) : state(std::move(s)) {}
+    std::unique_ptr<office::Application> attach() override {
+        return std::make_unique<NoPictures>(office::memory::makeApplication(state));
+    }
+    std::unique_ptr<office::Application> startNew() override { return attach(); }
+    std::shared_ptr<office::memory::ProgramState> state;
+};
+
+TEST(FormulaWindowPaste, AFailedPasteLeavesTheTeachersSelectionWhereItWas) {
+    auto state = std::make_shared<office::memory::ProgramState>();
+    NoPicturesConnector connector(state);
+    forms::ScriptedDialogs dialogs;
+    launch::Environment env;
+    env.home = QUILLON_PROGRAM_DIR;
+    launch::Program program(env, dialogs, connector);
+    program.CheckHost();
+    program.LoadSettings();
+    program.slideHost().addShape(office::kShapeOval, 300, 200, 30, 20)->select(true);
+    formula::frmGS gs(program);
+    gs.txtGS.setText("a/b");
+    EXPECT_NO_THROW(gs.cmdOK.click());
+    EXPECT_FALSE(gs.unloaded());
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0], "This presentation program cannot take a picture to paste.");
+    ASSERT_EQ(state->slide().shapes.size(), 1u);
+    EXPECT_FLOAT_EQ(state->slide().shapes[0]->left, 300);
+    EXPECT_FLOAT_EQ(state->slide().shapes[0]->height, 20);
 }
 
 }  // namespace

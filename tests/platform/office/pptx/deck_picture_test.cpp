@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 
 #include "deck_files.h"
 #include "platform/office/pptx/deck_connector.h"
