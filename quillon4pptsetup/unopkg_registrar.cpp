@@ -1,0 +1,65 @@
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+#include "quillon4pptsetup/toolbar_registrar.h"
+
+extern char** environ;
+
+namespace setup {
+namespace {
+
+// unopkg may ask on its input; with nothing there it takes the default.
+void quietStreams(posix_spawn_file_actions_t& actions) {
+    posix_spawn_file_actions_init(&actions);
+    for (int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
+        posix_spawn_file_actions_addopen(&actions, fd, "/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY,
+                                         0);
+}
+
+}  // namespace
+
+UnopkgRegistrar::UnopkgRegistrar(std::function<void()> whileWaiting)
+    : whileWaiting_(std::move(whileWaiting)) {
+    const char* chosen = std::getenv("QUILLON_UNOPKG");
+    program_ = chosen && *chosen ? chosen : "unopkg";
+}
+
+std::optional<std::string> UnopkgRegistrar::run(const std::vector<std::string>& arguments) {
+    std::vector<char*> argv{program_.data()};
+    std::vector<std::string> copies = arguments;
+    for (auto& a : copies) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    quietStreams(actions);
+    pid_t child = 0;
+    int spawned = posix_spawnp(&child, program_.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) return "找不到LibreOffice的扩展管理程序 " + program_ + "，请先安装LibreOffice。";
+    int status = 0;
+    for (;;) {
+        pid_t done = waitpid(child, &status, WNOHANG);
+        if (done == child) break;
+        if (done < 0 && errno != EINTR) return "等待 " + program_ + " 时出错。";
+        if (whileWaiting_) whileWaiting_();
+        usleep(20000);
+    }
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return std::nullopt;
+    if (WIFEXITED(status))
+        return program_ + " 出错（退出状态 " + std::to_string(WEXITSTATUS(status)) + "）。";
+    return program_ + " 异常结束。";
+}
+
+std::optional<std::string> UnopkgRegistrar::add(const std::filesystem::path& extension) {
+    return run({"add", "--force", extension.string()});
+}
+
+void UnopkgRegistrar::remove() {
+    run({"remove", kExtensionIdentifier});
+}
+
+}  // namespace setup
