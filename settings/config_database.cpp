@@ -77,7 +77,7 @@ void ConfigDatabase::executeEach(const std::string& sql, const std::vector<std::
     sqlite3_finalize(stmt);
     if (ok) return;
     sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    fail(reason);
+    throw SettingsError("无法保存设置文件 " + path_.string() + "：" + reason);
 }
 
 }  // namespace settings
