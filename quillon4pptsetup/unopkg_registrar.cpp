@@ -55,7 +55,14 @@ std::optional<std::string> UnopkgRegistrar::run(const std::vector<std::string>& 
 }
 
 std::optional<std::string> UnopkgRegistrar::add(const std::filesystem::path& extension) {
-    return run({"add", "--force", extension.string()});
+    // In a profile that does not exist yet, the first add only sets the profile up.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (auto trouble = run({"add", "--force", extension.string()}))
+            return geteuid() == 0 ? "LibreOffice不为root用户注册扩展，请以您自己的身份运行QuillonSetup。"
+                                  : *trouble;
+        if (!run({"list", kExtensionIdentifier})) return std::nullopt;
+    }
+    return program_ + " 没有登记这个扩展。";
 }
 
 void UnopkgRegistrar::remove() {
