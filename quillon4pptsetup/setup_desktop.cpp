@@ -2,16 +2,13 @@
 
 #include <QApplication>
 #include <iostream>
-#include <map>
-#include <memory>
 
 #include "platform/forms/console_dialogs.h"
 #include "platform/forms/control.h"
 #include "platform/forms/qt/display.h"
-#include "platform/forms/qt/form_window.h"
-#include "platform/forms/qt/model_call.h"
 #include "platform/forms/qt/qt_dialogs.h"
 #include "quillon4pptsetup/setup_program.h"
+#include "quillon4pptsetup/setup_windows.h"
 
 namespace setup {
 namespace {
@@ -45,16 +42,7 @@ int runSetupDesktop(int argc, char** argv, const SetupPaths& paths, const std::s
     forms::qt::QtDialogs dialogs;
     UnopkgRegistrar toolbar(DoEvents);
     SetupProgram program(paths, dialogs, toolbar, DoEvents);
-    std::map<forms::Form*, std::unique_ptr<forms::qt::FormWindow>> windows;
-    program.onShow = [&](forms::Form& form) {
-        auto& window = windows[&form];
-        if (!window) {
-            window = std::make_unique<forms::qt::FormWindow>(form);
-            window->onClose = [&] { forms::qt::callModel(form, [&] { program.WindowClosed(form); }); };
-        }
-        dialogs.setWindow(window.get());
-        window->show();
-    };
+    SetupWindows windows(program, dialogs);
     try {
         if (!program.Main(commandLine)) return 0;
     } catch (const forms::ProgramExit& e) {
