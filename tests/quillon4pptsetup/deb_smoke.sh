@@ -11,7 +11,8 @@ fail() { echo "FAILED: $*"; exit 1; }
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/package" > "$work/cpack.log" 2>&1 ||
   { cat "$work/cpack.log"; fail "cpack"; }
 deb=$(ls "$work"/package/*.deb)
-dpkg-deb -I "$deb" | grep -q "Depends:.*libqt6widgets6" || fail "the package depends on the Qt libraries"
+depends=$(dpkg-deb -f "$deb" Depends)
+[[ $depends == *libqt6widgets6* && $depends == *libsqlite3-0* ]] || fail "the package depends on its libraries: $depends"
 dpkg-deb -x "$deb" "$work/root"
 lib=$work/root/usr/lib/quillon4ppt
 for f in QuillonSetup quillon4ppt config.mdb quillon4ppt.oxt; do [ -f "$lib/$f" ] || fail "missing $f"; done
@@ -34,5 +35,6 @@ for f in QuillonSetup quillon4ppt config.mdb quillon4ppt.oxt; do [ -f "$installe
 printf 'click cmdOK\nprint caption\n' > "$work/graph.txt"
 out=$(cd "$work" && env -u QUILLON_HOME QUILLON_PLAY=graph.txt QUILLON_DECK=deck.pptx "$installed/quillon4ppt" functiongraph)
 [ "$out" = "caption = 图像插入PPT已经完成！" ] || fail "the installed tool said: $out"
-unzip -p "$work/deck.pptx" ppt/slides/slide1.xml | grep -q '组合' || fail "the deck holds no group"
+slide=$(unzip -p "$work/deck.pptx" ppt/slides/slide1.xml)
+[[ $slide == *组合* ]] || fail "the deck holds no group"
 echo "ok: the package installs and its tool runs"
