@@ -52,6 +52,24 @@ void modSetup::copyFolder(const fs::path& from, const fs::path& to, forms::Label
     }
 }
 
+// The typesetter keeps its files in folders of their own, so it is copied as a tree.
+void modSetup::copyTree(const fs::path& from, const fs::path& to, forms::Label& Label1) {
+    if (!isDirectory(from)) return;
+    std::error_code ec;
+    fs::create_directories(to, ec);
+    for (fs::recursive_directory_iterator it(from, ec), end; !ec && it != end; it.increment(ec)) {
+        const fs::path relative = it->path().lexically_relative(from);
+        std::error_code kind;
+        if (it->is_directory(kind)) {
+            fs::create_directories(to / relative, kind);
+        } else if (it->is_regular_file(kind)) {
+            Label1.setCaption(kInstalling + (from.filename() / relative).string());
+            copyWithoutReplacing(it->path(), to / relative);
+            DoEvents_();
+        }
+    }
+}
+
 std::optional<std::string> modSetup::installCommandBar() {
     std::error_code ec;
     if (!isDirectory(paths_.commandBarFolder)) fs::create_directories(paths_.commandBarFolder, ec);
@@ -72,6 +90,7 @@ std::optional<std::string> modSetup::installCommandBar() {
 void modSetup::InstallFiles(forms::Label& Label1) {
     copyFolder(paths_.source, paths_.install, Label1);
     copyFolder(paths_.pictureSource(), paths_.pictureFolder(), Label1);
+    copyTree(paths_.typesetterSource(), paths_.typesetterFolder(), Label1);
     auto toolbarTrouble = installCommandBar();
     Label1.setCaption(kInstalled + toolbarTrouble.value_or(""));
 }
@@ -92,6 +111,10 @@ void modSetup::UninstallFiles(forms::Form& window, forms::Label& Label1) {
     fs::remove(paths_.commandBarFile(), ec);
     deleteFolderFiles(paths_.install, Label1);
     deleteFolderFiles(paths_.pictureFolder(), Label1);
+    if (isDirectory(paths_.typesetterFolder())) {
+        Label1.setCaption(kDeleting + paths_.typesetterFolder().string());
+        fs::remove_all(paths_.typesetterFolder(), ec);
+    }
     window.setCaption(kUninstalledCaption);
     Label1.setCaption(uninstalledText(paths_.install));
 }

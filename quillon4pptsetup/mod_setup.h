@@ -21,10 +21,11 @@ public:
     // The names of the folder's ordinary files (no folders, no hidden files), in the
     // order the file system gives them; empty for a missing folder.
     void ListFolderFiles(const std::filesystem::path& folder);
-    // Copies the program and picture files without replacing any, then installs and
-    // registers the toolbar file; Label1 shows the progress.
+    // Copies the program and picture files and the typesetter without replacing any,
+    // then installs and registers the toolbar file; Label1 shows the progress.
     void InstallFiles(forms::Label& Label1);
-    // Removes the toolbar and the installed files, leaving the folders and the backup.
+    // Removes the toolbar, the installed files and the typesetter, leaving the install
+    // and picture folders and the backup.
     void UninstallFiles(forms::Form& window, forms::Label& Label1);
 
     const SetupPaths& paths() const { return paths_; }
@@ -32,6 +33,7 @@ public:
 
 private:
     void copyFolder(const std::filesystem::path& from, const std::filesystem::path& to, forms::Label& Label1);
+    void copyTree(const std::filesystem::path& from, const std::filesystem::path& to, forms::Label& Label1);
     // What the status line adds when the toolbar is not in place and registered.
     std::optional<std::string> installCommandBar();
     void deleteFolderFiles(const std::filesystem::path& folder, forms::Label& Label1);

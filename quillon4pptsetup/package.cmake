@@ -1,9 +1,12 @@
-# The Debian package: both programs, config.mdb, img/ and the toolbar extension in
+# The Debian package: both programs, config.mdb, img/, the typesetter and the toolbar extension in
 # /usr/lib/quillon4ppt, the folder QuillonSetup installs from; both programs on the PATH.
 set(QUILLON_LIB_DIR lib/quillon4ppt)
 install(TARGETS QuillonSetup quillon4ppt RUNTIME DESTINATION ${QUILLON_LIB_DIR})
 install(FILES ${QUILLON_PROGRAM_DIR}/config.mdb ${QUILLON_PROGRAM_DIR}/quillon4ppt.oxt DESTINATION ${QUILLON_LIB_DIR})
 install(DIRECTORY DESTINATION ${QUILLON_LIB_DIR}/img)
+if(TARGET typeset_files)
+  install(DIRECTORY ${QUILLON_PROGRAM_DIR}/typeset DESTINATION ${QUILLON_LIB_DIR})
+endif()
 
 set(links ${CMAKE_CURRENT_BINARY_DIR}/links)
 file(MAKE_DIRECTORY ${links})

@@ -17,6 +17,9 @@ struct SetupPaths {
 
     std::filesystem::path pictureSource() const { return source / "img"; }
     std::filesystem::path pictureFolder() const { return install / "img"; }
+    // The equation typesetter: a script and the part of MathJax it loads.
+    std::filesystem::path typesetterSource() const { return source / "typeset"; }
+    std::filesystem::path typesetterFolder() const { return install / "typeset"; }
     std::filesystem::path commandBarSource() const { return source / kCommandBarName; }
     std::filesystem::path commandBarFile() const { return commandBarFolder / kCommandBarName; }
     std::filesystem::path commandBarBackup() const {

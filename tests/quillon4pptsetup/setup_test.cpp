@@ -127,6 +127,19 @@ TEST_F(SetupTest, InstallNeverReplacesAnInstalledFileButReplacesTheToolbarKeepin
     EXPECT_EQ(slurp(paths.commandBarFile()), "toolbar");
 }
 
+TEST_F(SetupTest, TheTypesetterIsInstalledAsATreeAndRemovedWithTheProgram) {
+    write(paths.source / "typeset/typeset.js", "script");
+    write(paths.source / "typeset/node_modules/mathjax-full/js/mathjax.js", "mathjax");
+    write(paths.install / "typeset/typeset.js", "kept");
+    frmMain& main = start();
+    main.Command1_Click(0);
+    EXPECT_EQ(slurp(paths.install / "typeset/typeset.js"), "kept");
+    EXPECT_EQ(slurp(paths.install / "typeset/node_modules/mathjax-full/js/mathjax.js"), "mathjax");
+    main.Command1_Click(3);
+    EXPECT_FALSE(fs::exists(paths.install / "typeset"));
+    EXPECT_TRUE(fs::exists(paths.source / "typeset/typeset.js"));
+}
+
 TEST_F(SetupTest, InstallingFromTheInstallFolderCopiesNothingButTheToolbar) {
     SetupPaths inPlace = paths;
     inPlace.source = paths.install;
