@@ -2,7 +2,8 @@
 """The Quillon toolbar in a real LibreOffice, in a fresh user profile.
 
 QuillonSetup (played) installs the tools and registers the extension; unopkg then
-lists it. A headless Impress opens a two-slide .pptx on slide 2 and runs the
+lists it. A headless Impress shows the toolbar with its five buttons; on a new,
+unsaved presentation a button runs nothing. It then opens a two-slide .pptx on slide 2 and runs the
 graph button, whose tool plays a script through the environment; the reloaded
 presentation shows the inserted shapes on slide 2 and is back on slide 2.
 
@@ -19,6 +20,10 @@ import time
 PPTX_FILTER = "Impress MS PowerPoint 2007 XML"
 IDENTIFIER = "org.quillon.quillon4ppt"
 NOBODY = 65534
+TOOLBAR = "private:resource/toolbar/addon_org.quillon.quillon4ppt.toolbar"
+ADDONS = "/org.openoffice.Office.Addons/AddonUI"
+BAR_NODE = "org.quillon.quillon4ppt.toolbar"
+BUTTONS = [("functiongraph", "函数作图"), ("gs", "公式"), ("tk", "图库"), ("shapeselecter", "对象选择器"), ("dot", "点标注符")]
 
 
 def as_user_if_root():
@@ -93,6 +98,28 @@ def press_button(ctx, frame, verb):
     dispatch.dispatch(url, ())
 
 
+def toolbar_in_impress(ctx, desktop):
+    doc = desktop.loadComponentFromURL("private:factory/simpress", "_blank", 0, ())
+    frame = doc.getCurrentController().getFrame()
+    check(frame.LayoutManager.getElement(TOOLBAR) is not None, "Impress shows the toolbar")
+    states = ctx.ServiceManager.createInstanceWithContext("com.sun.star.ui.WindowStateConfiguration", ctx)
+    state = states.getByName("com.sun.star.presentation.PresentationDocument").getByName(TOOLBAR)
+    check({p.Name: p.Value for p in state}.get("UIName") == "Quillon", "the toolbar is called Quillon")
+    provider = ctx.ServiceManager.createInstanceWithContext("com.sun.star.configuration.ConfigurationProvider", ctx)
+    access = "com.sun.star.configuration.ConfigurationAccess"
+    bar = provider.createInstanceWithArguments(access, (prop("nodepath", ADDONS + "/OfficeToolBar/" + BAR_NODE),))
+    buttons = [bar.getByName(n) for n in sorted(bar.getElementNames())]
+    check([(b.URL.split(":")[1], b.Title) for b in buttons] == BUTTONS, "five buttons with their tooltips")
+    images = provider.createInstanceWithArguments(access, (prop("nodepath", ADDONS + "/Images"),))
+    icons = {images.getByName(n).URL: images.getByName(n).UserDefinedImages.ImageSmallURL
+             for n in images.getElementNames()}
+    check(all(icons.get(b.URL, "").endswith("_16.png") for b in buttons), "every button has an icon")
+    # An unsaved presentation is no .pptx: the button asks for one and runs nothing.
+    press_button(ctx, frame, "dot")
+    check(frame.getController().getModel() == doc and not doc.hasLocation(), "an unsaved presentation stays as it is")
+    doc.close(True)
+
+
 def button_on_deck(work, profile, env):
     import uno
     pipe = f"quillon_toolbar_peer_{os.getpid()}"
@@ -100,6 +127,7 @@ def button_on_deck(work, profile, env):
     try:
         ctx = connect(pipe)
         desktop = ctx.ServiceManager.createInstanceWithContext("com.sun.star.frame.Desktop", ctx)
+        toolbar_in_impress(ctx, desktop)
         deck = uno.systemPathToFileUrl(os.path.join(work, "deck with blanks.pptx"))
         make_deck(desktop, deck)
         doc = desktop.loadComponentFromURL(deck, "_blank", 0, ())
@@ -110,7 +138,7 @@ def button_on_deck(work, profile, env):
         controller = frame.getController()
         reloaded = controller.getModel()
         pages = reloaded.getDrawPages()
-        check(reloaded is not doc, "the presentation was reloaded")
+        check(reloaded != doc, "the presentation was reloaded")
         check(controller.getCurrentPage().Number == 2, "the reloaded presentation is back on slide 2")
         check(pages.getByIndex(0).getCount() == before[0], "slide 1 is untouched")
         check(pages.getByIndex(1).getCount() == before[1] + 1, "slide 2 holds one more shape")
