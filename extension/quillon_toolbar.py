@@ -11,7 +11,7 @@ from com.sun.star.lang import XInitialization, XServiceInfo
 IMPLEMENTATION = "org.quillon.quillon4ppt.Toolbar"
 PROTOCOL = "org.quillon.quillon4ppt:"
 VERBS = ("functiongraph", "gs", "tk", "shapeselecter", "dot")
-PPTX_FILTER = "Impress MS PowerPoint 2007 XML"
+PPTX_FILTERS = ("Impress MS PowerPoint 2007 XML", "Impress Office Open XML")
 
 ASK_FOR_PPTX = "Quillon工具只能处理 .pptx 格式的演示文稿。请先把演示文稿另存为 .pptx 格式，再按这个按钮。"
 NOT_STORED = "演示文稿没能保存，Quillon工具没有启动：\n"
@@ -47,7 +47,7 @@ def is_pptx(model):
     if not model.hasLocation():
         return False
     args = {a.Name: a.Value for a in model.getArgs()}
-    return args.get("FilterName") == PPTX_FILTER
+    return args.get("FilterName") in PPTX_FILTERS
 
 
 def reload_at(ctx, frame, slide):
