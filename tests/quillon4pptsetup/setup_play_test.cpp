@@ -80,9 +80,9 @@ TEST_F(SetupPlayTest, InstallThenEditTheInstalledSettingsThenQuit) {
     EXPECT_TRUE(fs::exists(install / "img/help.png"));
     EXPECT_EQ(slurp(root / "config/quillon4ppt/quillon4ppt.oxt"), "toolbar");
     EXPECT_EQ(intK(), 3);
-    EXPECT_EQ(slurp(root / "unopkg.log"),
-              "add --force " + (root / "config/quillon4ppt/quillon4ppt.oxt").string() +
-                  "\nlist org.quillon.quillon4ppt\n");
+    EXPECT_EQ(slurp(root / "unopkg.log"), "add --force " +
+                                              (root / "config/quillon4ppt/quillon4ppt.oxt").string() +
+                                              "\nlist org.quillon.quillon4ppt\n");
 
     ASSERT_EQ(play("click Command1(3)\nprint caption\n", "", out), 0);
     EXPECT_EQ(out, "caption = Quillonppt版已经成功删除\n");
