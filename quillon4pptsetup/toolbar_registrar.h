@@ -30,7 +30,9 @@ public:
     void remove() override;
 
 private:
-    std::optional<std::string> run(const std::vector<std::string>& arguments);
+    // The exit status of the program, or one of these.
+    static constexpr int kNotStarted = -1, kAbnormal = -2;
+    int run(const std::vector<std::string>& arguments);
     std::string program_;
     std::function<void()> whileWaiting_;
 };

@@ -29,7 +29,7 @@ UnopkgRegistrar::UnopkgRegistrar(std::function<void()> whileWaiting)
     program_ = chosen && *chosen ? chosen : "unopkg";
 }
 
-std::optional<std::string> UnopkgRegistrar::run(const std::vector<std::string>& arguments) {
+int UnopkgRegistrar::run(const std::vector<std::string>& arguments) {
     std::vector<char*> argv{program_.data()};
     std::vector<std::string> copies = arguments;
     for (auto& a : copies) argv.push_back(a.data());
@@ -39,28 +39,29 @@ std::optional<std::string> UnopkgRegistrar::run(const std::vector<std::string>& 
     pid_t child = 0;
     int spawned = posix_spawnp(&child, program_.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) return "找不到LibreOffice的扩展管理程序 " + program_ + "，请先安装LibreOffice。";
+    if (spawned != 0) return kNotStarted;
     int status = 0;
     for (;;) {
         pid_t done = waitpid(child, &status, WNOHANG);
         if (done == child) break;
-        if (done < 0 && errno != EINTR) return "等待 " + program_ + " 时出错。";
+        if (done < 0 && errno != EINTR) return kAbnormal;
         if (whileWaiting_) whileWaiting_();
         usleep(20000);
     }
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return std::nullopt;
-    if (WIFEXITED(status))
-        return program_ + " 出错（退出状态 " + std::to_string(WEXITSTATUS(status)) + "）。";
-    return program_ + " 异常结束。";
+    return WIFEXITED(status) ? WEXITSTATUS(status) : kAbnormal;
 }
 
 std::optional<std::string> UnopkgRegistrar::add(const std::filesystem::path& extension) {
     // In a profile that does not exist yet, the first add only sets the profile up.
     for (int attempt = 0; attempt < 2; ++attempt) {
-        if (auto trouble = run({"add", "--force", extension.string()}))
-            return geteuid() == 0 ? "LibreOffice不为root用户注册扩展，请以您自己的身份运行QuillonSetup。"
-                                  : *trouble;
-        if (!run({"list", kExtensionIdentifier})) return std::nullopt;
+        int status = run({"add", "--force", extension.string()});
+        if (status == kNotStarted)
+            return "找不到LibreOffice的扩展管理程序 " + program_ + "，请先安装LibreOffice。";
+        if (status != 0 && geteuid() == 0)
+            return "LibreOffice不为root用户注册扩展，请以您自己的身份运行QuillonSetup。";
+        if (status == kAbnormal) return program_ + " 异常结束。";
+        if (status != 0) return program_ + " 出错（退出状态 " + std::to_string(status) + "）。";
+        if (run({"list", kExtensionIdentifier}) == 0) return std::nullopt;
     }
     return program_ + " 没有登记这个扩展。";
 }
