@@ -9,20 +9,13 @@
 
 #include "platform/forms/console_dialogs.h"
 #include "platform/forms/control.h"
+#include "platform/forms/qt/display.h"
 #include "platform/forms/qt/form_window.h"
 #include "platform/forms/qt/model_call.h"
 #include "platform/forms/qt/qt_dialogs.h"
 #include "quillon4ppt/launch/startup.h"
 
 namespace {
-
-bool displayAvailable() {
-    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        const char* value = std::getenv(v);
-        if (value && *value) return true;
-    }
-    return false;
-}
 
 // Without a display: questions and errors on the terminal, and no window to show.
 int runWithoutDisplay(const launch::Environment& env, const std::string& commandLine,
@@ -43,7 +36,7 @@ int runWithoutDisplay(const launch::Environment& env, const std::string& command
 
 int runDesktop(int argc, char** argv, const launch::Environment& env, const std::string& commandLine,
                office::HostConnector& connector, const launch::VerbTable& verbs) {
-    if (!displayAvailable()) return runWithoutDisplay(env, commandLine, connector, verbs);
+    if (!forms::qt::displayAvailable()) return runWithoutDisplay(env, commandLine, connector, verbs);
     QApplication app(argc, argv);
     forms::qt::QtDialogs dialogs;
     launch::Program program(env, dialogs, connector);

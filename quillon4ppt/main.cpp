@@ -3,24 +3,15 @@
 #include <filesystem>
 #include <iostream>
 
+#include "common/program_path.h"
 #include "platform/office/pptx/deck_connector.h"
 #include "quillon4ppt/desktop.h"
 #include "quillon4ppt/launch/startup.h"
 
-namespace {
-
-std::filesystem::path executablePath(const char* argv0) {
-    std::error_code ec;
-    auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::filesystem::absolute(argv0) : self;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
     launch::Environment env;
     try {
-        env = launch::readEnvironment(executablePath(argv[0]));
+        env = launch::readEnvironment(common::executablePath(argv[0]));
     } catch (const launch::EnvironmentError& e) {
         std::cerr << "quillon4ppt: " << e.what() << '\n';
         return 1;

@@ -40,14 +40,16 @@ Rows ConfigDatabase::query(const std::string& sql) {
     sqlite3_stmt* stmt = nullptr;
     if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) fail(sqlite3_errmsg(db_));
     Rows result;
-    for (int i = 0; i < sqlite3_column_count(stmt); ++i) result.columns.push_back(sqlite3_column_name(stmt, i));
+    for (int i = 0; i < sqlite3_column_count(stmt); ++i)
+        result.columns.push_back(sqlite3_column_name(stmt, i));
     int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         Row row;
         for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
             Cell cell;
             int type = sqlite3_column_type(stmt, i);
-            if (type == SQLITE_INTEGER || type == SQLITE_FLOAT) cell.number = sqlite3_column_double(stmt, i);
+            if (type == SQLITE_INTEGER || type == SQLITE_FLOAT)
+                cell.number = sqlite3_column_double(stmt, i);
             else if (type == SQLITE_TEXT)
                 cell.text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
             row.cells.push_back(std::move(cell));
@@ -57,6 +59,25 @@ Rows ConfigDatabase::query(const std::string& sql) {
     sqlite3_finalize(stmt);
     if (rc != SQLITE_DONE) fail(sqlite3_errmsg(db_));
     return result;
+}
+
+void ConfigDatabase::executeEach(const std::string& sql, const std::vector<std::vector<double>>& values) {
+    if (!db_) fail("数据库没有打开。");
+    if (sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
+        fail(sqlite3_errmsg(db_));
+    sqlite3_stmt* stmt = nullptr;
+    bool ok = sqlite3_prepare_v2(db_, sql.c_str(), -1, &stmt, nullptr) == SQLITE_OK;
+    for (std::size_t r = 0; ok && r < values.size(); ++r) {
+        for (std::size_t i = 0; i < values[r].size(); ++i)
+            sqlite3_bind_double(stmt, static_cast<int>(i + 1), values[r][i]);
+        ok = sqlite3_step(stmt) == SQLITE_DONE && sqlite3_reset(stmt) == SQLITE_OK;
+    }
+    if (ok) ok = sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK;
+    std::string reason = ok ? "" : sqlite3_errmsg(db_);
+    sqlite3_finalize(stmt);
+    if (ok) return;
+    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    throw SettingsError("无法保存设置文件 " + path_.string() + "：" + reason);
 }
 
 }  // namespace settings

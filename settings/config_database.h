@@ -49,6 +49,10 @@ public:
 
     Rows query(const std::string& sql);
 
+    // Runs the statement once for each list of parameter values, all in one
+    // transaction: every run takes effect, or none (SettingsError).
+    void executeEach(const std::string& sql, const std::vector<std::vector<double>>& values);
+
 private:
     [[noreturn]] void fail(const std::string& reason) const;
     sqlite3* db_ = nullptr;

@@ -17,6 +17,11 @@ void Form::unload() {
     changed();
 }
 
+void Form::load() {
+    unloaded_ = false;
+    changed();
+}
+
 void Form::enroll(Control& control) {
     control.tabIndex = static_cast<int>(controls_.size());
     controls_.push_back(&control);

@@ -34,6 +34,9 @@ public:
 
     void subscribe(std::function<void()> observer) { observers_.push_back(std::move(observer)); }
 
+    // Loads an unloaded window again, as showing it does; the view opens when told.
+    void load();
+
 private:
     friend class Control;
     void enroll(Control& control);

@@ -227,4 +227,14 @@ void play(const std::vector<PlayAction>& actions, std::size_t from, Form& form, 
     play(actions, from, session);
 }
 
+void play(const std::vector<PlayAction>& actions, std::size_t from, const std::function<Form*()>& current,
+          ScriptedDialogs& dialogs, std::ostream& out) {
+    for (std::size_t i = from; i < actions.size(); ++i) {
+        Form* form = current();
+        if (!form) return;
+        PlaySession session{*form, dialogs, out, {}};
+        actionKind(actions[i]).run(actions[i], session);
+    }
+}
+
 }  // namespace forms

@@ -48,4 +48,9 @@ void play(const std::vector<PlayAction>& actions, std::size_t from, PlaySession&
 void play(const std::vector<PlayAction>& actions, std::size_t from, Form& form, ScriptedDialogs& dialogs,
           std::ostream& out);
 
+// Plays into whichever window is current: after every action `current` names the
+// window the next one goes to; the play ends when it names none.
+void play(const std::vector<PlayAction>& actions, std::size_t from, const std::function<Form*()>& current,
+          ScriptedDialogs& dialogs, std::ostream& out);
+
 }  // namespace forms

@@ -1,9 +1,8 @@
 #include "quillon4ppt/launch/startup.h"
 
-#include <fstream>
-
 #include "platform/forms/control.h"
 #include "platform/forms/play.h"
+#include "platform/forms/play_runner.h"
 
 namespace launch {
 
@@ -32,37 +31,18 @@ std::variant<std::unique_ptr<forms::Form>, int> startProgram(Program& program, c
     return 2;
 }
 
-std::string commandLineOf(int argc, char** argv) {
-    std::string line;
-    for (int i = 1; i < argc; ++i) line += (i > 1 ? " " : "") + std::string(argv[i]);
-    return line;
-}
-
 int runPlay(const Environment& env, const std::string& commandLine, office::HostConnector& connector,
             const VerbTable& verbs, std::ostream& out, std::ostream& err) {
-    std::ifstream in(*env.playScript);
-    if (!in) {
-        err << "quillon4ppt: cannot read the play script " << env.playScript->string() << '\n';
-        return 2;
-    }
-    try {
-        auto actions = forms::parsePlayScript(in);
-        forms::ScriptedDialogs dialogs(&out);
-        std::size_t from = forms::queueLeadingAnswers(actions, dialogs);
-        Program program(env, dialogs, connector);
-        try {
+    return forms::runPlayScript(
+        "quillon4ppt", *env.playScript, out, err,
+        [&](const std::vector<forms::PlayAction>& actions, std::size_t from, forms::ScriptedDialogs& dialogs) {
+            Program program(env, dialogs, connector);
             auto started = startProgram(program, verbs, commandLine, err, false);
             if (auto* status = std::get_if<int>(&started)) return *status;
             auto& window = *std::get<std::unique_ptr<forms::Form>>(started);
             forms::play(actions, from, window, dialogs, out);
             program.ExitProgram(0);
-        } catch (const forms::ProgramExit& e) {
-            return e.status;
-        }
-    } catch (const forms::PlayError& e) {
-        err << "quillon4ppt: play script " << env.playScript->string() << ", " << e.what() << '\n';
-        return 2;
-    }
+        });
 }
 
 }  // namespace launch

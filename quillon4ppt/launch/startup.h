@@ -5,6 +5,7 @@
 #include <string>
 #include <variant>
 
+#include "common/program_path.h"
 #include "quillon4ppt/launch/program.h"
 #include "quillon4ppt/launch/verbs.h"
 
@@ -16,8 +17,7 @@ std::variant<std::unique_ptr<forms::Form>, int> startProgram(Program& program, c
                                                              const std::string& commandLine, std::ostream& err,
                                                              bool onTerminal);
 
-// VB's Command(): the arguments after the program name, joined by blanks.
-std::string commandLineOf(int argc, char** argv);
+using common::commandLineOf;
 
 // Plays QUILLON_PLAY against the verb's window without showing anything; returns
 // the exit status (2 for a script error).

@@ -1,0 +1,125 @@
+# The buttons of the Quillon toolbar in Impress. A button stores the presentation,
+# runs the tool on it and shows the result: the tool program works on a .pptx file.
+import os
+import subprocess
+
+import uno
+import unohelper
+from com.sun.star.frame import XDispatch, XDispatchProvider
+from com.sun.star.lang import XInitialization, XServiceInfo
+
+IMPLEMENTATION = "org.quillon.quillon4ppt.Toolbar"
+PROTOCOL = "org.quillon.quillon4ppt:"
+VERBS = ("functiongraph", "gs", "tk", "shapeselecter", "dot")
+PPTX_FILTERS = ("Impress MS PowerPoint 2007 XML", "Impress Office Open XML")
+
+ASK_FOR_PPTX = "Quillon工具只能处理 .pptx 格式的演示文稿。请先把演示文稿另存为 .pptx 格式，再按这个按钮。"
+NOT_STORED = "演示文稿没能保存，Quillon工具没有启动：\n"
+NO_TOOL = "找不到Quillon工具程序 {}。请先运行 QuillonSetup，按“安装”。"
+
+
+def install_folder():
+    """Where QuillonSetup installs the tools, by the same rules."""
+    chosen = os.environ.get("QUILLON_INSTALL_DIR")
+    if chosen:
+        return os.path.abspath(chosen)
+    data = os.environ.get("XDG_DATA_HOME")
+    if not data or not os.path.isabs(data):
+        data = os.path.join(os.path.expanduser("~"), ".local", "share")
+    return os.path.join(data, "quillon4ppt")
+
+
+def launch_tool(verb, deck, slide):
+    """Runs the tool on the stored deck and waits for it to end."""
+    tool = os.path.join(install_folder(), "quillon4ppt")
+    env = dict(os.environ, QUILLON_DECK=deck, QUILLON_SLIDE=str(slide), QUILLON_HOST="pptx")
+    subprocess.run([tool, verb], env=env, stdin=subprocess.DEVNULL, check=False)
+
+
+def show_message(ctx, frame, text):
+    toolkit = ctx.ServiceManager.createInstanceWithContext("com.sun.star.awt.Toolkit", ctx)
+    box_type = uno.Enum("com.sun.star.awt.MessageBoxType", "WARNINGBOX")
+    box = toolkit.createMessageBox(frame.getContainerWindow(), box_type, 1, "Quillon", text)
+    box.execute()
+
+
+def is_pptx(model):
+    if not model.hasLocation():
+        return False
+    args = {a.Name: a.Value for a in model.getArgs()}
+    return args.get("FilterName") in PPTX_FILTERS
+
+
+def reload_at(ctx, frame, slide):
+    helper = ctx.ServiceManager.createInstanceWithContext("com.sun.star.frame.DispatchHelper", ctx)
+    helper.executeDispatch(frame, ".uno:Reload", "", 0, ())
+    controller = frame.getController()
+    pages = controller.getModel().getDrawPages()
+    controller.setCurrentPage(pages.getByIndex(min(slide, pages.getCount()) - 1))
+
+
+def run_on_presentation(ctx, frame, verb):
+    controller = frame.getController()
+    model = controller.getModel()
+    if not is_pptx(model):
+        show_message(ctx, frame, ASK_FOR_PPTX)
+        return
+    slide = controller.getCurrentPage().Number
+    try:
+        model.store()
+    except Exception as e:
+        show_message(ctx, frame, NOT_STORED + str(getattr(e, "Message", e)))
+        return
+    try:
+        launch_tool(verb, uno.fileUrlToSystemPath(model.getURL()), slide)
+    except OSError as e:
+        show_message(ctx, frame, NO_TOOL.format(e.filename or install_folder()))
+        return
+    reload_at(ctx, frame, slide)
+
+
+class Toolbar(unohelper.Base, XInitialization, XDispatchProvider, XDispatch, XServiceInfo):
+    def __init__(self, ctx):
+        self.ctx = ctx
+        self.frame = None
+
+    def initialize(self, args):
+        if args:
+            self.frame = args[0]
+
+    def queryDispatch(self, url, target, flags):
+        return self if self.verb_of(url) else None
+
+    def queryDispatches(self, requests):
+        return tuple(self.queryDispatch(r.FeatureURL, r.FrameName, r.SearchFlags) for r in requests)
+
+    def dispatch(self, url, args):
+        verb = self.verb_of(url)
+        if verb and self.frame:
+            run_on_presentation(self.ctx, self.frame, verb)
+
+    def addStatusListener(self, listener, url):
+        pass
+
+    def removeStatusListener(self, listener, url):
+        pass
+
+    @staticmethod
+    def verb_of(url):
+        if not url.Complete.startswith(PROTOCOL):
+            return None
+        verb = url.Complete[len(PROTOCOL):]
+        return verb if verb in VERBS else None
+
+    def getImplementationName(self):
+        return IMPLEMENTATION
+
+    def supportsService(self, name):
+        return name in self.getSupportedServiceNames()
+
+    def getSupportedServiceNames(self):
+        return ("com.sun.star.frame.ProtocolHandler",)
+
+
+g_ImplementationHelper = unohelper.ImplementationHelper()
+g_ImplementationHelper.addImplementation(Toolbar, IMPLEMENTATION, ("com.sun.star.frame.ProtocolHandler",))

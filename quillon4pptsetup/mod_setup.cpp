@@ -1,0 +1,122 @@
+#include "quillon4pptsetup/mod_setup.h"
+
+#include "quillon4pptsetup/file_copies.h"
+
+namespace setup {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kInstalling = "正在安装PowerPoint文件：";
+const std::string kInstalled = "PPT版文件拷贝完毕";
+constexpr const char* kDeleting = "正在删除PowerPoint文件：";
+constexpr const char* kUninstalledCaption = "Quillonppt版已经成功删除";
+
+std::string uninstalledText(const fs::path& install) {
+    return "PPT版文件已经从您的ppt中删除，由于系统原因，" + install.string() +
+           "文件夹中部分文件需要手工删除。给您带来的不便请谅解。";
+}
+
+bool isDirectory(const fs::path& p) {
+    std::error_code ec;
+    return fs::is_directory(p, ec);
+}
+
+}  // namespace
+
+modSetup::modSetup(SetupPaths paths, ToolbarRegistrar& toolbar, std::function<void()> DoEvents)
+    : paths_(std::move(paths)), toolbar_(toolbar), DoEvents_(std::move(DoEvents)) {
+    if (!DoEvents_) DoEvents_ = [] {};
+}
+
+void modSetup::ListFolderFiles(const fs::path& folder) {
+    FolderFiles.clear();
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::string name = it->path().filename().string();
+        std::error_code kind;
+        if (name.empty() || name[0] == '.' || !it->is_regular_file(kind)) continue;
+        FolderFiles.push_back(name);
+        DoEvents_();
+    }
+}
+
+void modSetup::copyFolder(const fs::path& from, const fs::path& to, forms::Label& Label1) {
+    ListFolderFiles(from);
+    std::error_code ec;
+    if (!isDirectory(to)) fs::create_directories(to, ec);
+    for (const std::string& name : FolderFiles) {
+        Label1.setCaption(kInstalling + name);
+        copyWithoutReplacing(from / name, to / name);
+        DoEvents_();
+    }
+}
+
+// The typesetter keeps its files in folders of their own, so it is copied as a tree.
+void modSetup::copyTree(const fs::path& from, const fs::path& to, forms::Label& Label1) {
+    if (!isDirectory(from)) return;
+    std::error_code ec;
+    fs::create_directories(to, ec);
+    for (fs::recursive_directory_iterator it(from, ec), end; !ec && it != end; it.increment(ec)) {
+        const fs::path relative = it->path().lexically_relative(from);
+        std::error_code kind;
+        if (it->is_directory(kind)) {
+            fs::create_directories(to / relative, kind);
+        } else if (it->is_regular_file(kind)) {
+            Label1.setCaption(kInstalling + (from.filename() / relative).string());
+            copyWithoutReplacing(it->path(), to / relative);
+            DoEvents_();
+        }
+    }
+}
+
+std::optional<std::string> modSetup::installCommandBar() {
+    std::error_code ec;
+    if (!isDirectory(paths_.commandBarFolder)) fs::create_directories(paths_.commandBarFolder, ec);
+    const fs::path file = paths_.commandBarFile();
+    bool copied;
+    if (fs::exists(fs::symlink_status(file, ec))) {
+        // The teacher's own file is replaced only once it is safe in the backup.
+        copied =
+            copyReplacing(file, paths_.commandBarBackup()) && copyReplacing(paths_.commandBarSource(), file);
+    } else {
+        copied = copyWithoutReplacing(paths_.commandBarSource(), file);
+    }
+    if (!copied) return "，但Quillon工具栏文件没能复制到 " + paths_.commandBarFolder.string();
+    if (auto reason = toolbar_.add(file)) return "，但Quillon工具栏没能在LibreOffice中注册：" + *reason;
+    return std::nullopt;
+}
+
+void modSetup::InstallFiles(forms::Label& Label1) {
+    copyFolder(paths_.source, paths_.install, Label1);
+    copyFolder(paths_.pictureSource(), paths_.pictureFolder(), Label1);
+    copyTree(paths_.typesetterSource(), paths_.typesetterFolder(), Label1);
+    auto toolbarTrouble = installCommandBar();
+    Label1.setCaption(kInstalled + toolbarTrouble.value_or(""));
+}
+
+void modSetup::deleteFolderFiles(const fs::path& folder, forms::Label& Label1) {
+    ListFolderFiles(folder);
+    for (const std::string& name : FolderFiles) {
+        Label1.setCaption(kDeleting + (folder / name).string());
+        std::error_code ec;
+        fs::remove(folder / name, ec);
+        DoEvents_();
+    }
+}
+
+void modSetup::UninstallFiles(forms::Form& window, forms::Label& Label1) {
+    toolbar_.remove();
+    std::error_code ec;
+    fs::remove(paths_.commandBarFile(), ec);
+    deleteFolderFiles(paths_.install, Label1);
+    deleteFolderFiles(paths_.pictureFolder(), Label1);
+    if (isDirectory(paths_.typesetterFolder())) {
+        Label1.setCaption(kDeleting + paths_.typesetterFolder().string());
+        fs::remove_all(paths_.typesetterFolder(), ec);
+    }
+    window.setCaption(kUninstalledCaption);
+    Label1.setCaption(uninstalledText(paths_.install));
+}
+
+}  // namespace setup
