@@ -24,6 +24,8 @@ public:
 
     // Size in twips as the form file declares it.
     int width = 0, height = 0;
+    // Stays above the other windows of the desktop.
+    bool topMost = false;
 
     Control* find(const std::string& name) const;
     const std::vector<Control*>& controls() const { return controls_; }

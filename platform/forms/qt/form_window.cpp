@@ -30,6 +30,7 @@ bool followsTheWindow(const Form& form) {
 FormWindow::FormWindow(Form& form, QWidget* parent)
     : QWidget(parent), form_(form), anchors_(new Anchors(this)) {
     setFont(windowFont());
+    if (form.topMost) setWindowFlag(Qt::WindowStaysOnTopHint);
     for (Control* control : form.controls()) build(*control);
     orderTabs();
     sizeWindow();

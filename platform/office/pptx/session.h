@@ -2,6 +2,7 @@
 // The state of this run of the program: the deck standing for the presentation, the
 // selected slide and the selection (which a file does not keep).
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@ struct Session {
     int slideNumber = 1;
     std::unique_ptr<Deck> deck;  // none until a presentation is opened or added
     std::vector<ShapeRefPtr> selected;
+    // Characters chosen by TextRange.Select in the one selected shape: first index, count.
+    std::optional<std::pair<std::size_t, std::size_t>> selectedText;
 
     Deck& presentation();
     // The selected slide, read again first when another program saved the deck and
