@@ -41,6 +41,7 @@ void frmDot::bindEvents() {
 
 void frmDot::Form_Load() {
     txtDotNumber.setText("1");
+    firstFocus = &txtDotNumber;
     optType[kLettersOnly].setValue(true);
     for (int i = 0; i < txtDotInfo.size(); ++i) txtDotInfo[i].setText(kStartTexts[i]);
     cmbSize.setText("28");

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTest>
@@ -73,6 +74,10 @@ TEST_F(UtilitiesWindowTest, TheLabelerShowsItsTypesAndStartValues) {
     forms::qt::FormWindow window(form);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto* number = qobject_cast<QLineEdit*>(window.widgetOf("txtDotNumber"));
+    ASSERT_NE(number, nullptr);
+    EXPECT_EQ(QApplication::focusWidget(), number);
+    EXPECT_EQ(number->selectedText().toStdString(), "1");
     auto* letters = qobject_cast<QRadioButton*>(window.widgetOf("optType(2)"));
     auto* index = qobject_cast<QRadioButton*>(window.widgetOf("optType(0)"));
     ASSERT_TRUE(letters && index);
