@@ -32,7 +32,8 @@ double startValue(const std::string& text) {
 }  // namespace
 
 bool HasStartLetter(int type, const DotInfo& info) {
-    return type == kIndexVaries || type == kNumbersOnly || !letterSource(type, info).empty();
+    if (type == kIndexVaries) return !info[0].empty();
+    return type == kNumbersOnly || !letterSource(type, info).empty();
 }
 
 std::string DotLabelText(int type, const DotInfo& info, int k) {

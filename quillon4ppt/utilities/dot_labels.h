@@ -15,7 +15,7 @@ using DotInfo = std::array<std::string, 8>;
 // to "[" and on.
 std::string DotLabelText(int type, const DotInfo& info, int k);
 
-// Whether the type has the start letter it counts from.
+// Whether the type has the letter its labels begin with (numbers need none).
 bool HasStartLetter(int type, const DotInfo& info);
 
 // Types whose second character is set apart as an index or a superscript.

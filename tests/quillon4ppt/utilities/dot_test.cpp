@@ -149,8 +149,12 @@ TEST_F(DotTest, RefusedRunsCreateNothingAndKeepTheWindow) {
     form->txtDotInfo[4].setText("A");
     form->cmbSize.setText("0");
     form->cmdOk.click();
+    form->cmbSize.setText("28");
+    form->optType[0].click();
+    form->txtDotInfo[0].setText("");
+    form->cmdOk.click();
     EXPECT_EQ(dialogs.shown(), (std::vector<std::string>{"标注个数不能超过100。", "请输入起始字母。",
-                                                         utilities::kBadFontSize}));
+                                                         utilities::kBadFontSize, "请输入起始字母。"}));
     EXPECT_TRUE(slideShapes().empty());
     EXPECT_FALSE(form->unloaded());
 }
