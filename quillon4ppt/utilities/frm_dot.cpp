@@ -81,22 +81,14 @@ DotInfo frmDot::startValues() const {
 
 void frmDot::cmdOk_Click() {
     const double n = common::roundHalfEven(common::Val(txtDotNumber.text()));
-    if (n > kMostLabels) {
-        dialogs().msgBox(kTooManyLabels);
-        return;
-    }
     const int type = chosenType();
     const DotInfo info = startValues();
+    const double size = common::Val(common::trimBlanks(cmbSize.text()));
+    if (const char* why = refusal(n, type, info, size)) {
+        dialogs().msgBox(why);
+        return;
+    }
     if (n >= 1) {
-        if (!HasStartLetter(type, info)) {
-            dialogs().msgBox(kNoStartLetter);
-            return;
-        }
-        const double size = common::Val(common::trimBlanks(cmbSize.text()));
-        if (!(size >= 1 && size <= 4000)) {
-            dialogs().msgBox(kBadFontSize);
-            return;
-        }
         // Last first, so the first label lies on top.
         for (int k = static_cast<int>(n); k >= 1; --k)
             addLabel(type, DotLabelText(type, info, k), static_cast<float>(size));
@@ -104,6 +96,15 @@ void frmDot::cmdOk_Click() {
     }
     unload();
     program_.ExitProgram();
+}
+
+// Why a run cannot be made as asked, or nothing; a run of no labels is always fine.
+const char* frmDot::refusal(double n, int type, const DotInfo& info, double size) {
+    if (n > kMostLabels) return kTooManyLabels;
+    if (n < 1) return nullptr;
+    if (!HasStartLetter(type, info)) return kNoStartLetter;
+    if (!(size >= 1 && size <= 4000)) return kBadFontSize;
+    return nullptr;
 }
 
 void frmDot::addLabel(int type, const std::string& text, float size) {

@@ -38,6 +38,7 @@ private:
     void bindEvents();
     int chosenType() const;
     DotInfo startValues() const;
+    static const char* refusal(double n, int type, const DotInfo& info, double size);
     // One label, made and formatted through the presentation window's selection.
     void addLabel(int type, const std::string& text, float size);
     void formatIndex(int type, float size);
