@@ -2,6 +2,8 @@
 #include "quillon4ppt/formula/frm_gs.h"
 #include "quillon4ppt/graph/frm_graph.h"
 #include "quillon4ppt/launch/verbs.h"
+#include "quillon4ppt/utilities/frm_dot.h"
+#include "quillon4ppt/utilities/frm_shape_selecter.h"
 
 namespace launch {
 
@@ -10,6 +12,8 @@ VerbTable knownVerbs() {
     verbs.add("functiongraph", [](Program& p) { return std::make_unique<graph::frmGraph>(p); });
     verbs.add("gs", [](Program& p) { return std::make_unique<formula::frmGS>(p); });
     verbs.add("test", [](Program& p) { return std::make_unique<formula::frmGS>(p); });
+    verbs.add("shapeselecter", [](Program& p) { return std::make_unique<utilities::frmShapeSelecter>(p); });
+    verbs.add("dot", [](Program& p) { return std::make_unique<utilities::frmDot>(p); });
     return verbs;
 }
 

@@ -74,12 +74,14 @@ void ComboBox::select(int index) {
 
 void ListBox::addItem(const std::string& item) {
     items_.push_back(item);
+    selected_.push_back(false);
     changed();
 }
 
 void ListBox::removeItem(int index) {
     if (index < 0 || index >= static_cast<int>(items_.size())) return;
     items_.erase(items_.begin() + index);
+    selected_.erase(selected_.begin() + index);
     if (listIndex_ == index) listIndex_ = -1;
     else if (listIndex_ > index) --listIndex_;
     changed();
@@ -87,8 +89,27 @@ void ListBox::removeItem(int index) {
 
 void ListBox::clear() {
     items_.clear();
+    selected_.clear();
     listIndex_ = -1;
     changed();
+}
+
+bool ListBox::selected(int index) const {
+    return index >= 0 && index < static_cast<int>(selected_.size()) && selected_[index];
+}
+
+void ListBox::setSelected(int index, bool on) {
+    if (index < 0 || index >= static_cast<int>(items_.size())) return;
+    selected_[index] = on;
+    changed();
+}
+
+void ListBox::tick(int index, bool on) {
+    if (index < 0 || index >= static_cast<int>(items_.size())) return;
+    selected_[index] = on;
+    listIndex_ = index;
+    changed();
+    fire(Click);
 }
 
 std::string ListBox::text() const { return listIndex_ < 0 ? std::string() : items_[listIndex_]; }

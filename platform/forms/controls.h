@@ -113,9 +113,19 @@ public:
     std::string valueText() const override { return text(); }
     Event Click;
 
+    // A multi-select list keeps a selection state per entry.
+    bool multiSelect = false;
+    bool selected(int index) const;
+    // From the program: no Click, so a handler that changes many entries runs its
+    // follow-up once.
+    void setSelected(int index, bool on);
+    // The teacher ticks or unticks an entry: it becomes the current one, and Click fires.
+    void tick(int index, bool on);
+
 private:
     std::vector<std::string> items_;
     int listIndex_ = -1;
+    std::vector<bool> selected_;
 };
 
 class ScrollBar : public Control {

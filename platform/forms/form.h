@@ -24,6 +24,10 @@ public:
 
     // Size in twips as the form file declares it.
     int width = 0, height = 0;
+    // Stays above the other windows of the desktop.
+    bool topMost = false;
+    // Has the focus when the window opens, its text selected so that typing replaces it.
+    const Control* firstFocus = nullptr;
 
     Control* find(const std::string& name) const;
     const std::vector<Control*>& controls() const { return controls_; }

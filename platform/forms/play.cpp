@@ -88,6 +88,13 @@ void doPrint(const PlayAction& a, PlaySession& s) {
         out << "caption = " << form.caption() << '\n';
         return;
     }
+    if (a.name == "selection") {
+        if (!s.selectionNames)
+            throw PlayError(fail(a, "there is no presentation window to print the selection of"));
+        auto names = s.selectionNames();
+        for (std::size_t i = 0; i < names.size(); ++i) out << "selection[" << i << "] = " << names[i] << '\n';
+        return;
+    }
     Control* c = form.find(a.name);
     if (!c) throw PlayError(fail(a, "there is no control \"" + a.name + "\""));
     if (auto* l = dynamic_cast<ListBox*>(c)) {
@@ -142,6 +149,21 @@ void doSpin(const PlayAction& a, PlaySession& s) {
     throw PlayError(fail(a, "spin takes up or down"));
 }
 
+// tick NAME INDEX 0|1
+void doTick(const PlayAction& a, PlaySession& s) {
+    auto& list = controlOf<ListBox>(s.form, a, "a list");
+    if (!list.multiSelect) throw PlayError(fail(a, "\"" + a.name + "\" is not a multi-select list"));
+    auto blank = a.argument.find(' ');
+    PlayAction index = a, state = a;
+    index.argument = a.argument.substr(0, blank);
+    state.argument = blank == std::string::npos ? "" : a.argument.substr(blank + 1);
+    int row = integerArgument(index), on = integerArgument(state);
+    if (on != 0 && on != 1) throw PlayError(fail(a, "tick takes an index and 0 or 1"));
+    if (row < 0 || row >= static_cast<int>(list.items().size()))
+        throw PlayError(fail(a, "\"" + a.name + "\" has no entry " + index.argument));
+    list.tick(row, on == 1);
+}
+
 void doAnswerInPlay(const PlayAction& a, PlaySession& s) {
     doAnswer(a, s.dialogs);
 }
@@ -164,7 +186,8 @@ const std::map<std::string, ActionKind>& actionKinds() {
                                                             {"tab", {true, doTab}},
                                                             {"print", {true, doPrint}},
                                                             {"answer", {false, doAnswerInPlay}},
-                                                            {"color", {false, doAnswerInPlay}}};
+                                                            {"color", {false, doAnswerInPlay}},
+                                                            {"tick", {true, doTick}}};
     return kinds;
 }
 

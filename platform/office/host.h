@@ -39,6 +39,7 @@ constexpr int Narrow = 1, Wide = 3;
 namespace shapetype {
 constexpr int AutoShape = 1, Freeform = 5, Group = 6, Embedded = 7, Line = 9, Picture = 13, Placeholder = 14,
               TextBox = 17;
+constexpr int Mixed = -2;
 }
 // MsoAutoShapeType used by AddShape
 constexpr int kShapeOval = 9;
@@ -77,6 +78,9 @@ public:
     virtual void setBaselineOffset(float offset) = 0;
     virtual common::Rgb color() const = 0;
     virtual void setColor(common::Rgb color) = 0;
+    // The typeface of East Asian characters (NameFarEast).
+    virtual std::string nameFarEast() const = 0;
+    virtual void setNameFarEast(const std::string& name) = 0;
 };
 
 class TextRange {
@@ -194,6 +198,10 @@ public:
     virtual void remove() = 0;
     virtual void incrementLeft(float points) = 0;
     virtual void incrementTop(float points) = 0;
+    // The shapes' common type, shapetype::Mixed when they differ.
+    virtual int type() const = 0;
+    // The text frame of a range of one shape; HostError for more.
+    virtual TextFrame& textFrame() = 0;
 
     // The box around all its shapes; HostError for an empty range.
     float left() { return bounds().left; }
@@ -253,6 +261,7 @@ public:
     virtual int type() const = 0;
     virtual SlideHost& shapes() = 0;  // SlideRange.Shapes
     virtual ShapeRangePtr shapeRange() = 0;
+    // The characters a TextRange.Select chose, else the whole text of the one selected shape.
     virtual std::unique_ptr<TextRange> textRange() = 0;
     virtual void unselect() = 0;
 };

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "quillon4ppt/launch/instance_lock.h"
+
 namespace launch {
 namespace {
 
@@ -35,6 +37,7 @@ Environment readEnvironment(const std::filesystem::path& executable) {
     else env.home = executable.parent_path();
     if (auto reg = variable("QUILLON_REGISTRY")) env.registry = *reg;
     if (auto play = variable("QUILLON_PLAY")) env.playScript = *play;
+    env.runtimeFolder = runtimeFolder();
     return env;
 }
 

@@ -12,6 +12,8 @@ struct Environment {
     std::filesystem::path home;                        // QUILLON_HOME: the program folder
     std::optional<std::filesystem::path> registry;     // QUILLON_REGISTRY
     std::optional<std::filesystem::path> playScript;   // QUILLON_PLAY
+    // Where the instance lock lies (XDG_RUNTIME_DIR, else the temporary folder); none: no lock.
+    std::optional<std::filesystem::path> runtimeFolder;
 };
 
 class EnvironmentError : public std::runtime_error {

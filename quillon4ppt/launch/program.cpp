@@ -13,6 +13,7 @@ constexpr const char* kVersionQuestion =
 Program::Program(Environment env, forms::Dialogs& dialogs, office::HostConnector& connector)
     : env_(std::move(env)), dialogs_(dialogs), connector_(connector) {
     if (env_.registry) registry_ = registry::RegistryFile::load(*env_.registry);
+    if (env_.runtimeFolder) instanceLock_ = std::make_unique<InstanceLock>(*env_.runtimeFolder);
 }
 
 void Program::CheckHost() {

@@ -8,6 +8,7 @@
 #include "platform/office/host.h"
 #include "platform/registry/registry_file.h"
 #include "quillon4ppt/launch/environment.h"
+#include "quillon4ppt/launch/instance_lock.h"
 #include "settings/axis_settings.h"
 
 namespace launch {
@@ -33,6 +34,8 @@ public:
     [[noreturn]] void ExitProgram(int status = 0);
 
     forms::Dialogs& dialogs() { return dialogs_; }
+    // Another tool program was running when this one started.
+    bool anotherInstanceRunning() const { return instanceLock_ && instanceLock_->othersRunning(); }
     const Environment& environment() const { return env_; }
 
     bool MathTypeFound = false;
@@ -46,6 +49,7 @@ private:
     office::HostConnector& connector_;
     std::optional<registry::RegistryFile> registry_;
     std::unique_ptr<office::Application> host_;
+    std::unique_ptr<InstanceLock> instanceLock_;
 };
 
 }  // namespace launch

@@ -31,6 +31,24 @@ std::variant<std::unique_ptr<forms::Form>, int> startProgram(Program& program, c
     return 2;
 }
 
+namespace {
+
+// The shapes of the presentation window's selection, by name; none when nothing (or
+// no presentation) is there.
+std::vector<std::string> selectedShapeNames(Program& program) {
+    std::vector<std::string> names;
+    try {
+        auto& selection = program.host().activeWindow().selection();
+        if (selection.type() == office::selection::Slides) return names;
+        auto range = selection.shapeRange();
+        for (int i = 1; i <= range->count(); ++i) names.push_back(range->item(i)->name());
+    } catch (const office::HostError&) {
+    }
+    return names;
+}
+
+}  // namespace
+
 int runPlay(const Environment& env, const std::string& commandLine, office::HostConnector& connector,
             const VerbTable& verbs, std::ostream& out, std::ostream& err) {
     return forms::runPlayScript(
@@ -40,7 +58,9 @@ int runPlay(const Environment& env, const std::string& commandLine, office::Host
             auto started = startProgram(program, verbs, commandLine, err, false);
             if (auto* status = std::get_if<int>(&started)) return *status;
             auto& window = *std::get<std::unique_ptr<forms::Form>>(started);
-            forms::play(actions, from, window, dialogs, out);
+            forms::PlaySession session{window, dialogs, out,
+                                       [&program] { return selectedShapeNames(program); }};
+            forms::play(actions, from, session);
             program.ExitProgram(0);
         });
 }

@@ -38,6 +38,34 @@ void showList(QListWidget& widget, const ListBox& list) {
     if (list.listIndex() < 0) widget.clearSelection();
 }
 
+void showTicks(QListWidget& widget, const ListBox& list) {
+    showItems(widget, list.items());
+    for (int i = 0; i < widget.count(); ++i) widget.item(i)->setSelected(list.selected(i));
+    if (widget.currentRow() != list.listIndex())
+        widget.setCurrentRow(list.listIndex(), QItemSelectionModel::NoUpdate);
+}
+
+// The model hears of every entry whose state the teacher changed, while its entries
+// are still the ones shown (a handler may fill the list anew).
+void tickChanged(QListWidget& widget, ListBox& list) {
+    const std::vector<std::string> shown = list.items();
+    std::vector<std::pair<int, bool>> ticks;
+    for (int i = 0; i < widget.count() && i < static_cast<int>(shown.size()); ++i)
+        if (widget.item(i)->isSelected() != list.selected(i))
+            ticks.emplace_back(i, widget.item(i)->isSelected());
+    for (auto [row, on] : ticks)
+        if (list.items() == shown) list.tick(row, on);
+}
+
+QWidget* makeMultiSelectList(ListBox& list, QListWidget* widget) {
+    widget->setSelectionMode(QAbstractItemView::MultiSelection);
+    const Show show = follow(list, widget, [widget, &list] { showTicks(*widget, list); });
+    QObject::connect(widget, &QListWidget::itemSelectionChanged, widget,
+                     [widget, &list, show] { act(list, show, [&] { tickChanged(*widget, list); }); });
+    forwardKeysAndFocus(list, widget);
+    return widget;
+}
+
 // VB allows a range from a larger to a smaller value: the larger stands first.
 void showScroll(QScrollBar& widget, const ScrollBar& scroll) {
     const bool inverted = scroll.min() > scroll.max();
@@ -78,6 +106,7 @@ QWidget* makeOptionButton(OptionButton& option, QWidget* parent) {
 
 QWidget* makeListBox(ListBox& list, QWidget* parent) {
     auto* widget = new QListWidget(parent);
+    if (list.multiSelect) return makeMultiSelectList(list, widget);
     const Show show = follow(list, widget, [widget, &list] { showList(*widget, list); });
     QObject::connect(widget, &QListWidget::currentRowChanged, widget,
                      [&list, show](int row) { act(list, show, [&] { list.select(row); }); });

@@ -1,6 +1,7 @@
 #include "platform/forms/qt/form_window.h"
 
 #include <QCloseEvent>
+#include <QLineEdit>
 #include <QPointer>
 #include <algorithm>
 
@@ -30,8 +31,10 @@ bool followsTheWindow(const Form& form) {
 FormWindow::FormWindow(Form& form, QWidget* parent)
     : QWidget(parent), form_(form), anchors_(new Anchors(this)) {
     setFont(windowFont());
+    if (form.topMost) setWindowFlag(Qt::WindowStaysOnTopHint);
     for (Control* control : form.controls()) build(*control);
     orderTabs();
+    focusFirst();
     sizeWindow();
     QPointer<FormWindow> alive(this);
     form.subscribe([alive] {
@@ -86,6 +89,13 @@ void FormWindow::orderTabs() {
         if (previous) setTabOrder(previous, widget);
         previous = widget;
     }
+}
+
+void FormWindow::focusFirst() {
+    QWidget* widget = form_.firstFocus ? widgetOf(form_.firstFocus->name()) : nullptr;
+    if (!widget) return;
+    widget->setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->selectAll();
 }
 
 // A form without a declared size gets room for its controls.

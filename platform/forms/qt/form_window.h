@@ -34,6 +34,7 @@ private:
     QSize declaredSizeOf(const Control* container) const;
     void place(const Control& control, QWidget* widget);
     void orderTabs();
+    void focusFirst();
     void sizeWindow();
     void showForm();
 

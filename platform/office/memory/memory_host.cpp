@@ -45,6 +45,7 @@ public:
     void select(bool replace) override {
         s_->log("Range.Select(" + std::string(replace ? "-1" : "0") + ")");
         if (replace) s_->selected.clear();
+        s_->selectedText.reset();
         for (auto& d : shapes_) s_->selected.push_back(d);
     }
     void zOrder(int command) override {
@@ -59,10 +60,22 @@ public:
     void incrementTop(float v) override {
         for (auto& d : shapes_) shapeHandle(s_, d)->incrementTop(v);
     }
+    int type() const override {
+        if (shapes_.empty()) throw HostError("The range holds no shapes.");
+        for (auto& d : shapes_)
+            if (d->type != shapes_[0]->type) return shapetype::Mixed;
+        return shapes_[0]->type;
+    }
+    TextFrame& textFrame() override {
+        if (shapes_.size() != 1) throw HostError("Only a single shape has a text frame.");
+        single_ = shapeHandle(s_, shapes_[0]);
+        return single_->textFrame();
+    }
 
 private:
     StatePtr s_;
     std::vector<DataPtr> shapes_;
+    ShapePtr single_;
 };
 
 ShapePtr MemoryRange::group() {
@@ -142,6 +155,7 @@ public:
     void selectAll() override {
         s_->log("SelectAll");
         s_->selected = s_->slide().shapes;
+        s_->selectedText.reset();
     }
     ShapeRangePtr paste() override {
         s_->log("Paste");
@@ -187,7 +201,10 @@ private:
 class MemorySelection : public Selection {
 public:
     explicit MemorySelection(StatePtr s) : s_(s), host_(s) {}
-    int type() const override { return s_->selected.empty() ? selection::Slides : selection::Shapes; }
+    int type() const override {
+        if (s_->selected.empty()) return selection::Slides;
+        return s_->selectedText ? selection::Text : selection::Shapes;
+    }
     SlideHost& shapes() override {
         s_->slide();
         return host_;
@@ -198,11 +215,13 @@ public:
     }
     std::unique_ptr<TextRange> textRange() override {
         if (s_->selected.size() != 1 || !s_->selected[0]->hasText) throw HostError("No text is selected.");
-        return shapeHandle(s_, s_->selected[0])->textFrame().textRange().characters(1, 1 << 30);
+        auto [from, count] = s_->selectedText.value_or(std::pair{0, 1 << 30});
+        return shapeHandle(s_, s_->selected[0])->textFrame().textRange().characters(from + 1, count);
     }
     void unselect() override {
         s_->log("Unselect");
         s_->selected.clear();
+        s_->selectedText.reset();
     }
 
 private:

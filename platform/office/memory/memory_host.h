@@ -2,6 +2,7 @@
 // A presentation program kept in memory: slides and shapes with their names, z-order,
 // groups, selection and text. It records every call so tests can see what was asked.
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ struct FontData {
     std::string nameAscii = "Arial";
     float baselineOffset = 0;
     common::Rgb color = common::kBlack;
+    std::string nameFarEast;
     bool operator==(const FontData&) const = default;
 };
 
@@ -68,6 +70,8 @@ struct ProgramState {
     int currentSlide = 0;       // 0-based
     int nextId = 2;
     std::vector<std::shared_ptr<ShapeData>> selected;
+    // Characters chosen by TextRange.Select in the one selected shape: first index, count.
+    std::optional<std::pair<int, int>> selectedText;
     std::vector<ShapeData> clipboard;  // what Paste puts on the slide
     std::vector<std::string> calls;
     int saves = 0;

@@ -41,6 +41,10 @@ public:
     void setColor(common::Rgb v) override {
         apply("Color.RGB=" + std::to_string(v), [v](FontData& f) { f.color = v; });
     }
+    std::string nameFarEast() const override { return first().nameFarEast; }
+    void setNameFarEast(const std::string& v) override {
+        apply("NameFarEast=" + v, [&v](FontData& f) { f.nameFarEast = v; });
+    }
 
 private:
     const FontData& first() const {
@@ -92,6 +96,7 @@ public:
         requireAlive(*d_);
         s_->log(d_->name + ".TextRange.Select");
         s_->selected = {d_};
+        s_->selectedText = {from_, n_};
     }
 
 private:
@@ -243,6 +248,7 @@ public:
     void select(bool replace) override {
         s_->log(alive().name + ".Select(" + (replace ? "-1" : "0") + ")");
         if (replace) s_->selected.clear();
+        s_->selectedText.reset();
         s_->selected.push_back(d_);
     }
     void remove() override;

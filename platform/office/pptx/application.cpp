@@ -58,6 +58,7 @@ public:
     void selectAll() override {
         SlidePart& slide = s_->slide();
         s_->selected.clear();
+        s_->selectedText.reset();
         for (auto shape : shapesIn(slide.tree())) s_->selected.push_back(slide.ref(shape));
     }
     ShapeRangePtr paste() override {
@@ -105,7 +106,10 @@ private:
 class PptxSelection : public Selection {
 public:
     explicit PptxSelection(SessionPtr s) : s_(s), host_(s) {}
-    int type() const override { return s_->liveSelection().empty() ? selection::Slides : selection::Shapes; }
+    int type() const override {
+        if (s_->liveSelection().empty()) return selection::Slides;
+        return s_->selectedText ? selection::Text : selection::Shapes;
+    }
     SlideHost& shapes() override {
         s_->slide();
         return host_;
@@ -118,9 +122,16 @@ public:
     std::unique_ptr<TextRange> textRange() override {
         auto live = s_->liveSelection();
         if (live.size() != 1 || !hasText(live[0]->node)) throw HostError("No text is selected.");
-        return shapeHandle(s_, live[0])->textFrame().textRange().characters(1, 1 << 30);
+        auto [from, count] = s_->selectedText.value_or(std::pair<std::size_t, std::size_t>{0, 1 << 30});
+        return shapeHandle(s_, live[0])
+            ->textFrame()
+            .textRange()
+            .characters(static_cast<int>(from) + 1, static_cast<int>(count));
     }
-    void unselect() override { s_->selected.clear(); }
+    void unselect() override {
+        s_->selected.clear();
+        s_->selectedText.reset();
+    }
 
 private:
     SessionPtr s_;
@@ -167,6 +178,7 @@ public:
     Presentation& presentationsAdd(bool) override {
         s_->deck = Deck::create(s_->path);
         s_->selected.clear();
+        s_->selectedText.reset();
         return presentation_;
     }
     void save() override { s_->save(); }

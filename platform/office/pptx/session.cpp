@@ -40,6 +40,7 @@ void Session::refresh() {
 void Session::reload() {
     auto fresh = Deck::open(path);
     selected.clear();
+    selectedText.reset();
     deck = std::move(fresh);
 }
 

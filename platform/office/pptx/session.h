@@ -17,6 +17,8 @@ struct Session {
     std::unique_ptr<Deck> deck;  // none until a presentation is opened or added
     std::vector<ShapeRefPtr> selected;
     std::optional<PictureData> clipboard;  // what Paste puts on the slide
+    // Characters chosen by TextRange.Select in the one selected shape: first index, count.
+    std::optional<std::pair<std::size_t, std::size_t>> selectedText;
 
     Deck& presentation();
     // The selected slide, read again first when another program saved the deck and

@@ -101,6 +101,12 @@ public:
     void setColor(common::Rgb color) override {
         apply([&](pugi::xml_node p) { setSolidFill(p, color, kRunOrder); });
     }
+    std::string nameFarEast() const override { return props().child("a:ea").attribute("typeface").value(); }
+    void setNameFarEast(const std::string& name) override {
+        apply([&](pugi::xml_node p) {
+            setAttribute(ensureChild(p, "a:ea", kRunOrder), "typeface", name.c_str());
+        });
+    }
 
 private:
     pugi::xml_node props() const { return TextBody(textBodyOf(*r_)).propertiesAt(from_); }
@@ -144,6 +150,7 @@ public:
     void select() override {
         textBodyOf(*r_);
         s_->selected = {r_};
+        s_->selectedText = {from_, n_};
     }
 
 private:
@@ -331,6 +338,7 @@ public:
     void select(bool replace) override {
         alive(*r_);
         if (replace) s_->selected.clear();
+        s_->selectedText.reset();
         if (std::find(s_->selected.begin(), s_->selected.end(), r_) == s_->selected.end())
             s_->selected.push_back(r_);
     }
@@ -425,10 +433,23 @@ public:
     void incrementTop(float v) override {
         for (auto& r : refs_) shapeHandle(s_, r)->incrementTop(v);
     }
+    int type() const override {
+        if (refs_.empty()) throw HostError("The range holds no shapes.");
+        int first = shapeType(alive(*refs_[0]));
+        for (auto& r : refs_)
+            if (shapeType(alive(*r)) != first) return shapetype::Mixed;
+        return first;
+    }
+    TextFrame& textFrame() override {
+        if (refs_.size() != 1) throw HostError("Only a single shape has a text frame.");
+        single_ = shapeHandle(s_, refs_[0]);
+        return single_->textFrame();
+    }
 
 private:
     SessionPtr s_;
     std::vector<ShapeRefPtr> refs_;
+    ShapePtr single_;
 };
 
 ShapePtr PptxRange::group() {

@@ -72,3 +72,35 @@ TEST_F(PlayTest, BracketIndexesNameArrayElements) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PlayTest, TickTogglesEntriesOfAMultiSelectListAndFiresItsClick) {
+    forms::ListBox ticks{form, "ticks"};
+    ticks.multiSelect = true;
+    for (const char* item : {"a", "b", "c"}) ticks.addItem(item);
+    std::vector<std::string> clicks;
+    ticks.Click = [&] {
+        clicks.push_back(std::to_string(ticks.listIndex()) + (ticks.selected(ticks.listIndex()) ? "+" : "-"));
+    };
+    run("tick ticks 2 1\ntick ticks 0 1\ntick ticks 2 0\n");
+    EXPECT_EQ(clicks, (std::vector<std::string>{"2+", "0+", "2-"}));
+    EXPECT_TRUE(ticks.selected(0));
+    EXPECT_FALSE(ticks.selected(1) || ticks.selected(2));
+    EXPECT_THROW(run("tick ticks 3 1\n"), forms::PlayError);
+    EXPECT_THROW(run("tick ticks 1 2\n"), forms::PlayError);
+    EXPECT_THROW(run("tick list 0 1\n"), forms::PlayError);
+}
+
+TEST_F(PlayTest, PrintSelectionWritesTheSelectedShapesInOrder) {
+    std::istringstream in("print selection\n");
+    auto actions = forms::parsePlayScript(in);
+    forms::PlaySession session{form, dialogs, out, [] {
+                                   return std::vector<std::string>{"点：1", "TextBox 3"};
+                               }};
+    forms::play(actions, 0, session);
+    EXPECT_EQ(out.str(), "selection[0] = 点：1\nselection[1] = TextBox 3\n");
+    EXPECT_THROW(run("print selection\n"), forms::PlayError);
+}
+
+}  // namespace

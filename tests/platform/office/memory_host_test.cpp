@@ -117,3 +117,28 @@ TEST(MemoryGroupItems, AGroupListsItsShapesAndOtherShapesRefuse) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MemoryHostTest, SelectedCharactersAreTheSelectionsTextAndARangeHasOneType) {
+    auto label = host.addLabel(kTextHorizontal, 0, 0, 40, 60);
+    label->select(true);
+    Selection& selection = app->activeWindow().selection();
+    selection.textRange()->setText("A10");
+    selection.shapeRange()->textFrame().textRange().characters(2, 1)->select();
+    EXPECT_EQ(selection.type(), selection::Text);
+    EXPECT_EQ(selection.textRange()->text(), "1");
+    selection.textRange()->font().setNameFarEast("宋体");
+    EXPECT_EQ(state->slide().shapes[0]->charFonts[1].nameFarEast, "宋体");
+    EXPECT_EQ(state->slide().shapes[0]->charFonts[2].nameFarEast, "");
+    label->select(true);
+    EXPECT_EQ(selection.textRange()->text(), "A10");
+
+    host.addLine(0, 0, 1, 1)->select(false);
+    EXPECT_EQ(selection.shapeRange()->type(), shapetype::Mixed);
+    EXPECT_THROW(selection.shapeRange()->textFrame(), HostError);
+    label->select(true);
+    EXPECT_EQ(selection.shapeRange()->type(), shapetype::TextBox);
+}
+
+}  // namespace

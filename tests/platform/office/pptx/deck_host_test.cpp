@@ -2,6 +2,9 @@
 // that reads back the same.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+
 #include "deck_files.h"
 #include "platform/office/ignore_failure.h"
 #include "platform/office/pptx/deck_connector.h"
@@ -457,6 +460,40 @@ TEST(ForeignDeck, ANewSlideGoesWhereItIsAskedAndUsesTheBlankLayout) {
     EXPECT_EQ(slideHost(*third).item(1)->name(), "Note box");
     auto second = pptx::DeckConnector(path, 2).attach();
     EXPECT_EQ(slideHost(*second).item(1)->name(), "on the new slide");
+}
+
+}  // namespace
+
+namespace {
+
+// A label made as the point labeler makes it: through the window's selection.
+TEST_F(NewDeck, SelectedCharactersTakeTheirOwnFontsAndTheSlideStaysValid) {
+    host.addLabel(kTextHorizontal, 55, 50, 40, 70)->select(true);
+    Selection& selection = app->activeWindow().selection();
+    selection.textRange()->setText("A1");
+    selection.textRange()->font().setNameAscii("Times New Roman");
+    selection.shapeRange()->textFrame().textRange().characters(2, 1)->select();
+    EXPECT_EQ(selection.type(), selection::Text);
+    auto index = selection.textRange();
+    EXPECT_EQ(index->text(), "1");
+    index->font().setNameAscii("宋体");
+    index->font().setNameFarEast("宋体");
+    index->font().setBaselineOffset(-0.25f);
+    EXPECT_EQ(index->font().nameFarEast(), "宋体");
+    EXPECT_EQ(selection.shapeRange()->type(), shapetype::TextBox);
+    host.addLine(0, 0, 1, 1)->select(false);
+    EXPECT_EQ(selection.shapeRange()->type(), shapetype::Mixed);
+    EXPECT_THROW(selection.shapeRange()->textFrame(), HostError);
+
+    std::string xml = savedSlide();
+    EXPECT_TRUE(contains(xml, R"(baseline="-25000"><a:solidFill><a:srgbClr val="000000"/></a:solidFill>)"
+                              R"(<a:latin typeface="宋体"/><a:ea typeface="宋体"/></a:rPr><a:t>1</a:t>)"));
+    if (!std::filesystem::exists(QUILLON_SHARED_XSD)) GTEST_SKIP() << "no schemas at " QUILLON_SHARED_XSD;
+    testdecks::writeFile(dir.file("slide1.xml"), xml);
+    std::string check = "xmllint --noout --nonet --schema '" QUILLON_SHARED_XSD
+                        "/ISO-IEC29500-4_2016/pml.xsd' '" +
+                        dir.file("slide1.xml") + "' 2>/dev/null";
+    EXPECT_EQ(std::system(check.c_str()), 0);
 }
 
 }  // namespace

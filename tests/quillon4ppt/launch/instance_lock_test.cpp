@@ -1,0 +1,56 @@
+#include "quillon4ppt/launch/instance_lock.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+using launch::InstanceLock;
+
+namespace {
+
+struct InstanceLockTest : ::testing::Test {
+    fs::path folder = fs::path(testing::TempDir()) / "instance_lock";
+    void SetUp() override {
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+};
+
+TEST_F(InstanceLockTest, EveryRunningProgramIsSeenByTheNextOne) {
+    auto first = std::make_unique<InstanceLock>(folder);
+    EXPECT_FALSE(first->othersRunning());
+    InstanceLock second(folder);
+    EXPECT_TRUE(second.othersRunning());
+    first.reset();
+    EXPECT_TRUE(InstanceLock(folder).othersRunning());
+}
+
+TEST_F(InstanceLockTest, AKilledProgramLeavesNoLockBehind) {
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        InstanceLock held(folder);
+        char c = 1;
+        (void)!write(ready[1], &c, 1);
+        pause();
+        _exit(0);
+    }
+    char c = 0;
+    ASSERT_EQ(read(ready[0], &c, 1), 1);
+    EXPECT_TRUE(InstanceLock(folder).othersRunning());
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    EXPECT_FALSE(InstanceLock(folder).othersRunning());
+}
+
+TEST_F(InstanceLockTest, AFolderThatCannotHoldTheLockStopsNobody) {
+    EXPECT_FALSE(InstanceLock(folder / "missing").othersRunning());
+}
+
+}  // namespace
