@@ -1,11 +1,14 @@
 #include "platform/forms/play.h"
 
+#include <algorithm>
 #include <charconv>
 #include <functional>
 #include <map>
 
 #include "platform/forms/controls.h"
+#include "platform/forms/document_view.h"
 #include "platform/forms/picture_box.h"
+#include "platform/forms/tree_view.h"
 
 namespace forms {
 namespace {
@@ -95,6 +98,10 @@ void doPrint(const PlayAction& a, PlaySession& s) {
             out << a.name << '[' << i << "] = " << l->items()[i] << '\n';
         return;
     }
+    if (auto* t = dynamic_cast<TreeView*>(c)) {
+        for (const TreeNode* n : t->treeOrder()) out << a.name << '[' << n->key << "] = " << n->text << '\n';
+        return;
+    }
     out << a.name << " = " << c->valueText() << '\n';
 }
 
@@ -142,6 +149,22 @@ void doSpin(const PlayAction& a, PlaySession& s) {
     throw PlayError(fail(a, "spin takes up or down"));
 }
 
+void doNode(const PlayAction& a, PlaySession& s) {
+    auto& tree = controlOf<TreeView>(s.form, a, "a tree view");
+    if (!tree.node(a.argument))
+        throw PlayError(fail(a, "\"" + a.name + "\" has no node \"" + a.argument + "\""));
+    tree.clickNode(a.argument);
+}
+
+void doPick(const PlayAction& a, PlaySession& s) {
+    auto& view = controlOf<DocumentView>(s.form, a, "a document view");
+    if (a.argument.empty()) return view.clearSelection();
+    const auto& shapes = view.shapesOnPage();
+    if (std::none_of(shapes.begin(), shapes.end(), [&](const SheetShape& x) { return x.name == a.argument; }))
+        throw PlayError(fail(a, "the shown page has no shape \"" + a.argument + "\""));
+    view.pick(a.argument);
+}
+
 void doAnswerInPlay(const PlayAction& a, PlaySession& s) {
     doAnswer(a, s.dialogs);
 }
@@ -164,7 +187,9 @@ const std::map<std::string, ActionKind>& actionKinds() {
                                                             {"tab", {true, doTab}},
                                                             {"print", {true, doPrint}},
                                                             {"answer", {false, doAnswerInPlay}},
-                                                            {"color", {false, doAnswerInPlay}}};
+                                                            {"color", {false, doAnswerInPlay}},
+                                                            {"node", {true, doNode}},
+                                                            {"pick", {true, doPick}}};
     return kinds;
 }
 

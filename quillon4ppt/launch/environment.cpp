@@ -35,6 +35,7 @@ Environment readEnvironment(const std::filesystem::path& executable) {
     else env.home = executable.parent_path();
     if (auto reg = variable("QUILLON_REGISTRY")) env.registry = *reg;
     if (auto play = variable("QUILLON_PLAY")) env.playScript = *play;
+    if (auto editor = variable("QUILLON_EDITOR")) env.editor = *editor;
     return env;
 }
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
+#include <string>
 
 namespace launch {
 
@@ -12,6 +13,7 @@ struct Environment {
     std::filesystem::path home;                        // QUILLON_HOME: the program folder
     std::optional<std::filesystem::path> registry;     // QUILLON_REGISTRY
     std::optional<std::filesystem::path> playScript;   // QUILLON_PLAY
+    std::string editor;                                // QUILLON_EDITOR; empty: LibreOffice Impress
 };
 
 class EnvironmentError : public std::runtime_error {
