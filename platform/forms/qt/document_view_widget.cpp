@@ -14,6 +14,14 @@ DocumentViewWidget::DocumentViewWidget(DocumentView& view, QWidget* parent) : QF
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setBackgroundRole(QPalette::Dark);
     setAutoFillBackground(true);
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, [this] { showView(); });
+}
+
+void DocumentViewWidget::showView() {
+    // An editor that saves by renaming a new file over the sheet ends the watch.
+    if (!watcher_.files().isEmpty()) watcher_.removePaths(watcher_.files());
+    if (view_.isOpen()) watcher_.addPath(toQString(view_.path().string()));
+    update();
 }
 
 QRectF DocumentViewWidget::pageRect() const {
@@ -84,7 +92,7 @@ void DocumentViewWidget::mousePressEvent(QMouseEvent* event) {
 
 QWidget* makeDocumentView(DocumentView& view, QWidget* parent) {
     auto* widget = new DocumentViewWidget(view, parent);
-    follow(view, widget, [widget] { widget->update(); });
+    follow(view, widget, [widget] { widget->showView(); });
     return widget;
 }
 

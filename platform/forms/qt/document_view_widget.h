@@ -2,6 +2,7 @@
 // The document view's widget: the shown page's picture fitted into the widget, the
 // selected shapes outlined; a click selects the shape under it, Ctrl+click adds it.
 #include <QDateTime>
+#include <QFileSystemWatcher>
 #include <QFrame>
 #include <QImage>
 
@@ -14,6 +15,9 @@ public:
     DocumentViewWidget(DocumentView& view, QWidget* parent);
     // Where the page stands in the widget.
     QRectF pageRect() const;
+    // Shows the view's page again, and from now on whenever its sheet changes on disk
+    // (the editor of edit mode saves it).
+    void showView();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -26,6 +30,7 @@ private:
     QString picturePath_;
     QDateTime pictureTime_;
     QImage picture_;
+    QFileSystemWatcher watcher_;
 };
 
 QWidget* makeDocumentView(DocumentView& view, QWidget* parent);
