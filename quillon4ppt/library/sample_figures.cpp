@@ -76,7 +76,7 @@ void cube(FigureDrawer& d) {
     d.label("A", 10, 182);
     d.label("B", 130, 184);
     d.label("C", 192, 136);
-    d.label("D", 60, 140);
+    d.label("D", 58, 122);
 }
 
 void cone(FigureDrawer& d) {
