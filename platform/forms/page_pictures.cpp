@@ -41,6 +41,7 @@ void render(const fs::path& sheet, const fs::path& folder, const std::string& st
         throw std::runtime_error("LibreOffice 无法显示文档 " + sheet.string() + "。");
     if (!runProgram({"pdftoppm", "-png", "-r", "96", pdf.string(), (folder / "page").string()}, kRenderLimit))
         throw std::runtime_error("无法生成文档 " + sheet.string() + " 的页面图片。");
+    fs::remove(pdf);
     std::ofstream(folder / "stamp") << stamp;
 }
 
