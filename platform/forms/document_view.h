@@ -2,7 +2,6 @@
 // A view of a figure sheet: one page at a time as its drawing program draws it, with
 // the named shapes of the page selectable.
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
