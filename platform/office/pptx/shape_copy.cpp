@@ -16,6 +16,17 @@ namespace {
 constexpr const char* kRelationshipsNamespace =
     "http://schemas.openxmlformats.org/package/2006/relationships";
 
+// An empty relationships part, declared as the package's parts are.
+pugi::xml_node newRelationships(pugi::xml_document& doc) {
+    auto declaration = doc.append_child(pugi::node_declaration);
+    declaration.append_attribute("version") = "1.0";
+    declaration.append_attribute("encoding") = "UTF-8";
+    declaration.append_attribute("standalone") = "yes";
+    auto root = doc.append_child("Relationships");
+    root.append_attribute("xmlns") = kRelationshipsNamespace;
+    return root;
+}
+
 class Copier {
 public:
     Copier(Deck& from, Deck& to) : from_(from), to_(to) {}
@@ -63,12 +74,11 @@ private:
 
     std::string copyRelationships(const std::string& source, const std::string& name) {
         pugi::xml_document doc;
-        auto root = doc.append_child("Relationships");
-        root.append_attribute("xmlns") = kRelationshipsNamespace;
+        auto root = newRelationships(doc);
         // The copied part names its relationships by the ids it had.
         for (const auto& r : parseRelationships(from_.partBytes(relationshipsPartOf(source)), source))
             relate(root, r, name, r.id);
-        return R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)" + writeXml(doc);
+        return writeXml(doc);
     }
 
     Deck& from_;
@@ -171,9 +181,7 @@ std::vector<pugi::xml_node> copyShapes(Deck& from, int page, const std::vector<s
         copies.push_back(copy);
     }
     for (auto copy : copies) relinkConnections(copy, ids);
-    if (!relinked.empty())
-        to.putPart(targetRelsPart,
-                   R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)" + writeXml(targetRels), "");
+    if (!relinked.empty()) to.putPart(targetRelsPart, writeXml(targetRels), "");
     target.changed = true;
     return copies;
 }

@@ -50,6 +50,8 @@ TEST_F(SheetPaste, APictureBringsItsImageUnderAFreshRelationship) {
                              "2006/relationships/image\" Target=\"../media/image1.png\""),
               std::string::npos)
         << relsXml();
+    EXPECT_EQ(relsXml().rfind("<?xml", 0), 0u);
+    EXPECT_EQ(relsXml().find("<?xml", 1), std::string::npos) << "one declaration";
     EXPECT_EQ(testdecks::entry(deck, "ppt/media/image1.png"),
               testdecks::entry(sheet, "ppt/media/image1.png"));
     EXPECT_NE(testdecks::entry(deck, "[Content_Types].xml").find("/ppt/media/image1.png"), std::string::npos);
