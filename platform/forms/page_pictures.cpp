@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <string_view>
 
 #include "platform/forms/child_process.h"
 
@@ -34,8 +35,8 @@ void render(const fs::path& sheet, const fs::path& folder, const std::string& st
     // would otherwise take the request over, and a new profile costs seconds.
     fs::path profile = sheet.parent_path() / "quillon_libreoffice_profile";
     fs::path pdf = folder / (sheet.stem().string() + ".pdf");
-    if (!runProgram({"soffice", "-env:UserInstallation=file://" + profile.string(), "--headless",
-                     "--norestore", "--convert-to", "pdf", "--outdir", folder.string(), sheet.string()},
+    if (!runProgram({"soffice", "-env:UserInstallation=" + fileUrlOf(profile), "--headless", "--norestore",
+                     "--convert-to", "pdf", "--outdir", folder.string(), sheet.string()},
                     kRenderLimit) ||
         !fs::exists(pdf))
         throw std::runtime_error("LibreOffice 无法显示文档 " + sheet.string() + "。");
@@ -46,6 +47,19 @@ void render(const fs::path& sheet, const fs::path& folder, const std::string& st
 }
 
 }  // namespace
+
+std::string fileUrlOf(const fs::path& path) {
+    static const char hex[] = "0123456789ABCDEF";
+    std::string url = "file://";
+    for (unsigned char c : fs::absolute(path).string()) {
+        bool plain = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (plain || std::string_view("/._-~").find(static_cast<char>(c)) != std::string_view::npos)
+            url += static_cast<char>(c);
+        else
+            url += {'%', hex[c >> 4], hex[c & 15]};
+    }
+    return url;
+}
 
 fs::path pictureFolderOf(const fs::path& sheet) {
     fs::path folder = sheet;

@@ -3,8 +3,12 @@
 // into a PDF by LibreOffice (headless) and its pages into PNG pictures by poppler, once;
 // they are kept in a folder beside the sheet and made again when the sheet changes.
 #include <filesystem>
+#include <string>
 
 namespace forms {
+
+// A file URL of the absolute path, its bytes outside the unreserved set %-escaped.
+std::string fileUrlOf(const std::filesystem::path& path);
 
 // The folder beside the sheet that keeps its pictures.
 std::filesystem::path pictureFolderOf(const std::filesystem::path& sheet);

@@ -7,6 +7,7 @@
 
 #include "platform/forms/document_view.h"
 #include "platform/forms/form.h"
+#include "platform/forms/page_pictures.h"
 #include "platform/forms/tree_view.h"
 
 namespace fs = std::filesystem;
@@ -112,6 +113,11 @@ TEST_F(LibraryControls, AnUnreadableSheetLeavesTheViewAsItWas) {
     view.close();
     EXPECT_FALSE(view.isOpen());
     EXPECT_EQ(view.pagePicture(), fs::path());
+}
+
+TEST(PagePictures, LibreOfficeGetsItsProfileFolderAsAnEscapedFileUrl) {
+    EXPECT_EQ(forms::fileUrlOf("/tmp/my files/配置"), "file:///tmp/my%20files/%E9%85%8D%E7%BD%AE");
+    EXPECT_EQ(forms::fileUrlOf("/a/b-c_d.e~f%"), "file:///a/b-c_d.e~f%25");
 }
 
 }  // namespace
