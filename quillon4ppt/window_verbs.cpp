@@ -4,6 +4,7 @@
 #include "quillon4ppt/launch/verbs.h"
 #include "quillon4ppt/utilities/frm_dot.h"
 #include "quillon4ppt/utilities/frm_shape_selecter.h"
+#include "quillon4ppt/library/frm_tk.h"
 
 namespace launch {
 
@@ -14,6 +15,7 @@ VerbTable knownVerbs() {
     verbs.add("test", [](Program& p) { return std::make_unique<formula::frmGS>(p); });
     verbs.add("shapeselecter", [](Program& p) { return std::make_unique<utilities::frmShapeSelecter>(p); });
     verbs.add("dot", [](Program& p) { return std::make_unique<utilities::frmDot>(p); });
+    verbs.add("tk", [](Program& p) { return std::make_unique<library::frmTK>(p); });
     return verbs;
 }
 

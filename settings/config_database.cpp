@@ -36,48 +36,87 @@ void ConfigDatabase::CloseConfigDatabase() {
 }
 
 Rows ConfigDatabase::query(const std::string& sql) {
-    if (!db_) fail("数据库没有打开。");
+    return query(sql, {});
+}
+
+namespace {
+
+struct Statement {
     sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) fail(sqlite3_errmsg(db_));
+    ~Statement() { sqlite3_finalize(stmt); }
+};
+
+Cell cellOf(sqlite3_stmt* stmt, int i) {
+    Cell cell;
+    int type = sqlite3_column_type(stmt, i);
+    if (type == SQLITE_INTEGER || type == SQLITE_FLOAT)
+        cell.number = sqlite3_column_double(stmt, i);
+    else if (type == SQLITE_TEXT)
+        cell.text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+    else if (type == SQLITE_BLOB) {
+        const void* data = sqlite3_column_blob(stmt, i);
+        cell.bytes = std::string(static_cast<const char*>(data), sqlite3_column_bytes(stmt, i));
+    }
+    return cell;
+}
+
+int bind(sqlite3_stmt* stmt, int index, const Value& value) {
+    if (auto* n = std::get_if<long long>(&value)) return sqlite3_bind_int64(stmt, index, *n);
+    if (auto* d = std::get_if<double>(&value)) return sqlite3_bind_double(stmt, index, *d);
+    if (auto* t = std::get_if<std::string>(&value))
+        return sqlite3_bind_text64(stmt, index, t->data(), t->size(), SQLITE_TRANSIENT, SQLITE_UTF8);
+    const std::string& bytes = std::get<Blob>(value).bytes;
+    return sqlite3_bind_blob64(stmt, index, bytes.data(), bytes.size(), SQLITE_TRANSIENT);
+}
+
+}  // namespace
+
+Rows ConfigDatabase::query(const std::string& sql, const std::vector<Value>& parameters) {
+    if (!db_) fail("数据库没有打开。");
+    Statement s;
+    if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &s.stmt, nullptr) != SQLITE_OK) fail(sqlite3_errmsg(db_));
+    for (std::size_t i = 0; i < parameters.size(); ++i)
+        if (bind(s.stmt, static_cast<int>(i) + 1, parameters[i]) != SQLITE_OK) fail(sqlite3_errmsg(db_));
     Rows result;
-    for (int i = 0; i < sqlite3_column_count(stmt); ++i)
-        result.columns.push_back(sqlite3_column_name(stmt, i));
+    for (int i = 0; i < sqlite3_column_count(s.stmt); ++i)
+        result.columns.push_back(sqlite3_column_name(s.stmt, i));
     int rc;
-    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    while ((rc = sqlite3_step(s.stmt)) == SQLITE_ROW) {
         Row row;
-        for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
-            Cell cell;
-            int type = sqlite3_column_type(stmt, i);
-            if (type == SQLITE_INTEGER || type == SQLITE_FLOAT)
-                cell.number = sqlite3_column_double(stmt, i);
-            else if (type == SQLITE_TEXT)
-                cell.text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
-            row.cells.push_back(std::move(cell));
-        }
+        for (int i = 0; i < sqlite3_column_count(s.stmt); ++i) row.cells.push_back(cellOf(s.stmt, i));
         result.rows.push_back(std::move(row));
     }
-    sqlite3_finalize(stmt);
     if (rc != SQLITE_DONE) fail(sqlite3_errmsg(db_));
     return result;
 }
 
-void ConfigDatabase::executeEach(const std::string& sql, const std::vector<std::vector<double>>& values) {
-    if (!db_) fail("数据库没有打开。");
-    if (sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
-        fail(sqlite3_errmsg(db_));
-    sqlite3_stmt* stmt = nullptr;
-    bool ok = sqlite3_prepare_v2(db_, sql.c_str(), -1, &stmt, nullptr) == SQLITE_OK;
-    for (std::size_t r = 0; ok && r < values.size(); ++r) {
-        for (std::size_t i = 0; i < values[r].size(); ++i)
-            sqlite3_bind_double(stmt, static_cast<int>(i + 1), values[r][i]);
-        ok = sqlite3_step(stmt) == SQLITE_DONE && sqlite3_reset(stmt) == SQLITE_OK;
+int ConfigDatabase::execute(const std::string& sql, const std::vector<Value>& parameters) {
+    query(sql, parameters);
+    return sqlite3_changes(db_);
+}
+
+void ConfigDatabase::transaction(const std::function<void()>& body) {
+    execute("BEGIN IMMEDIATE", {});
+    try {
+        body();
+        execute("COMMIT", {});
+    } catch (...) {
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
     }
-    if (ok) ok = sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK;
-    std::string reason = ok ? "" : sqlite3_errmsg(db_);
-    sqlite3_finalize(stmt);
-    if (ok) return;
-    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    throw SettingsError("无法保存设置文件 " + path_.string() + "：" + reason);
+}
+
+void ConfigDatabase::executeEach(const std::string& sql, const std::vector<std::vector<double>>& values) {
+    try {
+        transaction([&] {
+            for (const auto& row : values) execute(sql, std::vector<Value>(row.begin(), row.end()));
+        });
+    } catch (const SettingsError& e) {
+        const std::string what = e.what(), colon = "：";
+        const auto reason = what.find(colon);
+        throw SettingsError("无法保存设置文件 " + path_.string() + colon +
+                            (reason == std::string::npos ? what : what.substr(reason + colon.size())));
+    }
 }
 
 }  // namespace settings

@@ -1,9 +1,11 @@
 #pragma once
 // The connection to config.mdb in the program folder (an SQLite database here).
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <variant>
 #include <vector>
 
 struct sqlite3;
@@ -21,7 +23,15 @@ public:
 struct Cell {
     std::optional<double> number;
     std::optional<std::string> text;
+    std::optional<std::string> bytes;  // a BLOB, byte for byte
 };
+
+// The bytes of a BLOB parameter.
+struct Blob {
+    std::string bytes;
+};
+// A bound parameter: values never become part of the statement's text.
+using Value = std::variant<long long, double, std::string, Blob>;
 
 struct Row {
     std::vector<Cell> cells;
@@ -48,6 +58,11 @@ public:
     bool isOpen() const { return db_ != nullptr; }
 
     Rows query(const std::string& sql);
+    Rows query(const std::string& sql, const std::vector<Value>& parameters);
+    // Runs a statement that returns no rows; the count of rows it changed.
+    int execute(const std::string& sql, const std::vector<Value>& parameters);
+    // Runs body in one transaction: everything it wrote, or nothing when it throws.
+    void transaction(const std::function<void()>& body);
 
     // Runs the statement once for each list of parameter values, all in one
     // transaction: every run takes effect, or none (SettingsError).

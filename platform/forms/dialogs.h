@@ -20,6 +20,12 @@ public:
     virtual Answer msgBox(const std::string& text, Buttons buttons = Buttons::Ok) = 0;
     // The chosen colour, or nothing when the teacher cancelled.
     virtual std::optional<common::Rgb> chooseColor(common::Rgb initial) = 0;
+    // A report with an information icon and a title of its own; where no title can be
+    // shown it is an ordinary message box.
+    virtual void msgBoxTitled(const std::string& text, const std::string& title) {
+        (void)title;
+        msgBox(text);
+    }
 };
 
 // Answers from queues; unanswered questions get OK, an unanswered colour dialog is

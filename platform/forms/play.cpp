@@ -1,11 +1,14 @@
 #include "platform/forms/play.h"
 
+#include <algorithm>
 #include <charconv>
 #include <functional>
 #include <map>
 
 #include "platform/forms/controls.h"
+#include "platform/forms/document_view.h"
 #include "platform/forms/picture_box.h"
+#include "platform/forms/tree_view.h"
 
 namespace forms {
 namespace {
@@ -102,6 +105,10 @@ void doPrint(const PlayAction& a, PlaySession& s) {
             out << a.name << '[' << i << "] = " << l->items()[i] << '\n';
         return;
     }
+    if (auto* t = dynamic_cast<TreeView*>(c)) {
+        for (const TreeNode* n : t->treeOrder()) out << a.name << '[' << n->key << "] = " << n->text << '\n';
+        return;
+    }
     out << a.name << " = " << c->valueText() << '\n';
 }
 
@@ -164,6 +171,22 @@ void doTick(const PlayAction& a, PlaySession& s) {
     list.tick(row, on == 1);
 }
 
+void doNode(const PlayAction& a, PlaySession& s) {
+    auto& tree = controlOf<TreeView>(s.form, a, "a tree view");
+    if (!tree.node(a.argument))
+        throw PlayError(fail(a, "\"" + a.name + "\" has no node \"" + a.argument + "\""));
+    tree.clickNode(a.argument);
+}
+
+void doPick(const PlayAction& a, PlaySession& s) {
+    auto& view = controlOf<DocumentView>(s.form, a, "a document view");
+    if (a.argument.empty()) return view.clearSelection();
+    const auto& shapes = view.shapesOnPage();
+    if (std::none_of(shapes.begin(), shapes.end(), [&](const SheetShape& x) { return x.name == a.argument; }))
+        throw PlayError(fail(a, "the shown page has no shape \"" + a.argument + "\""));
+    view.pick(a.argument);
+}
+
 void doAnswerInPlay(const PlayAction& a, PlaySession& s) {
     doAnswer(a, s.dialogs);
 }
@@ -187,7 +210,9 @@ const std::map<std::string, ActionKind>& actionKinds() {
                                                             {"print", {true, doPrint}},
                                                             {"answer", {false, doAnswerInPlay}},
                                                             {"color", {false, doAnswerInPlay}},
-                                                            {"tick", {true, doTick}}};
+                                                            {"tick", {true, doTick}},
+                                                            {"node", {true, doNode}},
+                                                            {"pick", {true, doPick}}};
     return kinds;
 }
 

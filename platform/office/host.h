@@ -266,11 +266,24 @@ public:
     virtual void unselect() = 0;
 };
 
+// What a document view copied: named shapes of one page of a figure sheet (.pptx).
+struct ShapeClip {
+    std::string sheet;
+    int page = 1;
+    std::vector<std::string> names;
+};
+
 class DocumentWindow {
 public:
     virtual ~DocumentWindow() = default;
     virtual Selection& selection() = 0;
     virtual void viewPaste() = 0;
+    // Pastes the copied shapes, with everything they refer to, onto the slide and
+    // makes them the selection.
+    virtual void viewPasteShapes(const ShapeClip& clip) {
+        (void)clip;
+        throw HostError("Shapes of a figure sheet cannot be pasted here.");
+    }
 };
 
 class Presentation {

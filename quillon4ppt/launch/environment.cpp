@@ -38,6 +38,7 @@ Environment readEnvironment(const std::filesystem::path& executable) {
     if (auto reg = variable("QUILLON_REGISTRY")) env.registry = *reg;
     if (auto play = variable("QUILLON_PLAY")) env.playScript = *play;
     env.runtimeFolder = runtimeFolder();
+    if (auto editor = variable("QUILLON_EDITOR")) env.editor = *editor;
     return env;
 }
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
+#include <string>
 
 namespace launch {
 
@@ -14,6 +15,7 @@ struct Environment {
     std::optional<std::filesystem::path> playScript;   // QUILLON_PLAY
     // Where the instance lock lies (XDG_RUNTIME_DIR, else the temporary folder); none: no lock.
     std::optional<std::filesystem::path> runtimeFolder;
+    std::string editor;                                // QUILLON_EDITOR; empty: LibreOffice Impress
 };
 
 class EnvironmentError : public std::runtime_error {

@@ -28,4 +28,12 @@ std::optional<common::Rgb> QtDialogs::chooseColor(common::Rgb initial) {
     return toRgb(chosen);
 }
 
+void QtDialogs::msgBoxTitled(const std::string& text, const std::string& title) {
+    QMessageBox box(QMessageBox::Information, toQString(title), toQString(text), QMessageBox::NoButton,
+                    window_);
+    if (window_) box.setFont(window_->font());
+    box.setDefaultButton(box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole));
+    box.exec();
+}
+
 }  // namespace forms::qt

@@ -16,6 +16,7 @@ public:
     // Titled with the window's caption, buttons 确定 and 取消.
     Answer msgBox(const std::string& text, Buttons buttons = Buttons::Ok) override;
     std::optional<common::Rgb> chooseColor(common::Rgb initial) override;
+    void msgBoxTitled(const std::string& text, const std::string& title) override;
 
 private:
     QPointer<QWidget> window_;

@@ -8,8 +8,10 @@
 #include "platform/forms/qt/binding.h"
 #include "platform/forms/qt/clickable_label.h"
 #include "platform/forms/qt/convert.h"
+#include "platform/forms/qt/document_view_widget.h"
 #include "platform/forms/qt/line_sample_view.h"
 #include "platform/forms/qt/picture_view.h"
+#include "platform/forms/qt/tree_widget.h"
 #include "platform/forms/qt/widget_kinds.h"
 
 namespace forms::qt {
@@ -121,6 +123,10 @@ QWidget* createWidget(Control& control, QWidget* parent) {
             return makeImage(static_cast<Image&>(control), parent);
         case Kind::Line:
             return makeLineSample(static_cast<LineSample&>(control), parent);
+        case Kind::Tree:
+            return makeTreeView(static_cast<TreeView&>(control), parent);
+        case Kind::DocumentView:
+            return makeDocumentView(static_cast<DocumentView&>(control), parent);
     }
     throw std::logic_error("a control of an unknown kind: " + control.name());
 }

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "platform/office/pptx/deck_connector.h"
+#include "platform/office/pptx/shape_copy.h"
 #include "platform/office/pptx/shape_objects.h"
 #include "platform/office/pptx/shape_xml.h"
 #include "platform/office/pptx/text_body.h"
@@ -140,12 +141,14 @@ private:
 
 class PptxWindow : public DocumentWindow {
 public:
-    explicit PptxWindow(SessionPtr s) : selection_(std::move(s)) {}
+    explicit PptxWindow(SessionPtr s) : selection_(s), s_(s) {}
     Selection& selection() override { return selection_; }
     void viewPaste() override { selection_.shapes().paste(); }
+    void viewPasteShapes(const ShapeClip& clip) override { pasteShapes(*s_, clip); }
 
 private:
     PptxSelection selection_;
+    SessionPtr s_;
 };
 
 class PptxPresentation : public Presentation {

@@ -41,6 +41,14 @@ public:
     // Writes the deck to a new file beside its own and returns that file's name.
     std::string saveCopy();
 
+    // Parts by name (zip entry names), for copying shapes between decks.
+    bool hasPart(const std::string& name) const { return partExists(name); }
+    std::string partBytes(const std::string& name) const { return readPart(name); }
+    // The content type the package gives the part; empty when it gives none.
+    std::string contentTypeOf(const std::string& name);
+    // Writes a part, new or not; a content type, when given, is declared for it.
+    void putPart(const std::string& name, std::string bytes, const std::string& contentType);
+
 private:
     explicit Deck(std::string path) : path_(std::move(path)) {}
     void readStructure();

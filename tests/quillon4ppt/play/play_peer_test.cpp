@@ -1,5 +1,6 @@
 // LibreOffice shows what a played session put into the deck where it was put.
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <filesystem>
 
@@ -34,6 +35,22 @@ TEST(PlayPeer, LibreOfficeOpensEveryConicTheSessionInserted) {
     EXPECT_NEAR(wordLeft(words, "x"), 491, 1);
     EXPECT_TRUE(fs::exists(dir / "deck.pdf"));
     EXPECT_GT(fs::file_size(dir / "deck.pdf"), 1000u);
+}
+
+TEST(PlayPeer, LibreOfficeDrawsAnInsertedLibraryFigureWhereTheSheetHasIt) {
+    fs::path dir = fs::path(testing::TempDir()) / "play_peer_library";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    setenv("TMPDIR", dir.c_str(), 1);
+    auto run = playScript(dir, "node TreeView1 C1\nclick cmdInsert2PPT\n", "tk");
+    unsetenv("TMPDIR");
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::string words = renderWords(dir / "deck.pptx");
+    ASSERT_NE(words.find("<word"), std::string::npos) << "LibreOffice rendered nothing";
+    // The vertex labels of the triangle, 20 points right of the cell's corner (20, 150).
+    EXPECT_NEAR(wordLeft(words, "A"), 20 + 80 - 10, 4);
+    EXPECT_NEAR(wordLeft(words, "B"), 20 + 18 - 10, 4);
+    EXPECT_NEAR(wordLeft(words, "C"), 20 + 192 - 10, 4);
 }
 
 }  // namespace

@@ -1,0 +1,82 @@
+// The figure library as a teacher sees it: the tree, a page as LibreOffice draws it,
+// figures selected with the mouse.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QTreeWidget>
+#include <filesystem>
+
+#include "platform/forms/qt/document_view_widget.h"
+#include "platform/forms/qt/form_window.h"
+#include "platform/office/pptx/deck_connector.h"
+#include "quillon4ppt/library/frm_tk.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+QTreeWidgetItem* itemWithText(QTreeWidget& tree, const QString& text) {
+    auto found = tree.findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.isEmpty() ? nullptr : found.front();
+}
+
+TEST(FrmTkWindowTest, APageShowsAsLibreOfficeDrawsItAndFiguresAreSelectedWithTheMouse) {
+    fs::path dir = fs::path(QUILLON_SCREENSHOT_DIR) / "library";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    setenv("TMPDIR", dir.c_str(), 1);
+    forms::ScriptedDialogs dialogs;
+    office::pptx::DeckConnector connector((dir / "deck.pptx").string(), 1);
+    launch::Environment env;
+    env.home = QUILLON_PROGRAM_DIR;
+    launch::Program program(env, dialogs, connector);
+    program.CheckHost();
+    library::frmTK tk(program);
+    forms::qt::FormWindow window(tk);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    auto* tree = qobject_cast<QTreeWidget*>(window.widgetOf("TreeView1"));
+    ASSERT_NE(tree, nullptr);
+    EXPECT_EQ(tree->topLevelItemCount(), 3);
+    QTreeWidgetItem* cube = itemWithText(*tree, QStringLiteral("正方体"));
+    ASSERT_NE(cube, nullptr);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(cube).center());
+    EXPECT_EQ(window.windowTitle().toStdString(), "立体几何");
+    EXPECT_EQ(tk.dsoFramer1.selection(), std::vector<std::string>{"正方体"});
+
+    auto* view = dynamic_cast<forms::qt::DocumentViewWidget*>(window.widgetOf("dsoFramer1"));
+    ASSERT_NE(view, nullptr);
+    view->repaint();
+    // A click on the cone selects it alone; Ctrl+click adds the cylinder.
+    auto at = [&](const std::string& name) {
+        for (const auto& s : tk.dsoFramer1.shapesOnPage())
+            if (s.name == name) {
+                QRectF page = view->pageRect();
+                double scale = page.width() / tk.dsoFramer1.sheet().width;
+                return QPointF(page.left() + (s.left + s.width / 2) * scale,
+                               page.top() + (s.top + s.height / 2) * scale)
+                    .toPoint();
+            }
+        return QPoint();
+    };
+    QTest::mouseClick(view, Qt::LeftButton, {}, at("圆锥"));
+    QTest::mouseClick(view, Qt::LeftButton, Qt::ControlModifier, at("圆柱"));
+    EXPECT_EQ(tk.dsoFramer1.selection(), (std::vector<std::string>{"圆锥", "圆柱"}));
+
+    const QImage shot = window.grab().toImage();
+    shot.save(QString::fromStdString((fs::path(QUILLON_SCREENSHOT_DIR) / "frmTK.png").string()));
+    // The page was drawn: dark strokes inside the page, not an empty white sheet.
+    QRect page = view->pageRect().toRect().translated(view->mapTo(&window, QPoint()));
+    int dark = 0;
+    for (int y = page.top(); y < page.bottom(); y += 2)
+        for (int x = page.left(); x < page.right(); x += 2)
+            if (qGray(shot.pixel(x, y)) < 100) ++dark;
+    EXPECT_GT(dark, 200);
+    EXPECT_TRUE(dialogs.shown().empty()) << dialogs.shown().front();
+    unsetenv("TMPDIR");
+}
+
+}  // namespace
