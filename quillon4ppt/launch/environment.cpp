@@ -25,16 +25,26 @@ int slideNumber(const std::string& text) {
     return n;
 }
 
+std::string hostKind(const std::string& text) {
+    if (text != "pptx" && text != "impress")
+        throw EnvironmentError("QUILLON_HOST 应为 pptx 或 impress，而不是 \"" + text + "\"。");
+    return text;
+}
+
 }  // namespace
 
 Environment readEnvironment(const std::filesystem::path& executable) {
     Environment env;
     if (auto deck = variable("QUILLON_DECK")) env.deck = *deck;
     if (auto slide = variable("QUILLON_SLIDE")) env.slide = slideNumber(*slide);
-    if (auto home = variable("QUILLON_HOME")) env.home = *home;
-    else env.home = executable.parent_path();
+    if (auto home = variable("QUILLON_HOME"))
+        env.home = *home;
+    else
+        env.home = executable.parent_path();
     if (auto reg = variable("QUILLON_REGISTRY")) env.registry = *reg;
     if (auto play = variable("QUILLON_PLAY")) env.playScript = *play;
+    if (auto host = variable("QUILLON_HOST")) env.host = hostKind(*host);
+    if (auto pipe = variable("QUILLON_IMPRESS_PIPE")) env.impressPipe = *pipe;
     return env;
 }
 

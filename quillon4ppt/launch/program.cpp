@@ -13,6 +13,11 @@ constexpr const char* kVersionQuestion =
 Program::Program(Environment env, forms::Dialogs& dialogs, office::HostConnector& connector)
     : env_(std::move(env)), dialogs_(dialogs), connector_(connector) {
     if (env_.registry) registry_ = registry::RegistryFile::load(*env_.registry);
+    // The presentation program went away mid-command: say so and end, writing nothing.
+    connector_.whenLost([this](const std::string& message) {
+        dialogs_.msgBox(message);
+        throw forms::ProgramExit{1};
+    });
 }
 
 void Program::CheckHost() {
@@ -58,7 +63,9 @@ office::Application& Program::host() {
     return *host_;
 }
 
-void Program::slideChanged() { host().save(); }
+void Program::slideChanged() {
+    host().save();
+}
 
 void Program::ExitProgram(int status) {
     if (host_) {
