@@ -37,10 +37,8 @@ Environment readEnvironment(const std::filesystem::path& executable) {
     Environment env;
     if (auto deck = variable("QUILLON_DECK")) env.deck = *deck;
     if (auto slide = variable("QUILLON_SLIDE")) env.slide = slideNumber(*slide);
-    if (auto home = variable("QUILLON_HOME"))
-        env.home = *home;
-    else
-        env.home = executable.parent_path();
+    if (auto home = variable("QUILLON_HOME")) env.home = *home;
+    else env.home = executable.parent_path();
     if (auto reg = variable("QUILLON_REGISTRY")) env.registry = *reg;
     if (auto play = variable("QUILLON_PLAY")) env.playScript = *play;
     if (auto host = variable("QUILLON_HOST")) env.host = hostKind(*host);

@@ -8,11 +8,11 @@
 namespace launch {
 
 struct Environment {
-    std::filesystem::path deck = "quillon.pptx";      // QUILLON_DECK
-    int slide = 1;                                    // QUILLON_SLIDE, 1-based
-    std::filesystem::path home;                       // QUILLON_HOME: the program folder
-    std::optional<std::filesystem::path> registry;    // QUILLON_REGISTRY
-    std::optional<std::filesystem::path> playScript;  // QUILLON_PLAY
+    std::filesystem::path deck = "quillon.pptx";       // QUILLON_DECK
+    int slide = 1;                                     // QUILLON_SLIDE, 1-based
+    std::filesystem::path home;                        // QUILLON_HOME: the program folder
+    std::optional<std::filesystem::path> registry;     // QUILLON_REGISTRY
+    std::optional<std::filesystem::path> playScript;   // QUILLON_PLAY
     // QUILLON_HOST: "pptx" (the deck file) or "impress" (the running Impress); unset,
     // the Impress listening on the pipe when there is one.
     std::optional<std::string> host;
