@@ -162,7 +162,6 @@ public:
                 "private:factory/simpress", "_blank", 0,
                 css::uno::Sequence<css::beans::PropertyValue>(&hidden, 1));
             s_->model.set(loaded, css::uno::UNO_QUERY_THROW);
-            s_->named.clear();
             makeBlank(
                 Reference<css::drawing::XDrawPage>(slidesOf(*s_)->getByIndex(0), css::uno::UNO_QUERY_THROW));
             s_->fresh = true;

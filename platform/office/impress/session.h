@@ -1,6 +1,7 @@
 #pragma once
 // What one run of the program holds of the running office: the link, the presentation
-// it works on, the open undo step and the shapes it named.
+// it works on, and what one command has open there: its undo step, the slide it works
+// on, the shapes it named and property changes not yet sent.
 #include <com/sun/star/document/XUndoManager.hpp>
 #include <com/sun/star/drawing/XDrawPage.hpp>
 #include <com/sun/star/drawing/XShape.hpp>
@@ -10,36 +11,88 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/office/impress/link.h"
 
 namespace office::impress {
 
-struct Session {
+using UnoShape = Reference<css::drawing::XShape>;
+
+struct Arrowhead {
+    int style = 1, length = 2, width = 2;  // MsoArrowheadStyle, -Length, -Width
+};
+
+class Session {
+public:
     std::shared_ptr<Link> link;
     Reference<css::frame::XModel> model;  // the presentation the tools work on
     // A presentation just added: its one slide stands for no slide yet.
     bool fresh = false;
-    // Shapes this run named, found again without walking the slide.
-    std::map<std::string, Reference<css::drawing::XShape>> named;
 
+    // Runs UNO calls that need the shapes as they are: property changes not yet sent
+    // go first.
     template <typename Calls>
     auto call(Calls&& calls) -> decltype(calls()) {
+        return link->call([&] {
+            flush();
+            return calls();
+        });
+    }
+    // Runs UNO calls that read and write properties through set() and get().
+    template <typename Calls>
+    auto buffered(Calls&& calls) -> decltype(calls()) {
         return link->call(std::forward<Calls>(calls));
     }
 
-    // These make UNO calls: use them inside call().
+    // These make UNO calls: use them inside call() or buffered().
     Reference<css::frame::XController> controller() const;
-    Reference<css::drawing::XDrawPage> page() const;  // the slide shown in the window
+    // The slide shown in the window, walked afresh for every command.
+    Reference<css::drawing::XDrawPage> page();
     Reference<css::lang::XMultiServiceFactory> factory() const;
     // Before a change: everything one command changes becomes one undo step.
     void changing();
-    // The command is over: its undo step is closed.
+    // The command is over: its changes are sent and its undo step is closed.
     void commandDone();
 
+    // A property change, sent with the shape's other changes in one call.
+    void set(const UnoShape& shape, const char* name, const css::uno::Any& value);
+    template <typename T>
+    T get(const UnoShape& shape, const char* name) {
+        T value{};
+        read(shape, name) >>= value;
+        return value;
+    }
+    void flush();
+    // MsoShapeType, asked once a command.
+    int typeOf(const UnoShape& shape);
+
+    // Shapes named by this run, found again without walking the slide: those of this
+    // command as they are, those of earlier ones once checked. None when not known.
+    void remember(const std::string& name, const UnoShape& shape);
+    void forget(const UnoShape& shape);
+    UnoShape named(const std::string& name);
+    // A new shape's default name.
+    std::string defaultName(const char* kind);
+
+    // The arrowheads this run gave, with the length and width of those set to none.
+    std::map<std::pair<css::uno::XInterface*, bool>, std::pair<Reference<css::uno::XInterface>, Arrowhead>>
+        arrowheads;
+
 private:
+    css::uno::Any read(const UnoShape& shape, const char* name);
+    using Changes = std::vector<std::pair<rtl::OUString, css::uno::Any>>;
+    std::vector<std::pair<UnoShape, Changes>> pending_;
     Reference<css::document::XUndoManager> undo_;
+    Reference<css::drawing::XDrawPage> page_;
+    std::map<css::uno::XInterface*, std::pair<Reference<css::uno::XInterface>, int>> types_;
+    std::map<std::string, UnoShape> namedNow_, namedBefore_;
+    sal_Int32 nextId_ = -1;
 };
 using SessionPtr = std::shared_ptr<Session>;
+
+// One object, whichever of its interfaces a reference holds.
+Reference<css::uno::XInterface> identity(const Reference<css::uno::XInterface>& object);
 
 }  // namespace office::impress

@@ -12,6 +12,7 @@
 #include <com/sun/star/text/XText.hpp>
 #include <com/sun/star/view/XSelectionSupplier.hpp>
 
+#include "platform/office/impress/line_ends.h"
 #include "platform/office/impress/text_objects.h"
 #include "platform/office/impress/uno_values.h"
 
@@ -26,9 +27,21 @@ using css::drawing::LineStyle;
 using css::drawing::LineStyle_DASH;
 using css::drawing::LineStyle_NONE;
 using css::drawing::LineStyle_SOLID;
+using css::uno::Any;
 using ShapeList = std::vector<UnoShape>;
 
-// Line and fill of every shape a format applies to.
+// The shapes whose own line and fill a format applies to: a group's are its members'.
+ShapeList formatTargets(Session& s, const UnoShape& shape) {
+    if (s.typeOf(shape) != shapetype::Group) return {shape};
+    ShapeList out;
+    for (const auto& member : membersOf(shape)) {
+        auto inner = formatTargets(s, member);
+        out.insert(out.end(), inner.begin(), inner.end());
+    }
+    return out;
+}
+
+// Line and fill of every shape a format applies to, changed in the command's batch.
 class FormatBase {
 public:
     FormatBase(SessionPtr s, UnoShape shape, const char* what)
@@ -36,17 +49,23 @@ public:
 
 protected:
     ShapeList targets() const {
-        auto all = formatTargets(shape_);
+        auto all = formatTargets(*s_, shape_);
         if (all.empty()) throw HostError(std::string("The shape has no ") + what_ + ".");
         return all;
     }
-    Reference<css::beans::XPropertySet> first() const { return propertiesOf(targets().front()); }
+    template <typename T>
+    T read(const char* name) const {
+        return s_->buffered([&] { return s_->get<T>(targets().front(), name); });
+    }
     template <typename Change>
     void change(Change edit) {
-        s_->call([&] {
+        s_->buffered([&] {
             s_->changing();
-            for (const auto& t : targets()) edit(propertiesOf(t));
+            for (const auto& t : targets()) edit(t);
         });
+    }
+    void set(const UnoShape& target, const char* name, const css::uno::Any& value) {
+        s_->set(target, name, value);
     }
     SessionPtr s_;
     UnoShape shape_;
@@ -56,44 +75,34 @@ protected:
 class ImpressLine : public LineFormat, FormatBase {
 public:
     ImpressLine(SessionPtr s, UnoShape shape) : FormatBase(std::move(s), std::move(shape), "line") {}
-    common::Rgb foreColor() const override {
-        return s_->call([&] { return rgbOf(property<sal_Int32>(first(), "LineColor")); });
-    }
+    common::Rgb foreColor() const override { return rgbOf(read<sal_Int32>("LineColor")); }
     void setForeColor(common::Rgb color) override {
-        change([&](const auto& p) { setProperty(p, "LineColor", unoColor(color)); });
+        change([&](const UnoShape& t) { set(t, "LineColor", Any(unoColor(color))); });
     }
-    int dashStyle() const override {
-        return s_->call([&] { return dashStyleOf(property<css::drawing::LineDash>(first(), "LineDash")); });
-    }
+    int dashStyle() const override { return dashStyleOf(read<css::drawing::LineDash>("LineDash")); }
     void setDashStyle(int style) override {
         if (style < dash::Solid || style > dash::LongDashDot) throw HostError("There is no such dash style.");
-        change([&](const auto& p) {
-            setProperty(p, "LineDash", lineDashOf(style));
-            if (property<LineStyle>(p, "LineStyle") != LineStyle_NONE)
-                setProperty(p, "LineStyle", lineStyleOf(style));
+        change([&](const UnoShape& t) {
+            set(t, "LineDash", Any(lineDashOf(style)));
+            if (s_->get<LineStyle>(t, "LineStyle") != LineStyle_NONE)
+                set(t, "LineStyle", Any(lineStyleOf(style)));
         });
     }
-    float weight() const override {
-        return s_->call([&] { return points(property<sal_Int32>(first(), "LineWidth")); });
-    }
+    float weight() const override { return points(read<sal_Int32>("LineWidth")); }
     void setWeight(float pts) override {
         if (!(pts >= 0 && pts <= 1584)) throw HostError("A line weight must lie between 0 and 1584 points.");
-        change([&](const auto& p) {
-            setProperty(p, "LineWidth", hmm(pts));
-            // Arrowheads are sized by the line's weight, as PowerPoint sizes them.
+        change([&](const UnoShape& t) {
+            set(t, "LineWidth", Any(hmm(pts)));
             for (bool begin : {true, false})
-                if (Arrowhead head = arrowheadOf(p, begin); head.style != arrow::None)
-                    setArrowhead(s_->factory(), p, begin, head);
+                if (Arrowhead head = arrowheadOf(*s_, t, begin); head.style != arrow::None)
+                    setArrowhead(*s_, t, begin, head);
         });
     }
-    bool visible() const override {
-        return s_->call([&] { return property<LineStyle>(first(), "LineStyle") != LineStyle_NONE; });
-    }
+    bool visible() const override { return read<LineStyle>("LineStyle") != LineStyle_NONE; }
     void setVisible(bool on) override {
-        change([&](const auto& p) {
-            LineStyle style = on ? lineStyleOf(dashStyleOf(property<css::drawing::LineDash>(p, "LineDash")))
-                                 : LineStyle_NONE;
-            setProperty(p, "LineStyle", style);
+        change([&](const UnoShape& t) {
+            const int style = dashStyleOf(s_->get<css::drawing::LineDash>(t, "LineDash"));
+            set(t, "LineStyle", Any(on ? lineStyleOf(style) : LineStyle_NONE));
         });
     }
     void setBeginArrowheadStyle(int v) override {
@@ -115,10 +124,10 @@ public:
         arrowhead(false, [&](Arrowhead& a) { a.width = v; });
     }
     int beginArrowheadStyle() const override {
-        return s_->call([&] { return arrowheadOf(first(), true).style; });
+        return s_->buffered([&] { return arrowheadOf(*s_, targets().front(), true).style; });
     }
     int endArrowheadStyle() const override {
-        return s_->call([&] { return arrowheadOf(first(), false).style; });
+        return s_->buffered([&] { return arrowheadOf(*s_, targets().front(), false).style; });
     }
 
 private:
@@ -127,10 +136,10 @@ private:
     }
     template <typename Edit>
     void arrowhead(bool begin, Edit edit) {
-        change([&](const auto& p) {
-            Arrowhead head = arrowheadOf(p, begin);
+        change([&](const UnoShape& t) {
+            Arrowhead head = arrowheadOf(*s_, t, begin);
             edit(head);
-            setArrowhead(s_->factory(), p, begin, head);
+            setArrowhead(*s_, t, begin, head);
         });
     }
 };
@@ -138,17 +147,13 @@ private:
 class ImpressFill : public FillFormat, FormatBase {
 public:
     ImpressFill(SessionPtr s, UnoShape shape) : FormatBase(std::move(s), std::move(shape), "fill") {}
-    common::Rgb foreColor() const override {
-        return s_->call([&] { return rgbOf(property<sal_Int32>(first(), "FillColor")); });
-    }
+    common::Rgb foreColor() const override { return rgbOf(read<sal_Int32>("FillColor")); }
     void setForeColor(common::Rgb color) override {
-        change([&](const auto& p) { setProperty(p, "FillColor", unoColor(color)); });
+        change([&](const UnoShape& t) { set(t, "FillColor", Any(unoColor(color))); });
     }
-    bool visible() const override {
-        return s_->call([&] { return property<FillStyle>(first(), "FillStyle") != FillStyle_NONE; });
-    }
+    bool visible() const override { return read<FillStyle>("FillStyle") != FillStyle_NONE; }
     void setVisible(bool on) override {
-        change([&](const auto& p) { setProperty(p, "FillStyle", on ? FillStyle_SOLID : FillStyle_NONE); });
+        change([&](const UnoShape& t) { set(t, "FillStyle", Any(on ? FillStyle_SOLID : FillStyle_NONE)); });
     }
 };
 
@@ -164,19 +169,17 @@ public:
     ImpressShape(SessionPtr s, UnoShape shape)
         : s_(s), shape_(shape), line_(s, shape), fill_(s, shape), frame_(textFrameOf(s, shape)) {}
     std::string name() const override {
-        return s_->call([&] {
-            return utf8(Reference<css::container::XNamed>(shape_, css::uno::UNO_QUERY_THROW)->getName());
-        });
+        return s_->buffered([&] { return utf8(s_->get<rtl::OUString>(shape_, "Name")); });
     }
     void setName(const std::string& name) override {
-        s_->call([&] {
+        s_->buffered([&] {
             s_->changing();
-            Reference<css::container::XNamed>(shape_, css::uno::UNO_QUERY_THROW)->setName(ou(name));
+            s_->set(shape_, "Name", Any(ou(name)));
+            s_->remember(name, shape_);
         });
-        s_->named[name] = shape_;
     }
     int type() const override {
-        return s_->call([&] { return typeOf(shape_); });
+        return s_->buffered([&] { return s_->typeOf(shape_); });
     }
     float left() const override {
         return points(s_->call([&] { return shape_->getPosition().X; }));
@@ -220,14 +223,14 @@ public:
     void remove() override;
     bool hasTextFrame() const override {
         return s_->call([&] {
-            int t = typeOf(shape_);
+            int t = s_->typeOf(shape_);
             return t != shapetype::Line && t != shapetype::Group && t != shapetype::Picture &&
                    Reference<css::text::XText>(shape_, css::uno::UNO_QUERY).is();
         });
     }
     ShapeRangePtr groupItems() override {
         auto members = s_->call([&] {
-            if (typeOf(shape_) != shapetype::Group) throw HostError("The shape is not a group.");
+            if (s_->typeOf(shape_) != shapetype::Group) throw HostError("The shape is not a group.");
             return membersOf(shape_);
         });
         return rangeHandle(s_, std::move(members));
@@ -272,7 +275,7 @@ private:
 void ImpressShape::zOrder(int command) {
     s_->call([&] {
         auto props = propertiesOf(shape_);
-        const sal_Int32 at = property<sal_Int32>(props, "ZOrder");
+        const sal_Int32 at = s_->get<sal_Int32>(shape_, "ZOrder");
         const sal_Int32 last =
             Reference<css::container::XIndexAccess>(parentOf(shape_), css::uno::UNO_QUERY_THROW)->getCount() -
             1;
@@ -299,10 +302,11 @@ void ImpressShape::remove() {
         // A group whose last member goes goes with it, as it does in PowerPoint.
         while (Reference<css::container::XIndexAccess>(parent, css::uno::UNO_QUERY_THROW)->getCount() == 1) {
             UnoShape group(parent, css::uno::UNO_QUERY);
-            if (!group.is() || typeOf(group) != shapetype::Group) break;
+            if (!group.is() || s_->typeOf(group) != shapetype::Group) break;
             gone = group;
             parent = parentOf(gone);
         }
+        s_->forget(gone);
         parent->remove(gone);
     });
 }
@@ -347,8 +351,7 @@ ShapePtr ImpressRange::group() {
         auto page = s_->page();
         auto members = css::drawing::ShapeCollection::create(s_->link->context());
         for (const auto& shape : shapes_) {
-            if (Reference<css::uno::XInterface>(parentOf(shape), css::uno::UNO_QUERY) !=
-                Reference<css::uno::XInterface>(page, css::uno::UNO_QUERY))
+            if (identity(parentOf(shape)) != identity(page))
                 throw HostError(
                     "The shape \"" +
                     utf8(Reference<css::container::XNamed>(shape, css::uno::UNO_QUERY_THROW)->getName()) +

@@ -1,7 +1,5 @@
 #include "platform/office/impress/slide_shapes.h"
 
-#include <com/sun/star/beans/XMultiPropertySet.hpp>
-#include <com/sun/star/container/XChild.hpp>
 #include <com/sun/star/container/XNamed.hpp>
 #include <com/sun/star/drawing/FillStyle.hpp>
 #include <com/sun/star/drawing/LineStyle.hpp>
@@ -60,24 +58,8 @@ Properties textBox() {
             {"CharColor", Any(unoColor(common::kBlack))}};
 }
 
-void setAll(const UnoShape& shape, const Properties& properties) {
-    css::uno::Sequence<rtl::OUString> names(static_cast<sal_Int32>(properties.size()));
-    css::uno::Sequence<Any> values(static_cast<sal_Int32>(properties.size()));
-    for (std::size_t i = 0; i < properties.size(); ++i) {
-        names.getArray()[i] = rtl::OUString::createFromAscii(properties[i].first);
-        values.getArray()[i] = properties[i].second;
-    }
-    Reference<css::beans::XMultiPropertySet>(shape, css::uno::UNO_QUERY_THROW)
-        ->setPropertyValues(names, values);
-}
-
 css::awt::Point at(float x, float y) {
     return {hmm(x), hmm(y)};
-}
-
-bool sameObject(const Reference<css::uno::XInterface>& a, const Reference<css::uno::XInterface>& b) {
-    return Reference<css::uno::XInterface>(a, css::uno::UNO_QUERY) ==
-           Reference<css::uno::XInterface>(b, css::uno::UNO_QUERY);
 }
 
 class ImpressSlideHost : public SlideHost {
@@ -90,7 +72,7 @@ public:
             const css::drawing::PointSequenceSequence path(&line, 1);
             Properties p = outline();
             p.insert(p.begin(), {"PolyPolygon", Any(path)});
-            setAll(shape, p);
+            setAll(*s_, shape, p);
         });
     }
     ShapePtr addShape(int type, float l, float t, float w, float h) override {
@@ -99,7 +81,7 @@ public:
         checkSize(w, h);
         return add("com.sun.star.drawing.EllipseShape", "Oval ", [&](const UnoShape& shape) {
             place(shape, l, t, w, h);
-            setAll(shape, filled());
+            setAll(*s_, shape, filled());
         });
     }
     ShapePtr addCurve(const std::vector<PointF>& pts) override {
@@ -120,14 +102,16 @@ public:
             }
             Properties p = filled();
             p.insert(p.begin(), {"PolyPolygonBezier", Any(path)});
-            setAll(shape, p);
+            setAll(*s_, shape, p);
         });
     }
     ShapePtr addLabel(int orientation, float l, float t, float w, float h) override {
         if (orientation != kTextHorizontal) throw HostError("Only horizontal text boxes can be added.");
         checkSize(w, h);
         return add("com.sun.star.drawing.TextShape", "TextBox ", [&](const UnoShape& shape) {
-            setAll(shape, textBox());
+            setAll(*s_, shape, textBox());
+            // It must stop growing before it takes its size.
+            s_->flush();
             place(shape, l, t, w, h);
         });
     }
@@ -144,16 +128,15 @@ public:
         return shapeHandle(s_, shape);
     }
     ShapePtr item(const std::string& name) override {
-        return shapeHandle(s_, s_->call([&] { return find(s_->page(), name); }));
+        return shapeHandle(s_, s_->buffered([&] { return find(name); }));
     }
     ShapeRangePtr range(const std::vector<std::string>& names) override {
-        std::vector<UnoShape> found = s_->call([&] {
-            auto page = s_->page();
+        std::vector<UnoShape> found = s_->buffered([&] {
             std::vector<UnoShape> shapes;
             for (const auto& name : names) {
-                UnoShape shape = find(page, name);
+                UnoShape shape = find(name);
                 bool known = false;
-                for (const auto& s : shapes) known = known || sameObject(s, shape);
+                for (const auto& s : shapes) known = known || identity(s) == identity(shape);
                 if (!known) shapes.push_back(shape);
             }
             return shapes;
@@ -181,6 +164,9 @@ private:
         shape->setSize({hmm(w), hmm(h)});
         shape->setPosition(at(l, t));
     }
+    static void setAll(Session& s, const UnoShape& shape, const Properties& properties) {
+        for (const auto& [name, value] : properties) s.set(shape, name, value);
+    }
     template <typename Build>
     ShapePtr add(const char* service, const char* kind, Build build) {
         UnoShape shape = s_->call([&] {
@@ -190,28 +176,17 @@ private:
                           css::uno::UNO_QUERY_THROW);
             page->add(made);
             build(made);
-            Reference<css::container::XNamed>(made, css::uno::UNO_QUERY_THROW)
-                ->setName(ou(kind + std::to_string(page->getCount())));
+            s_->set(made, "Name", Any(ou(s_->defaultName(kind))));
             return made;
         });
         return shapeHandle(s_, shape);
     }
-    // The shape of that name on the slide itself; those this run named are checked
-    // rather than looked for.
-    UnoShape find(const Reference<css::drawing::XDrawPage>& page, const std::string& name) {
+    // The shape of that name on the slide itself.
+    UnoShape find(const std::string& name) {
+        if (UnoShape known = s_->named(name); known.is()) return known;
+        s_->flush();
+        auto page = s_->page();
         const rtl::OUString wanted = ou(name);
-        auto known = s_->named.find(name);
-        if (known != s_->named.end()) {
-            const UnoShape& shape = known->second;
-            try {
-                Reference<css::container::XChild> child(shape, css::uno::UNO_QUERY);
-                if (child.is() && sameObject(child->getParent(), page) &&
-                    Reference<css::container::XNamed>(shape, css::uno::UNO_QUERY_THROW)->getName() == wanted)
-                    return shape;
-            } catch (const css::uno::RuntimeException&) {
-                // deleted meanwhile: the slide is walked below
-            }
-        }
         for (sal_Int32 i = 0; i < page->getCount(); ++i) {
             UnoShape shape(page->getByIndex(i), css::uno::UNO_QUERY_THROW);
             if (Reference<css::container::XNamed>(shape, css::uno::UNO_QUERY_THROW)->getName() == wanted)

@@ -70,11 +70,6 @@ struct Span {
         Span first{s, shape, from, 1};
         return propertiesOf(first.cursor());
     }
-    // Where formatting goes: the whole text takes the shape's own properties, so that
-    // text set later has them too.
-    Reference<css::beans::XPropertySet> writeTo() const {
-        return whole() ? propertiesOf(shape) : propertiesOf(cursor());
-    }
 };
 
 class ImpressFont : public Font {
@@ -101,12 +96,8 @@ public:
     void setBaselineOffset(float offset) override {
         if (!(offset >= -1 && offset <= 1)) throw HostError("A baseline offset must lie between -1 and 1.");
         // The text keeps its size, as the baseline offset of a run does.
-        span_.s->call([&] {
-            span_.s->changing();
-            auto props = span_.writeTo();
-            setProperty(props, "CharEscapement", static_cast<sal_Int16>(std::lround(offset * 100)));
-            setProperty(props, "CharEscapementHeight", static_cast<sal_Int8>(100));
-        });
+        write("CharEscapement", static_cast<sal_Int16>(std::lround(offset * 100)));
+        write("CharEscapementHeight", static_cast<sal_Int8>(100));
     }
     common::Rgb color() const override { return rgbOf(read<sal_Int32>("CharColor")); }
     void setColor(common::Rgb color) override { write("CharColor", unoColor(color)); }
@@ -116,11 +107,21 @@ private:
     T read(const char* name) const {
         return span_.s->call([&] { return property<T>(span_.readAt(), name); });
     }
+    // The whole text takes the shape's own properties, in the command's batch, so that
+    // text set later has them too.
     template <typename T>
     void write(const char* name, const T& value) {
-        span_.s->call([&] {
-            span_.s->changing();
-            setProperty(span_.writeTo(), name, value);
+        Session& s = *span_.s;
+        if (span_.whole()) {
+            s.buffered([&] {
+                s.changing();
+                s.set(span_.shape, name, css::uno::Any(value));
+            });
+            return;
+        }
+        s.call([&] {
+            s.changing();
+            setProperty(propertiesOf(span_.cursor()), name, value);
         });
     }
     Span span_;
@@ -153,7 +154,7 @@ public:
     }
     std::unique_ptr<TextRange> characters(int start, int length) override {
         if (start < 1 || length < 0) throw HostError("Characters: the range starts before the text.");
-        span_.s->call([&] { textOf(span_.shape); });
+        span_.s->buffered([&] { textOf(span_.shape); });
         Span part = span_;
         part.from = span_.from + static_cast<std::size_t>(start - 1);
         const std::size_t end = span_.count == kWholeText ? kWholeText : span_.from + span_.count;
@@ -186,23 +187,23 @@ public:
     void setMarginTop(float v) override { setMargin("TextUpperDistance", v); }
     void setMarginBottom(float v) override { setMargin("TextLowerDistance", v); }
     TextRange& textRange() override {
-        s_->call([&] { textOf(shape_); });
+        s_->buffered([&] { textOf(shape_); });
         return range_;
     }
 
 private:
     float margin(const char* name) const {
-        return points(s_->call([&] {
+        return points(s_->buffered([&] {
             textOf(shape_);
-            return property<sal_Int32>(propertiesOf(shape_), name);
+            return s_->get<sal_Int32>(shape_, name);
         }));
     }
     void setMargin(const char* name, float pts) {
         if (!(pts >= 0)) throw HostError("A text margin cannot be negative.");
-        s_->call([&] {
+        s_->buffered([&] {
             textOf(shape_);
             s_->changing();
-            setProperty(propertiesOf(shape_), name, hmm(pts));
+            s_->set(shape_, name, css::uno::Any(hmm(pts)));
         });
     }
     SessionPtr s_;

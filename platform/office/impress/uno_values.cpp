@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <com/sun/star/container/XIndexAccess.hpp>
-#include <com/sun/star/container/XNameContainer.hpp>
-#include <com/sun/star/drawing/PolyPolygonBezierCoords.hpp>
 #include <cstdlib>
 #include <string>
 
@@ -30,70 +28,6 @@ constexpr DashPattern kDashes[] = {
     {dash::Dash, 1, 400, 0, 0, 300},         {dash::DashDot, 1, 400, 1, 100, 300},
     {dash::DashDotDot, 1, 800, 2, 100, 300}, {dash::LongDash, 1, 800, 0, 0, 300},
     {dash::LongDashDot, 1, 800, 1, 100, 300}};
-
-// Marker names as LibreOffice gives DrawingML arrowheads: the kind, then a number for
-// width and length together.
-struct MarkerKind {
-    int style;
-    const char* name;
-    bool centred;
-};
-constexpr MarkerKind kMarkers[] = {{arrow::Triangle, "msArrowEnd", false},
-                                   {arrow::Open, "msArrowOpenEnd", false},
-                                   {arrow::Stealth, "msArrowStealthEnd", false},
-                                   {arrow::Diamond, "msArrowDiamondEnd", true},
-                                   {arrow::Oval, "msArrowOvalEnd", true}};
-
-// MsoArrowheadLength or -Width 1..3 and the sizes LibreOffice gives them, in line widths.
-double markerScale(int size) {
-    return size <= arrow::Short ? 2.0 : size >= arrow::Long ? 5.0 : 3.0;
-}
-
-// The marker's outline in a box of 100 x 100 pointing up, as LibreOffice draws it,
-// stretched to the arrowhead's width and length.
-std::vector<std::pair<int, int>> outlinePoints(int style) {
-    switch (style) {
-        case arrow::Open:
-            return {{50, 0}, {100, 100}, {80, 100}, {50, 40}, {20, 100}, {0, 100}, {50, 0}};
-        case arrow::Stealth:
-            return {{50, 0}, {100, 100}, {50, 60}, {0, 100}, {50, 0}};
-        case arrow::Diamond:
-            return {{50, 0}, {100, 50}, {50, 100}, {0, 50}, {50, 0}};
-        case arrow::Oval: {
-            std::vector<std::pair<int, int>> circle;
-            for (int i = 0; i <= 24; ++i) {
-                const double a = i * 3.14159265358979 / 12;
-                circle.emplace_back(static_cast<int>(std::lround(50 + 50 * std::sin(a))),
-                                    static_cast<int>(std::lround(50 - 50 * std::cos(a))));
-            }
-            return circle;
-        }
-        default:
-            return {{50, 0}, {100, 100}, {0, 100}, {50, 0}};
-    }
-}
-
-css::drawing::PolyPolygonBezierCoords markerOutline(int style, int width, int length) {
-    const auto points = outlinePoints(style);
-    const double across = markerScale(width), along = markerScale(length);
-    css::drawing::PolyPolygonBezierCoords outline;
-    outline.Coordinates.realloc(1);
-    outline.Flags.realloc(1);
-    auto& coords = outline.Coordinates.getArray()[0];
-    auto& flags = outline.Flags.getArray()[0];
-    coords.realloc(static_cast<sal_Int32>(points.size()));
-    flags.realloc(static_cast<sal_Int32>(points.size()));
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        coords.getArray()[i] = {static_cast<sal_Int32>(across * points[i].first),
-                                static_cast<sal_Int32>(along * points[i].second)};
-        flags.getArray()[i] = css::drawing::PolygonFlags_NORMAL;
-    }
-    return outline;
-}
-
-std::string markerProperty(bool begin, const char* suffix) {
-    return std::string(begin ? "LineStart" : "LineEnd") + suffix;
-}
 
 // The service name of the shape's kind, which only the deprecated descriptor gives in
 // one call.
@@ -164,43 +98,6 @@ int dashStyleOf(const css::drawing::LineDash& d) {
     return dash::Dash;
 }
 
-Arrowhead arrowheadOf(const Reference<css::beans::XPropertySet>& shape, bool begin) {
-    Arrowhead head;
-    const std::string name = utf8(property<rtl::OUString>(shape, markerProperty(begin, "Name").c_str()));
-    const auto blank = name.find(' ');
-    for (const auto& kind : kMarkers)
-        if (name.substr(0, blank) == kind.name) head.style = kind.style;
-    if (head.style == arrow::None || blank == std::string::npos) return head;
-    const int index = std::atoi(name.c_str() + blank + 1);
-    if (index < 1 || index > 9) return head;
-    head.width = (index - 1) / 3 + 1;
-    head.length = (index - 1) % 3 + 1;
-    return head;
-}
-
-void setArrowhead(const Reference<css::lang::XMultiServiceFactory>& document,
-                  const Reference<css::beans::XPropertySet>& shape, bool begin, const Arrowhead& head) {
-    const MarkerKind* kind = nullptr;
-    for (const auto& k : kMarkers)
-        if (k.style == head.style) kind = &k;
-    if (!kind) {
-        setProperty(shape, markerProperty(begin, "").c_str(), css::drawing::PolyPolygonBezierCoords());
-        return;
-    }
-    const int width = std::clamp(head.width, 1, 3), length = std::clamp(head.length, 1, 3);
-    const rtl::OUString name = ou(std::string(kind->name) + " " + std::to_string((width - 1) * 3 + length));
-    // A shape takes its markers by name from the document's marker table.
-    Reference<css::container::XNameContainer> markers(
-        document->createInstance("com.sun.star.drawing.MarkerTable"), css::uno::UNO_QUERY_THROW);
-    if (!markers->hasByName(name))
-        markers->insertByName(name, css::uno::Any(markerOutline(head.style, width, length)));
-    const double across = markerScale(width);
-    const sal_Int32 lineWidth = std::max<sal_Int32>(property<sal_Int32>(shape, "LineWidth"), 70);
-    setProperty(shape, markerProperty(begin, "Name").c_str(), name);
-    setProperty(shape, markerProperty(begin, "Width").c_str(), static_cast<sal_Int32>(across * lineWidth));
-    setProperty(shape, markerProperty(begin, "Center").c_str(), kind->centred);
-}
-
 Reference<css::beans::XPropertySet> propertiesOf(const Reference<css::uno::XInterface>& object) {
     return Reference<css::beans::XPropertySet>(object, css::uno::UNO_QUERY_THROW);
 }
@@ -211,17 +108,6 @@ std::vector<Reference<css::drawing::XShape>> membersOf(const Reference<css::draw
     Reference<css::container::XIndexAccess> members(shape, css::uno::UNO_QUERY_THROW);
     for (sal_Int32 i = 0; i < members->getCount(); ++i)
         out.emplace_back(members->getByIndex(i), css::uno::UNO_QUERY_THROW);
-    return out;
-}
-
-std::vector<Reference<css::drawing::XShape>> formatTargets(const Reference<css::drawing::XShape>& shape) {
-    auto members = membersOf(shape);
-    if (members.empty()) return {shape};
-    std::vector<Reference<css::drawing::XShape>> out;
-    for (const auto& member : members) {
-        auto inner = formatTargets(member);
-        out.insert(out.end(), inner.begin(), inner.end());
-    }
     return out;
 }
 

@@ -1,10 +1,9 @@
 #pragma once
 // The object model's values in UNO's terms: points and 1/100 mm, colours, shape types,
-// dash styles and arrowheads as LibreOffice reads and writes them in DrawingML.
+// dash styles as LibreOffice reads and writes them in DrawingML.
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/drawing/LineDash.hpp>
 #include <com/sun/star/drawing/XShape.hpp>
-#include <com/sun/star/lang/XMultiServiceFactory.hpp>
 #include <vector>
 
 #include "common/color.h"
@@ -24,13 +23,6 @@ int typeOf(const Reference<css::drawing::XShape>& shape);
 css::drawing::LineDash lineDashOf(int dashStyle);
 int dashStyleOf(const css::drawing::LineDash& dash);
 
-struct Arrowhead {
-    int style = 1, length = 2, width = 2;  // MsoArrowheadStyle, -Length, -Width
-};
-Arrowhead arrowheadOf(const Reference<css::beans::XPropertySet>& shape, bool begin);
-void setArrowhead(const Reference<css::lang::XMultiServiceFactory>& document,
-                  const Reference<css::beans::XPropertySet>& shape, bool begin, const Arrowhead& head);
-
 Reference<css::beans::XPropertySet> propertiesOf(const Reference<css::uno::XInterface>& object);
 template <typename T>
 T property(const Reference<css::beans::XPropertySet>& set, const char* name) {
@@ -45,7 +37,4 @@ void setProperty(const Reference<css::beans::XPropertySet>& set, const char* nam
 
 // A group's members, back to front; none for a shape that is no group.
 std::vector<Reference<css::drawing::XShape>> membersOf(const Reference<css::drawing::XShape>& shape);
-// The shapes whose own line and fill a format applies to: a group's are its members'.
-std::vector<Reference<css::drawing::XShape>> formatTargets(const Reference<css::drawing::XShape>& shape);
-
 }  // namespace office::impress
