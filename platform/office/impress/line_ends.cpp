@@ -100,11 +100,14 @@ void setArrowhead(Session& session, const UnoShape& shape, bool begin, const Arr
     const MarkerKind* kind = nullptr;
     for (const auto& k : kMarkers)
         if (k.style == head.style) kind = &k;
+    // The outline and the name are one setting in Impress: only the last one given is sent.
     if (!kind) {
+        session.drop(shape, markerProperty(begin, "Name").c_str());
         session.set(shape, markerProperty(begin, "").c_str(),
                     css::uno::Any(css::drawing::PolyPolygonBezierCoords()));
         return;
     }
+    session.drop(shape, markerProperty(begin, "").c_str());
     const int width = std::clamp(head.width, 1, 3), length = std::clamp(head.length, 1, 3);
     const rtl::OUString name = ou(std::string(kind->name) + " " + std::to_string((width - 1) * 3 + length));
     // A shape takes its markers by name from the document's marker table.

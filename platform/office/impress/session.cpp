@@ -3,17 +3,47 @@
 #include <algorithm>
 #include <com/sun/star/beans/XMultiPropertySet.hpp>
 #include <com/sun/star/container/XChild.hpp>
+#include <com/sun/star/container/XIndexAccess.hpp>
 #include <com/sun/star/container/XNamed.hpp>
+#include <com/sun/star/datatransfer/clipboard/SystemClipboard.hpp>
 #include <com/sun/star/document/XUndoManagerSupplier.hpp>
+#include <com/sun/star/drawing/ShapeCollection.hpp>
 #include <com/sun/star/drawing/XDrawView.hpp>
+#include <com/sun/star/drawing/XShapes.hpp>
+#include <com/sun/star/frame/DispatchHelper.hpp>
+#include <com/sun/star/frame/XFrame.hpp>
+#include <com/sun/star/view/XSelectionSupplier.hpp>
 
 #include "platform/office/impress/uno_values.h"
 
 namespace office::impress {
 
 namespace {
+
 constexpr const char* kUndoTitle = "quillon4ppt";
-}
+
+// Keeps the teacher's clipboard across a copy the program makes.
+class KeptClipboard {
+public:
+    explicit KeptClipboard(const Reference<css::uno::XComponentContext>& context)
+        : board_(css::datatransfer::clipboard::SystemClipboard::create(context)),
+          saved_(board_->getContents()) {}
+    ~KeptClipboard() {
+        try {
+            board_->setContents(saved_, nullptr);
+        } catch (const css::uno::Exception&) {
+            // the office went away: there is no clipboard left to keep
+        }
+    }
+    KeptClipboard(const KeptClipboard&) = delete;
+    KeptClipboard& operator=(const KeptClipboard&) = delete;
+
+private:
+    Reference<css::datatransfer::clipboard::XSystemClipboard> board_;
+    Reference<css::datatransfer::XTransferable> saved_;
+};
+
+}  // namespace
 
 Reference<css::uno::XInterface> identity(const Reference<css::uno::XInterface>& object) {
     return Reference<css::uno::XInterface>(object, css::uno::UNO_QUERY);
@@ -39,6 +69,13 @@ Reference<css::lang::XMultiServiceFactory> Session::factory() const {
     return Reference<css::lang::XMultiServiceFactory>(model, css::uno::UNO_QUERY_THROW);
 }
 
+void Session::inserted(const UnoShape& shape) {
+    // Impress does not record shapes added through its API, nor what is done to them
+    // afterwards; the command's end inserts them again in a way it records.
+    if (inserted_.empty()) undo_->lock();
+    inserted_.push_back(shape);
+}
+
 void Session::changing() {
     if (undo_.is()) return;
     Reference<css::document::XUndoManagerSupplier> supplier(model, css::uno::UNO_QUERY_THROW);
@@ -58,8 +95,18 @@ void Session::commandDone() {
     nextId_ = -1;
     if (!undo_.is()) return;
     auto undo = undo_;
-    undo_.clear();
+    auto fresh = std::move(inserted_);
+    inserted_.clear();
     model->unlockControllers();
+    try {
+        if (!fresh.empty()) recordInsertion(fresh);
+    } catch (...) {
+        if (undo->isLocked()) undo->unlock();
+        undo_.clear();
+        undo->leaveUndoContext();
+        throw;
+    }
+    undo_.clear();
     undo->leaveUndoContext();
 }
 
@@ -73,6 +120,13 @@ void Session::set(const UnoShape& shape, const char* name, const css::uno::Any& 
             return;
         }
     it->second.emplace_back(property, value);
+}
+
+void Session::drop(const UnoShape& shape, const char* name) {
+    const rtl::OUString property = rtl::OUString::createFromAscii(name);
+    for (auto& [target, changes] : pending_)
+        if (target == shape)
+            std::erase_if(changes, [&](const auto& change) { return change.first == property; });
 }
 
 css::uno::Any Session::read(const UnoShape& shape, const char* name) {
@@ -133,6 +187,74 @@ UnoShape Session::named(const std::string& name) {
     }
     namedBefore_.erase(before);
     return nullptr;
+}
+
+namespace {
+
+// The pasted copy of a shape takes the names of the shape and its members, which
+// Impress changed to keep them apart, and its place, which the paste moved a little.
+void takeNamesAndPlace(const UnoShape& from, const UnoShape& to, bool top) {
+    auto source = propertiesOf(from), target = propertiesOf(to);
+    const auto name = property<rtl::OUString>(source, "Name");
+    if (property<rtl::OUString>(target, "Name") != name) setProperty(target, "Name", name);
+    if (top) {
+        const auto at = from->getPosition(), now = to->getPosition();
+        if (at.X != now.X || at.Y != now.Y) to->setPosition(at);
+    }
+    const auto members = membersOf(from), copies = membersOf(to);
+    for (std::size_t i = 0; i < members.size() && i < copies.size(); ++i)
+        takeNamesAndPlace(members[i], copies[i], false);
+}
+
+}  // namespace
+
+// Impress records neither shapes added through its API nor what is done to them, so
+// the command's new shapes still on the slide are copied and pasted (which it records)
+// in place of themselves, which go unrecorded: one undo takes them all away. The
+// teacher's clipboard is kept.
+void Session::recordInsertion(const std::vector<UnoShape>& inserted) {
+    auto slide = page();
+    std::vector<std::pair<UnoShape, sal_Int32>> fresh;
+    for (const auto& shape : inserted) {
+        try {
+            Reference<css::container::XChild> child(shape, css::uno::UNO_QUERY_THROW);
+            if (identity(child->getParent()) != identity(slide)) continue;
+        } catch (const css::uno::RuntimeException&) {
+            continue;  // deleted again
+        }
+        fresh.emplace_back(shape, property<sal_Int32>(propertiesOf(shape), "ZOrder"));
+    }
+    undo_->unlock();
+    if (fresh.empty()) return;
+    std::sort(fresh.begin(), fresh.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
+    KeptClipboard clipboard(link->context());
+    auto chosen = css::drawing::ShapeCollection::create(link->context());
+    for (const auto& f : fresh) chosen->add(f.first);
+    Reference<css::view::XSelectionSupplier>(controller(), css::uno::UNO_QUERY_THROW)
+        ->select(css::uno::Any(chosen));
+    Reference<css::frame::XDispatchProvider> frame(controller()->getFrame(), css::uno::UNO_QUERY_THROW);
+    auto dispatch = css::frame::DispatchHelper::create(link->context());
+    dispatch->executeDispatch(frame, ".uno:Copy", "", 0, {});
+    const sal_Int32 before = slide->getCount();
+    dispatch->executeDispatch(frame, ".uno:Paste", "", 0, {});
+    std::vector<UnoShape> pasted;
+    for (sal_Int32 i = before; i < slide->getCount(); ++i)
+        pasted.emplace_back(slide->getByIndex(i), css::uno::UNO_QUERY_THROW);
+    // Pasted, or not at all: then the shapes stay as they are, only unrecorded.
+    if (pasted.size() != fresh.size()) {
+        undo_->lock();
+        for (const auto& shape : pasted) slide->remove(shape);
+        undo_->unlock();
+        return;
+    }
+    for (std::size_t i = 0; i < pasted.size(); ++i) takeNamesAndPlace(fresh[i].first, pasted[i], true);
+    undo_->lock();
+    for (const auto& f : fresh) slide->remove(f.first);
+    undo_->unlock();
+    for (std::size_t i = 0; i < pasted.size(); ++i)
+        setProperty(propertiesOf(pasted[i]), "ZOrder", fresh[i].second);
+    namedNow_.clear();
+    namedBefore_.clear();
 }
 
 std::string Session::defaultName(const char* kind) {

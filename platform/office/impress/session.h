@@ -58,6 +58,8 @@ public:
 
     // A property change, sent with the shape's other changes in one call.
     void set(const UnoShape& shape, const char* name, const css::uno::Any& value);
+    // A change not to be sent after all.
+    void drop(const UnoShape& shape, const char* name);
     template <typename T>
     T get(const UnoShape& shape, const char* name) {
         T value{};
@@ -75,12 +77,16 @@ public:
     UnoShape named(const std::string& name);
     // A new shape's default name.
     std::string defaultName(const char* kind);
+    // A shape this command added to the slide, or a group it made.
+    void inserted(const UnoShape& shape);
+    bool inserting() const { return !inserted_.empty(); }
 
     // The arrowheads this run gave, with the length and width of those set to none.
     std::map<std::pair<css::uno::XInterface*, bool>, std::pair<Reference<css::uno::XInterface>, Arrowhead>>
         arrowheads;
 
 private:
+    void recordInsertion(const std::vector<UnoShape>& inserted);
     css::uno::Any read(const UnoShape& shape, const char* name);
     using Changes = std::vector<std::pair<rtl::OUString, css::uno::Any>>;
     std::vector<std::pair<UnoShape, Changes>> pending_;
@@ -89,6 +95,7 @@ private:
     std::map<css::uno::XInterface*, std::pair<Reference<css::uno::XInterface>, int>> types_;
     std::map<std::string, UnoShape> namedNow_, namedBefore_;
     sal_Int32 nextId_ = -1;
+    std::vector<UnoShape> inserted_;
 };
 using SessionPtr = std::shared_ptr<Session>;
 

@@ -361,6 +361,7 @@ ShapePtr ImpressRange::group() {
         s_->changing();
         Reference<css::drawing::XShapeGrouper> grouper(page, css::uno::UNO_QUERY_THROW);
         UnoShape made(grouper->group(members), css::uno::UNO_QUERY_THROW);
+        if (s_->inserting()) s_->inserted(made);
         return made;
     });
     return shapeHandle(s_, group);

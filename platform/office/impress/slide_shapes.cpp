@@ -174,6 +174,7 @@ private:
             auto page = s_->page();
             UnoShape made(s_->factory()->createInstance(rtl::OUString::createFromAscii(service)),
                           css::uno::UNO_QUERY_THROW);
+            s_->inserted(made);
             page->add(made);
             build(made);
             s_->set(made, "Name", Any(ou(s_->defaultName(kind))));

@@ -27,10 +27,11 @@ int shell(const std::string& command) {
 
 }  // namespace
 
-ProgramRun playScript(const fs::path& dir, const std::string& script, const std::string& verb) {
+ProgramRun playScript(const fs::path& dir, const std::string& script, const std::string& verb,
+                      const std::string& environment) {
     std::ofstream(dir / "actions.txt") << script;
     ProgramRun run;
-    run.status = shell("cd '" + dir.string() + "' && QUILLON_PLAY=actions.txt QUILLON_DECK=deck.pptx '" +
+    run.status = shell("cd '" + dir.string() + "' && QUILLON_PLAY=actions.txt QUILLON_DECK=deck.pptx QUILLON_HOST=pptx " + environment + " '" +
                        QUILLON_PROGRAM_DIR + "/quillon4ppt' " + verb + " > out.txt 2> err.txt");
     run.out = slurp(dir / "out.txt");
     run.err = slurp(dir / "err.txt");
