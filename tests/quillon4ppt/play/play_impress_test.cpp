@@ -45,8 +45,9 @@ void expectSameShapes(ShapeRange& live, ShapeRange& file, const std::string& whe
             EXPECT_EQ(a->line().beginArrowheadStyle(), b->line().beginArrowheadStyle()) << at;
             EXPECT_EQ(a->line().endArrowheadStyle(), b->line().endArrowheadStyle()) << at;
         }
-        if (b->type() == shapetype::TextBox)
+        if (b->type() == shapetype::TextBox) {
             EXPECT_EQ(a->textFrame().textRange().text(), b->textFrame().textRange().text()) << at;
+        }
     }
 }
 
