@@ -12,6 +12,8 @@
 #include <com/sun/star/drawing/XShapes.hpp>
 #include <com/sun/star/frame/DispatchHelper.hpp>
 #include <com/sun/star/frame/XFrame.hpp>
+#include <com/sun/star/text/XText.hpp>
+#include <com/sun/star/text/XTextCursor.hpp>
 #include <com/sun/star/view/XSelectionSupplier.hpp>
 
 #include "platform/office/impress/uno_values.h"
@@ -138,19 +140,45 @@ css::uno::Any Session::read(const UnoShape& shape, const char* name) {
     return propertiesOf(shape)->getPropertyValue(property);
 }
 
+namespace {
+
+void setAll(const Reference<css::uno::XInterface>& target,
+            const std::vector<std::pair<rtl::OUString, css::uno::Any>>& changes) {
+    css::uno::Sequence<rtl::OUString> names(static_cast<sal_Int32>(changes.size()));
+    css::uno::Sequence<css::uno::Any> values(static_cast<sal_Int32>(changes.size()));
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        names.getArray()[i] = changes[i].first;
+        values.getArray()[i] = changes[i].second;
+    }
+    Reference<css::beans::XMultiPropertySet>(target, css::uno::UNO_QUERY_THROW)
+        ->setPropertyValues(names, values);
+}
+
+}  // namespace
+
 void Session::flush() {
     auto pending = std::move(pending_);
     pending_.clear();
     for (const auto& [shape, changes] : pending) {
-        css::uno::Sequence<rtl::OUString> names(static_cast<sal_Int32>(changes.size()));
-        css::uno::Sequence<css::uno::Any> values(static_cast<sal_Int32>(changes.size()));
-        for (std::size_t i = 0; i < changes.size(); ++i) {
-            names.getArray()[i] = changes[i].first;
-            values.getArray()[i] = changes[i].second;
-        }
-        Reference<css::beans::XMultiPropertySet>(shape, css::uno::UNO_QUERY_THROW)
-            ->setPropertyValues(names, values);
+        setAll(shape, changes);
+        // The shape's character properties are its text's defaults; the text it has
+        // takes them as its own too, which is what a stored deck keeps.
+        Changes character;
+        for (const auto& change : changes)
+            if (change.first.startsWith("Char")) character.push_back(change);
+        if (character.empty() ||
+            std::none_of(texted_.begin(), texted_.end(), [&](const auto& t) { return t == identity(shape); }))
+            continue;
+        auto cursor = Reference<css::text::XText>(shape, css::uno::UNO_QUERY_THROW)->createTextCursor();
+        cursor->gotoStart(false);
+        cursor->gotoEnd(true);
+        setAll(cursor, character);
     }
+}
+
+void Session::hasText(const UnoShape& shape) {
+    auto object = identity(shape);
+    if (std::find(texted_.begin(), texted_.end(), object) == texted_.end()) texted_.push_back(object);
 }
 
 int Session::typeOf(const UnoShape& shape) {

@@ -67,6 +67,8 @@ public:
         return value;
     }
     void flush();
+    // The shape's text is not empty.
+    void hasText(const UnoShape& shape);
     // MsoShapeType, asked once a command.
     int typeOf(const UnoShape& shape);
 
@@ -96,6 +98,7 @@ private:
     std::map<std::string, UnoShape> namedNow_, namedBefore_;
     sal_Int32 nextId_ = -1;
     std::vector<UnoShape> inserted_;
+    std::vector<Reference<css::uno::XInterface>> texted_;
 };
 using SessionPtr = std::shared_ptr<Session>;
 

@@ -143,11 +143,13 @@ public:
             span_.s->changing();
             if (span_.whole()) {
                 textOf(span_.shape)->setString(ou(text));
+                if (!text.empty()) span_.s->hasText(span_.shape);
                 return;
             }
             auto cursor = span_.cursor();
             const std::size_t before = charsIn(cursor->getString());
             cursor->setString(ou(text));
+            span_.s->hasText(span_.shape);
             span_.count = span_.count - std::min(span_.count, before) + charsIn(ou(text));
         });
         font_ = ImpressFont(span_);
