@@ -121,6 +121,30 @@ TEST_F(ImpressPeer, WhatItDrawsIsWhatTheStoredDeckHolds) {
     EXPECT_FLOAT_EQ(label->textFrame().marginLeft(), 0);
 }
 
+TEST_F(ImpressPeer, TheWindowSelectionIsTheOneTheToolsSeeAndMove) {
+    LiveImpress impress(dir, dir / "deck.pptx");
+    auto app = impress.attach();
+    drawCommand(*app);
+    Selection& selection = app->activeWindow().selection();
+    selection.unselect();
+    EXPECT_EQ(selection.type(), selection::Slides);
+    EXPECT_THROW(selection.shapeRange(), HostError);
+    auto group = slideHost(*app).item("组合：6_quillon");
+    group->select(true);
+    EXPECT_EQ(selection.type(), selection::Shapes);
+    auto selected = selection.shapeRange();
+    ASSERT_EQ(selected->count(), 1);
+    EXPECT_EQ(selected->item(1)->name(), "组合：6_quillon");
+    selected->incrementLeft(10);
+    selected->incrementTop(-5);
+    app->save();
+    EXPECT_NEAR(group->left(), 110, 0.1);
+    EXPECT_NEAR(group->groupItems()->item(5)->top(), 270, 0.1);
+    slideHost(*app).selectAll();
+    EXPECT_EQ(selection.shapeRange()->count(), 1);
+    EXPECT_THROW(slideHost(*app).item("none such"), HostError);
+}
+
 TEST_F(ImpressPeer, OneUndoTakesTheWholeCommandAway) {
     LiveImpress impress(dir, dir / "deck.pptx");
     auto app = impress.attach();
