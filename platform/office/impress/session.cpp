@@ -89,26 +89,41 @@ void Session::changing() {
 }
 
 void Session::commandDone() {
-    flush();
-    types_.clear();
-    page_.clear();
     for (auto& [name, shape] : namedNow_) namedBefore_[name] = shape;
     namedNow_.clear();
     nextId_ = -1;
-    if (!undo_.is()) return;
-    auto undo = undo_;
     auto fresh = std::move(inserted_);
     inserted_.clear();
-    model->unlockControllers();
+    auto undo = undo_;
+    // Whatever happens here, the next command walks the slide afresh and has its own undo step.
+    struct Reset {
+        Session& s;
+        ~Reset() {
+            s.types_.clear();
+            s.page_.clear();
+            s.undo_.clear();
+        }
+    } reset{*this};
+    if (!undo.is()) {
+        flush();
+        return;
+    }
+    bool locked = true;
     try {
+        flush();
+        model->unlockControllers();
+        locked = false;
         if (!fresh.empty()) recordInsertion(fresh);
     } catch (...) {
-        if (undo->isLocked()) undo->unlock();
-        undo_.clear();
-        undo->leaveUndoContext();
+        try {
+            if (locked) model->unlockControllers();
+            if (undo->isLocked()) undo->unlock();
+            undo->leaveUndoContext();
+        } catch (const css::uno::Exception&) {
+            // the office is gone: there is nothing left to close
+        }
         throw;
     }
-    undo_.clear();
     undo->leaveUndoContext();
 }
 

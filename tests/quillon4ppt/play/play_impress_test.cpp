@@ -2,6 +2,7 @@
 // the slide Impress stores holds the shapes the deck file gets, where it gets them;
 // one undo takes the inserted graph away.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <memory>
@@ -67,18 +68,22 @@ struct SlideShapes : ShapeRange {
 
 struct PlayImpress : ::testing::Test {
     static inline std::unique_ptr<LiveImpress> impress;
-    static fs::path officeDir() { return fs::path(testing::TempDir()) / "play_impress_office"; }
-    static void SetUpTestSuite() {
-        fs::remove_all(officeDir());
-        fs::create_directories(officeDir());
-        impress = std::make_unique<LiveImpress>(officeDir(), officeDir() / "deck.pptx");
+    // Each test process has its office of its own: CTest runs them side by side.
+    static fs::path officeDir() {
+        return fs::path(testing::TempDir()) / ("play_impress_office_" + std::to_string(getpid()));
     }
     static void TearDownTestSuite() { impress.reset(); }
 
     fs::path dir =
         fs::path(testing::TempDir()) /
         ("play_impress_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+    // The office starts with the first test, so that a failing start fails the test.
     void SetUp() override {
+        if (!impress) {
+            fs::remove_all(officeDir());
+            fs::create_directories(officeDir());
+            impress = std::make_unique<LiveImpress>(officeDir(), officeDir() / "deck.pptx");
+        }
         fs::remove_all(dir);
         fs::create_directories(dir / "file");
         fs::create_directories(dir / "live");
