@@ -10,7 +10,6 @@
 
 namespace office::impress {
 
-constexpr const char* kDefaultPipe = "quillon4ppt";
 constexpr const char* kNoPresentationProgram = "未找到正在运行的演示文稿程序。";
 
 class ImpressConnector : public HostConnector {
