@@ -1,11 +1,11 @@
-// quillon4ppt VERB: opens the verb's window on the deck that stands for the
-// running presentation (QUILLON_DECK), or plays a session (QUILLON_PLAY).
+// quillon4ppt VERB: opens the verb's window on the running Impress or on the deck that
+// stands for the presentation (QUILLON_HOST), or plays a session (QUILLON_PLAY).
 #include <filesystem>
 #include <iostream>
 
 #include "common/program_path.h"
-#include "platform/office/pptx/deck_connector.h"
 #include "quillon4ppt/desktop.h"
+#include "quillon4ppt/host_choice.h"
 #include "quillon4ppt/launch/startup.h"
 
 int main(int argc, char** argv) {
@@ -17,8 +17,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::string commandLine = launch::commandLineOf(argc, argv);
-    office::pptx::DeckConnector connector(env.deck.string(), env.slide);
+    auto connector = chooseHost(env);
     const launch::VerbTable verbs = launch::knownVerbs();
-    if (env.playScript) return launch::runPlay(env, commandLine, connector, verbs, std::cout, std::cerr);
-    return runDesktop(argc, argv, env, commandLine, connector, verbs);
+    if (env.playScript) return launch::runPlay(env, commandLine, *connector, verbs, std::cout, std::cerr);
+    return runDesktop(argc, argv, env, commandLine, *connector, verbs);
 }

@@ -2,6 +2,7 @@
 // The subset of the presentation program's object model that the tools use.
 // Positions and sizes are slide points (single precision, y downward); colours are
 // RGB values (common/color.h). Any call may throw HostError.
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -20,6 +21,12 @@ public:
 // Any other HostError from attach() means the presentation exists but cannot be
 // used, and starting a new one in its place would lose it.
 class HostNotRunning : public HostError {
+public:
+    using HostError::HostError;
+};
+
+// The presentation program went away: no call to it can succeed any more.
+class HostLost : public HostError {
 public:
     using HostError::HostError;
 };
@@ -319,6 +326,9 @@ public:
     virtual std::unique_ptr<Application> attach() = 0;
     // A new instance without any presentation yet.
     virtual std::unique_ptr<Application> startNew() = 0;
+    // Called with the message to show when the presentation program goes away in the
+    // middle of a command; it may end the program by throwing. A file never goes away.
+    virtual void whenLost(std::function<void(const std::string& message)> handler) { (void)handler; }
 };
 
 // Shorthand for Application.ActiveWindow.Selection.SlideRange.Shapes, walked afresh.

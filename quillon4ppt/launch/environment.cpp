@@ -27,6 +27,12 @@ int slideNumber(const std::string& text) {
     return n;
 }
 
+std::string hostKind(const std::string& text) {
+    if (text != "pptx" && text != "impress")
+        throw EnvironmentError("QUILLON_HOST 应为 pptx 或 impress，而不是 \"" + text + "\"。");
+    return text;
+}
+
 }  // namespace
 
 Environment readEnvironment(const std::filesystem::path& executable) {
@@ -39,6 +45,8 @@ Environment readEnvironment(const std::filesystem::path& executable) {
     if (auto play = variable("QUILLON_PLAY")) env.playScript = *play;
     env.runtimeFolder = runtimeFolder();
     if (auto editor = variable("QUILLON_EDITOR")) env.editor = *editor;
+    if (auto host = variable("QUILLON_HOST")) env.host = hostKind(*host);
+    if (auto pipe = variable("QUILLON_IMPRESS_PIPE")) env.impressPipe = *pipe;
     return env;
 }
 

@@ -16,6 +16,10 @@ struct Environment {
     // Where the instance lock lies (XDG_RUNTIME_DIR, else the temporary folder); none: no lock.
     std::optional<std::filesystem::path> runtimeFolder;
     std::string editor;                                // QUILLON_EDITOR; empty: LibreOffice Impress
+    // QUILLON_HOST: "pptx" (the deck file) or "impress" (the running Impress); unset,
+    // the Impress listening on the pipe when there is one.
+    std::optional<std::string> host;
+    std::string impressPipe = "quillon4ppt";  // QUILLON_IMPRESS_PIPE
 };
 
 class EnvironmentError : public std::runtime_error {

@@ -14,6 +14,11 @@ Program::Program(Environment env, forms::Dialogs& dialogs, office::HostConnector
     : env_(std::move(env)), dialogs_(dialogs), connector_(connector) {
     if (env_.registry) registry_ = registry::RegistryFile::load(*env_.registry);
     if (env_.runtimeFolder) instanceLock_ = std::make_unique<InstanceLock>(*env_.runtimeFolder);
+    // The presentation program went away mid-command: say so and end, writing nothing.
+    connector_.whenLost([this](const std::string& message) {
+        dialogs_.msgBox(message);
+        throw forms::ProgramExit{1};
+    });
 }
 
 void Program::CheckHost() {

@@ -167,4 +167,26 @@ TEST_F(StartupTest, PlayAnswersStartUpQuestions) {
     EXPECT_TRUE(state->slide().shapes.empty());
 }
 
+// A presentation program that goes away in the middle of a command, as the live backend
+// reports it.
+struct LosingConnector : office::memory::Connector {
+    using office::memory::Connector::Connector;
+    void whenLost(std::function<void(const std::string&)> handler) override { lost = std::move(handler); }
+    std::function<void(const std::string&)> lost;
+};
+
+TEST_F(StartupTest, APresentationProgramGoneMidCommandIsSaidOnceAndEndsTheRun) {
+    LosingConnector losing{state};
+    verbs.add("functiongraph", [&losing](Program& p) {
+        auto window = std::make_unique<FakeWindow>(p);
+        window->cmdInsert.Click = [&losing] { losing.lost("与演示文稿程序的连接已断开。"); };
+        return window;
+    });
+    env.playScript = dir / "actions.txt";
+    std::ofstream(*env.playScript) << "click cmdInsert\nclick cmdInsert\n";
+    std::ostringstream out;
+    EXPECT_EQ(runPlay(env, "functiongraph", losing, verbs, out, err), 1);
+    EXPECT_EQ(out.str(), "msgbox: 与演示文稿程序的连接已断开。\n");
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -98,6 +99,21 @@ TEST_F(PlayGraphTest, AMissingSettingsFileEndsTheProgramAndChangesNothing) {
                              .c_str());
     EXPECT_NE(WEXITSTATUS(rc), 0);
     EXPECT_TRUE(fs::is_empty(home));
+    EXPECT_FALSE(fs::exists(dir / "deck.pptx"));
+}
+
+TEST_F(PlayGraphTest, ImpressAskedForWithNoneListeningEndsStartUpAndWritesNothing) {
+    ProgramRun run = playScript(dir, kPointsSession, "functiongraph",
+                                "QUILLON_HOST=impress QUILLON_IMPRESS_PIPE=quillon-nobody-" + std::to_string(getpid()));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "msgbox: 未找到正在运行的演示文稿程序。\n");
+    EXPECT_FALSE(fs::exists(dir / "deck.pptx"));
+}
+
+TEST_F(PlayGraphTest, AnUnknownHostIsRefusedBeforeAnythingStarts) {
+    ProgramRun run = playScript(dir, kPointsSession, "functiongraph", "QUILLON_HOST=powerpoint");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("QUILLON_HOST"), std::string::npos);
     EXPECT_FALSE(fs::exists(dir / "deck.pptx"));
 }
 

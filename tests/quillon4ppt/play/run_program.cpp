@@ -27,13 +27,15 @@ int shell(const std::string& command) {
 
 }  // namespace
 
-ProgramRun playScript(const fs::path& dir, const std::string& script, const std::string& verb) {
+ProgramRun playScript(const fs::path& dir, const std::string& script, const std::string& verb,
+                      const std::string& environment) {
     std::ofstream(dir / "actions.txt") << script;
     ProgramRun run;
     // The folder stands for the runtime folder too, so other programs running meanwhile
     // are not seen as a second instance.
     run.status = shell("cd '" + dir.string() +
-                       "' && XDG_RUNTIME_DIR=. QUILLON_PLAY=actions.txt QUILLON_DECK=deck.pptx '" +
+                       "' && XDG_RUNTIME_DIR=. QUILLON_PLAY=actions.txt QUILLON_DECK=deck.pptx QUILLON_HOST=pptx " +
+                       environment + " '" +
                        QUILLON_PROGRAM_DIR + "/quillon4ppt' " + verb + " > out.txt 2> err.txt");
     run.out = slurp(dir / "out.txt");
     run.err = slurp(dir / "err.txt");

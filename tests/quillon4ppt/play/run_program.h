@@ -9,8 +9,10 @@ struct ProgramRun {
     std::string err;
 };
 
-// Plays the script in dir with the deck dir/deck.pptx.
-ProgramRun playScript(const std::filesystem::path& dir, const std::string& script, const std::string& verb);
+// Plays the script in dir with the deck dir/deck.pptx, whatever Impress may listen;
+// `environment` is put before the program on its command line ("QUILLON_HOST=impress ...").
+ProgramRun playScript(const std::filesystem::path& dir, const std::string& script, const std::string& verb,
+                      const std::string& environment = "");
 
 // Converts the deck to PDF with LibreOffice and returns `pdftotext -bbox` of it.
 std::string renderWords(const std::filesystem::path& deck);

@@ -1,0 +1,69 @@
+#include "platform/office/impress/link.h"
+
+#include <com/sun/star/bridge/UnoUrlResolver.hpp>
+#include <com/sun/star/connection/NoConnectException.hpp>
+#include <com/sun/star/frame/Desktop.hpp>
+#include <cppuhelper/bootstrap.hxx>
+#include <rtl/bootstrap.hxx>
+
+namespace office::impress {
+
+namespace {
+
+// This process's own UNO runtime, bootstrapped once from the office's fundamentalrc so
+// that it knows the office's types.
+Reference<css::uno::XComponentContext> localContext() {
+    static const Reference<css::uno::XComponentContext> context = [] {
+        rtl::Bootstrap::setIniFilename("file://" QUILLON_LO_PROGRAM_DIR "/fundamentalrc");
+        return cppu::defaultBootstrap_InitialComponentContext();
+    }();
+    return context;
+}
+
+}  // namespace
+
+rtl::OUString ou(const std::string& utf8) {
+    return rtl::OUString(utf8.data(), static_cast<sal_Int32>(utf8.size()), RTL_TEXTENCODING_UTF8);
+}
+
+std::string utf8(const rtl::OUString& text) {
+    rtl::OString bytes = rtl::OUStringToOString(text, RTL_TEXTENCODING_UTF8);
+    return std::string(bytes.getStr(), static_cast<std::size_t>(bytes.getLength()));
+}
+
+std::shared_ptr<Link> Link::open(const std::string& pipe) {
+    auto link = std::make_shared<Link>();
+    try {
+        auto resolver = css::bridge::UnoUrlResolver::create(localContext());
+        auto remote = resolver->resolve(ou("uno:pipe,name=" + pipe + ";urp;StarOffice.ComponentContext"));
+        link->context_.set(remote, css::uno::UNO_QUERY_THROW);
+        link->desktop_ = css::frame::Desktop::create(link->context_);
+    } catch (const css::connection::NoConnectException&) {
+        throw HostNotRunning("Nothing listens on the pipe \"" + pipe + "\".");
+    } catch (const css::uno::Exception& e) {
+        throw HostError("The presentation program on the pipe \"" + pipe +
+                        "\" cannot be reached: " + describe(e.Message));
+    }
+    return link;
+}
+
+void Link::failed(const rtl::OUString& message) {
+    if (alive()) throw HostError(describe(message));
+    lost_ = true;
+    if (onLost_) onLost_(kLostMessage);
+    throw HostLost(kLostMessage);
+}
+
+bool Link::alive() const {
+    try {
+        return context_->getServiceManager().is();
+    } catch (const css::uno::RuntimeException&) {
+        return false;
+    }
+}
+
+std::string Link::describe(const rtl::OUString& message) {
+    return message.isEmpty() ? "The presentation program refused the call." : utf8(message);
+}
+
+}  // namespace office::impress

@@ -1,0 +1,308 @@
+#include "platform/office/impress/session.h"
+
+#include <algorithm>
+#include <com/sun/star/beans/XMultiPropertySet.hpp>
+#include <com/sun/star/container/XChild.hpp>
+#include <com/sun/star/container/XIndexAccess.hpp>
+#include <com/sun/star/container/XNamed.hpp>
+#include <com/sun/star/datatransfer/clipboard/SystemClipboard.hpp>
+#include <com/sun/star/document/XUndoManagerSupplier.hpp>
+#include <com/sun/star/drawing/ShapeCollection.hpp>
+#include <com/sun/star/drawing/XDrawView.hpp>
+#include <com/sun/star/drawing/XShapes.hpp>
+#include <com/sun/star/frame/DispatchHelper.hpp>
+#include <com/sun/star/frame/XFrame.hpp>
+#include <com/sun/star/text/XText.hpp>
+#include <com/sun/star/text/XTextCursor.hpp>
+#include <com/sun/star/view/XSelectionSupplier.hpp>
+
+#include "platform/office/impress/uno_values.h"
+
+namespace office::impress {
+
+namespace {
+
+constexpr const char* kUndoTitle = "quillon4ppt";
+
+// Keeps the teacher's clipboard across a copy the program makes.
+class KeptClipboard {
+public:
+    explicit KeptClipboard(const Reference<css::uno::XComponentContext>& context)
+        : board_(css::datatransfer::clipboard::SystemClipboard::create(context)),
+          saved_(board_->getContents()) {}
+    ~KeptClipboard() {
+        try {
+            board_->setContents(saved_, nullptr);
+        } catch (const css::uno::Exception&) {
+            // the office went away: there is no clipboard left to keep
+        }
+    }
+    KeptClipboard(const KeptClipboard&) = delete;
+    KeptClipboard& operator=(const KeptClipboard&) = delete;
+
+private:
+    Reference<css::datatransfer::clipboard::XSystemClipboard> board_;
+    Reference<css::datatransfer::XTransferable> saved_;
+};
+
+}  // namespace
+
+Reference<css::uno::XInterface> identity(const Reference<css::uno::XInterface>& object) {
+    return Reference<css::uno::XInterface>(object, css::uno::UNO_QUERY);
+}
+
+Reference<css::frame::XController> Session::controller() const {
+    auto controller = model->getCurrentController();
+    if (!controller.is()) throw HostError("The presentation has no window.");
+    return controller;
+}
+
+Reference<css::drawing::XDrawPage> Session::page() {
+    if (page_.is()) return page_;
+    Reference<css::drawing::XDrawView> view(controller(), css::uno::UNO_QUERY);
+    auto page = view.is() ? view->getCurrentPage() : nullptr;
+    if (!page.is()) throw HostError("No slide is selected in the presentation window.");
+    // Kept while a command changes the slide; walked again by the next one.
+    if (undo_.is()) page_ = page;
+    return page;
+}
+
+Reference<css::lang::XMultiServiceFactory> Session::factory() const {
+    return Reference<css::lang::XMultiServiceFactory>(model, css::uno::UNO_QUERY_THROW);
+}
+
+void Session::inserted(const UnoShape& shape) {
+    // Impress does not record shapes added through its API, nor what is done to them
+    // afterwards; the command's end inserts them again in a way it records.
+    if (inserted_.empty()) undo_->lock();
+    inserted_.push_back(shape);
+}
+
+void Session::changing() {
+    if (undo_.is()) return;
+    Reference<css::document::XUndoManagerSupplier> supplier(model, css::uno::UNO_QUERY_THROW);
+    auto undo = supplier->getUndoManager();
+    undo->enterUndoContext(ou(kUndoTitle));
+    undo_ = undo;
+    // The window shows the command's work when it is done, which is much faster.
+    model->lockControllers();
+}
+
+void Session::commandDone() {
+    for (auto& [name, shape] : namedNow_) namedBefore_[name] = shape;
+    namedNow_.clear();
+    nextId_ = -1;
+    auto fresh = std::move(inserted_);
+    inserted_.clear();
+    auto undo = undo_;
+    // Whatever happens here, the next command walks the slide afresh and has its own undo step.
+    struct Reset {
+        Session& s;
+        ~Reset() {
+            s.types_.clear();
+            s.page_.clear();
+            s.undo_.clear();
+        }
+    } reset{*this};
+    if (!undo.is()) {
+        flush();
+        return;
+    }
+    bool locked = true;
+    try {
+        flush();
+        model->unlockControllers();
+        locked = false;
+        if (!fresh.empty()) recordInsertion(fresh);
+    } catch (...) {
+        try {
+            if (locked) model->unlockControllers();
+            if (undo->isLocked()) undo->unlock();
+            undo->leaveUndoContext();
+        } catch (const css::uno::Exception&) {
+            // the office is gone: there is nothing left to close
+        }
+        throw;
+    }
+    undo->leaveUndoContext();
+}
+
+void Session::set(const UnoShape& shape, const char* name, const css::uno::Any& value) {
+    const rtl::OUString property = rtl::OUString::createFromAscii(name);
+    auto it = std::find_if(pending_.begin(), pending_.end(), [&](const auto& p) { return p.first == shape; });
+    if (it == pending_.end()) it = pending_.insert(pending_.end(), {shape, {}});
+    for (auto& change : it->second)
+        if (change.first == property) {
+            change.second = value;
+            return;
+        }
+    it->second.emplace_back(property, value);
+}
+
+void Session::drop(const UnoShape& shape, const char* name) {
+    const rtl::OUString property = rtl::OUString::createFromAscii(name);
+    for (auto& [target, changes] : pending_)
+        if (target == shape)
+            std::erase_if(changes, [&](const auto& change) { return change.first == property; });
+}
+
+css::uno::Any Session::read(const UnoShape& shape, const char* name) {
+    const rtl::OUString property = rtl::OUString::createFromAscii(name);
+    for (const auto& [target, changes] : pending_)
+        if (target == shape)
+            for (const auto& change : changes)
+                if (change.first == property) return change.second;
+    return propertiesOf(shape)->getPropertyValue(property);
+}
+
+namespace {
+
+void setAll(const Reference<css::uno::XInterface>& target,
+            const std::vector<std::pair<rtl::OUString, css::uno::Any>>& changes) {
+    css::uno::Sequence<rtl::OUString> names(static_cast<sal_Int32>(changes.size()));
+    css::uno::Sequence<css::uno::Any> values(static_cast<sal_Int32>(changes.size()));
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        names.getArray()[i] = changes[i].first;
+        values.getArray()[i] = changes[i].second;
+    }
+    Reference<css::beans::XMultiPropertySet>(target, css::uno::UNO_QUERY_THROW)
+        ->setPropertyValues(names, values);
+}
+
+}  // namespace
+
+void Session::flush() {
+    auto pending = std::move(pending_);
+    pending_.clear();
+    for (const auto& [shape, changes] : pending) {
+        setAll(shape, changes);
+        // The shape's character properties are its text's defaults; the text it has
+        // takes them as its own too, which is what a stored deck keeps.
+        Changes character;
+        for (const auto& change : changes)
+            if (change.first.startsWith("Char")) character.push_back(change);
+        if (character.empty() ||
+            std::none_of(texted_.begin(), texted_.end(), [&](const auto& t) { return t == identity(shape); }))
+            continue;
+        auto cursor = Reference<css::text::XText>(shape, css::uno::UNO_QUERY_THROW)->createTextCursor();
+        cursor->gotoStart(false);
+        cursor->gotoEnd(true);
+        setAll(cursor, character);
+    }
+}
+
+void Session::hasText(const UnoShape& shape) {
+    auto object = identity(shape);
+    if (std::find(texted_.begin(), texted_.end(), object) == texted_.end()) texted_.push_back(object);
+}
+
+int Session::typeOf(const UnoShape& shape) {
+    auto object = identity(shape);
+    auto known = types_.find(object.get());
+    if (known != types_.end()) return known->second.second;
+    const int type = office::impress::typeOf(shape);
+    types_[object.get()] = {object, type};
+    return type;
+}
+
+void Session::remember(const std::string& name, const UnoShape& shape) {
+    namedNow_[name] = shape;
+    namedBefore_.erase(name);
+}
+
+void Session::forget(const UnoShape& shape) {
+    for (auto* names : {&namedNow_, &namedBefore_})
+        std::erase_if(*names, [&](const auto& entry) { return identity(entry.second) == identity(shape); });
+}
+
+UnoShape Session::named(const std::string& name) {
+    if (auto now = namedNow_.find(name); now != namedNow_.end()) return now->second;
+    auto before = namedBefore_.find(name);
+    if (before == namedBefore_.end()) return nullptr;
+    try {
+        Reference<css::container::XChild> child(before->second, css::uno::UNO_QUERY);
+        if (child.is() && identity(child->getParent()) == identity(page()) &&
+            Reference<css::container::XNamed>(before->second, css::uno::UNO_QUERY_THROW)->getName() ==
+                ou(name))
+            return before->second;
+    } catch (const css::uno::RuntimeException&) {
+        // deleted meanwhile
+    }
+    namedBefore_.erase(before);
+    return nullptr;
+}
+
+namespace {
+
+// The pasted copy of a shape takes the names of the shape and its members, which
+// Impress changed to keep them apart, and its place, which the paste moved a little.
+void takeNamesAndPlace(const UnoShape& from, const UnoShape& to, bool top) {
+    auto source = propertiesOf(from), target = propertiesOf(to);
+    const auto name = property<rtl::OUString>(source, "Name");
+    if (property<rtl::OUString>(target, "Name") != name) setProperty(target, "Name", name);
+    if (top) {
+        const auto at = from->getPosition(), now = to->getPosition();
+        if (at.X != now.X || at.Y != now.Y) to->setPosition(at);
+    }
+    const auto members = membersOf(from), copies = membersOf(to);
+    for (std::size_t i = 0; i < members.size() && i < copies.size(); ++i)
+        takeNamesAndPlace(members[i], copies[i], false);
+}
+
+}  // namespace
+
+// Impress records neither shapes added through its API nor what is done to them, so
+// the command's new shapes still on the slide are copied and pasted (which it records)
+// in place of themselves, which go unrecorded: one undo takes them all away. The
+// teacher's clipboard is kept.
+void Session::recordInsertion(const std::vector<UnoShape>& inserted) {
+    auto slide = page();
+    std::vector<std::pair<UnoShape, sal_Int32>> fresh;
+    for (const auto& shape : inserted) {
+        try {
+            Reference<css::container::XChild> child(shape, css::uno::UNO_QUERY_THROW);
+            if (identity(child->getParent()) != identity(slide)) continue;
+        } catch (const css::uno::RuntimeException&) {
+            continue;  // deleted again
+        }
+        fresh.emplace_back(shape, property<sal_Int32>(propertiesOf(shape), "ZOrder"));
+    }
+    undo_->unlock();
+    if (fresh.empty()) return;
+    std::sort(fresh.begin(), fresh.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
+    KeptClipboard clipboard(link->context());
+    auto chosen = css::drawing::ShapeCollection::create(link->context());
+    for (const auto& f : fresh) chosen->add(f.first);
+    Reference<css::view::XSelectionSupplier>(controller(), css::uno::UNO_QUERY_THROW)
+        ->select(css::uno::Any(chosen));
+    Reference<css::frame::XDispatchProvider> frame(controller()->getFrame(), css::uno::UNO_QUERY_THROW);
+    auto dispatch = css::frame::DispatchHelper::create(link->context());
+    dispatch->executeDispatch(frame, ".uno:Copy", "", 0, {});
+    const sal_Int32 before = slide->getCount();
+    dispatch->executeDispatch(frame, ".uno:Paste", "", 0, {});
+    std::vector<UnoShape> pasted;
+    for (sal_Int32 i = before; i < slide->getCount(); ++i)
+        pasted.emplace_back(slide->getByIndex(i), css::uno::UNO_QUERY_THROW);
+    // Pasted, or not at all: then the shapes stay as they are, only unrecorded.
+    if (pasted.size() != fresh.size()) {
+        undo_->lock();
+        for (const auto& shape : pasted) slide->remove(shape);
+        undo_->unlock();
+        return;
+    }
+    for (std::size_t i = 0; i < pasted.size(); ++i) takeNamesAndPlace(fresh[i].first, pasted[i], true);
+    undo_->lock();
+    for (const auto& f : fresh) slide->remove(f.first);
+    undo_->unlock();
+    for (std::size_t i = 0; i < pasted.size(); ++i)
+        setProperty(propertiesOf(pasted[i]), "ZOrder", fresh[i].second);
+    namedNow_.clear();
+    namedBefore_.clear();
+}
+
+std::string Session::defaultName(const char* kind) {
+    if (nextId_ < 0) nextId_ = page()->getCount() + 1;
+    return kind + std::to_string(nextId_++);
+}
+
+}  // namespace office::impress

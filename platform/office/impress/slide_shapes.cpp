@@ -1,0 +1,207 @@
+#include "platform/office/impress/slide_shapes.h"
+
+#include <com/sun/star/container/XNamed.hpp>
+#include <com/sun/star/drawing/FillStyle.hpp>
+#include <com/sun/star/drawing/LineStyle.hpp>
+#include <com/sun/star/drawing/PolyPolygonBezierCoords.hpp>
+#include <com/sun/star/drawing/TextHorizontalAdjust.hpp>
+#include <com/sun/star/drawing/TextVerticalAdjust.hpp>
+#include <utility>
+#include <vector>
+
+#include "platform/office/impress/shape_objects.h"
+#include "platform/office/impress/uno_values.h"
+
+namespace office::impress {
+
+namespace {
+
+using css::uno::Any;
+
+// The look of a shape nobody has formatted yet, as the deck file gives it.
+constexpr common::Rgb kDefaultLineColor = common::rgb(0x4A, 0x7E, 0xBB);
+constexpr common::Rgb kDefaultFillColor = common::rgb(0x4F, 0x81, 0xBD);
+constexpr float kDefaultLineWeight = 0.75f;
+
+using Properties = std::vector<std::pair<const char*, Any>>;
+
+Properties outline() {
+    return {{"LineStyle", Any(css::drawing::LineStyle_SOLID)},
+            {"LineColor", Any(unoColor(kDefaultLineColor))},
+            {"LineWidth", Any(hmm(kDefaultLineWeight))},
+            {"LineDash", Any(lineDashOf(dash::Solid))}};
+}
+
+Properties filled() {
+    Properties p = outline();
+    p.push_back({"FillStyle", Any(css::drawing::FillStyle_SOLID)});
+    p.push_back({"FillColor", Any(unoColor(kDefaultFillColor))});
+    return p;
+}
+
+// PowerPoint's text box: no line, no fill, 18-point black Arial, its margins; it
+// neither wraps nor grows, and its text starts at the top left.
+Properties textBox() {
+    return {{"LineStyle", Any(css::drawing::LineStyle_NONE)},
+            {"FillStyle", Any(css::drawing::FillStyle_NONE)},
+            {"TextAutoGrowHeight", Any(false)},
+            {"TextAutoGrowWidth", Any(false)},
+            {"TextWordWrap", Any(false)},
+            {"TextLeftDistance", Any(hmm(7.2))},
+            {"TextRightDistance", Any(hmm(7.2))},
+            {"TextUpperDistance", Any(hmm(3.6))},
+            {"TextLowerDistance", Any(hmm(3.6))},
+            {"TextVerticalAdjust", Any(css::drawing::TextVerticalAdjust_TOP)},
+            {"TextHorizontalAdjust", Any(css::drawing::TextHorizontalAdjust_LEFT)},
+            {"CharHeight", Any(18.f)},
+            {"CharFontName", Any(ou("Arial"))},
+            {"CharColor", Any(unoColor(common::kBlack))}};
+}
+
+css::awt::Point at(float x, float y) {
+    return {hmm(x), hmm(y)};
+}
+
+class ImpressSlideHost : public SlideHost {
+public:
+    explicit ImpressSlideHost(SessionPtr s) : s_(std::move(s)) {}
+    ShapePtr addLine(float x1, float y1, float x2, float y2) override {
+        return add("com.sun.star.drawing.LineShape", "Line ", [&](const UnoShape& shape) {
+            const css::awt::Point ends[] = {at(x1, y1), at(x2, y2)};
+            const css::drawing::PointSequence line(ends, 2);
+            const css::drawing::PointSequenceSequence path(&line, 1);
+            Properties p = outline();
+            p.insert(p.begin(), {"PolyPolygon", Any(path)});
+            setAll(*s_, shape, p);
+        });
+    }
+    ShapePtr addShape(int type, float l, float t, float w, float h) override {
+        if (type != kShapeOval)
+            throw HostError("The shape type " + std::to_string(type) + " is not supported.");
+        checkSize(w, h);
+        return add("com.sun.star.drawing.EllipseShape", "Oval ", [&](const UnoShape& shape) {
+            place(shape, l, t, w, h);
+            setAll(*s_, shape, filled());
+        });
+    }
+    ShapePtr addCurve(const std::vector<PointF>& pts) override {
+        if (pts.size() < 4 || (pts.size() - 1) % 3 != 0)
+            throw HostError("A curve needs a first point and three points for every segment.");
+        return add("com.sun.star.drawing.OpenBezierShape", "Freeform ", [&](const UnoShape& shape) {
+            css::drawing::PolyPolygonBezierCoords path;
+            path.Coordinates.realloc(1);
+            path.Flags.realloc(1);
+            auto& points = path.Coordinates.getArray()[0];
+            auto& flags = path.Flags.getArray()[0];
+            points.realloc(static_cast<sal_Int32>(pts.size()));
+            flags.realloc(static_cast<sal_Int32>(pts.size()));
+            for (std::size_t i = 0; i < pts.size(); ++i) {
+                points.getArray()[i] = at(pts[i].x, pts[i].y);
+                flags.getArray()[i] =
+                    i % 3 == 0 ? css::drawing::PolygonFlags_NORMAL : css::drawing::PolygonFlags_CONTROL;
+            }
+            Properties p = filled();
+            p.insert(p.begin(), {"PolyPolygonBezier", Any(path)});
+            setAll(*s_, shape, p);
+        });
+    }
+    ShapePtr addLabel(int orientation, float l, float t, float w, float h) override {
+        if (orientation != kTextHorizontal) throw HostError("Only horizontal text boxes can be added.");
+        checkSize(w, h);
+        return add("com.sun.star.drawing.TextShape", "TextBox ", [&](const UnoShape& shape) {
+            setAll(*s_, shape, textBox());
+            // It must stop growing before it takes its size.
+            s_->flush();
+            place(shape, l, t, w, h);
+        });
+    }
+    int count() const override {
+        return s_->call([&] { return static_cast<int>(s_->page()->getCount()); });
+    }
+    ShapePtr item(int index) override {
+        UnoShape shape = s_->call([&] {
+            auto page = s_->page();
+            if (index < 1 || index > page->getCount())
+                throw HostError("There is no shape number " + std::to_string(index) + " on the slide.");
+            return UnoShape(page->getByIndex(index - 1), css::uno::UNO_QUERY_THROW);
+        });
+        return shapeHandle(s_, shape);
+    }
+    ShapePtr item(const std::string& name) override {
+        return shapeHandle(s_, s_->buffered([&] { return find(name); }));
+    }
+    ShapeRangePtr range(const std::vector<std::string>& names) override {
+        std::vector<UnoShape> found = s_->buffered([&] {
+            std::vector<UnoShape> shapes;
+            for (const auto& name : names) {
+                UnoShape shape = find(name);
+                bool known = false;
+                for (const auto& s : shapes) known = known || identity(s) == identity(shape);
+                if (!known) shapes.push_back(shape);
+            }
+            return shapes;
+        });
+        return rangeHandle(s_, std::move(found));
+    }
+    void selectAll() override {
+        s_->call([&] {
+            auto page = s_->page();
+            std::vector<UnoShape> all;
+            for (sal_Int32 i = 0; i < page->getCount(); ++i)
+                all.emplace_back(page->getByIndex(i), css::uno::UNO_QUERY);
+            selectShapes(*s_, all, true);
+        });
+    }
+    ShapeRangePtr paste() override {
+        throw HostError("Pasting into the live presentation is not supported yet.");
+    }
+
+private:
+    static void checkSize(float w, float h) {
+        if (!(w >= 0 && h >= 0)) throw HostError("A shape cannot have a negative size.");
+    }
+    static void place(const UnoShape& shape, float l, float t, float w, float h) {
+        shape->setSize({hmm(w), hmm(h)});
+        shape->setPosition(at(l, t));
+    }
+    static void setAll(Session& s, const UnoShape& shape, const Properties& properties) {
+        for (const auto& [name, value] : properties) s.set(shape, name, value);
+    }
+    template <typename Build>
+    ShapePtr add(const char* service, const char* kind, Build build) {
+        UnoShape shape = s_->call([&] {
+            s_->changing();
+            auto page = s_->page();
+            UnoShape made(s_->factory()->createInstance(rtl::OUString::createFromAscii(service)),
+                          css::uno::UNO_QUERY_THROW);
+            s_->inserted(made);
+            page->add(made);
+            build(made);
+            s_->set(made, "Name", Any(ou(s_->defaultName(kind))));
+            return made;
+        });
+        return shapeHandle(s_, shape);
+    }
+    // The shape of that name on the slide itself.
+    UnoShape find(const std::string& name) {
+        if (UnoShape known = s_->named(name); known.is()) return known;
+        s_->flush();
+        auto page = s_->page();
+        const rtl::OUString wanted = ou(name);
+        for (sal_Int32 i = 0; i < page->getCount(); ++i) {
+            UnoShape shape(page->getByIndex(i), css::uno::UNO_QUERY_THROW);
+            if (Reference<css::container::XNamed>(shape, css::uno::UNO_QUERY_THROW)->getName() == wanted)
+                return shape;
+        }
+        throw HostError("The shape \"" + name + "\" was not found on the slide.");
+    }
+    SessionPtr s_;
+};
+
+}  // namespace
+
+std::unique_ptr<SlideHost> slideShapes(SessionPtr session) {
+    return std::make_unique<ImpressSlideHost>(std::move(session));
+}
+
+}  // namespace office::impress

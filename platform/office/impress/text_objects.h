@@ -1,0 +1,15 @@
+#pragma once
+// The text frame of a shape, its ranges and their fonts, over the shape's UNO text.
+#include <memory>
+
+#include "platform/office/host.h"
+#include "platform/office/impress/session.h"
+
+namespace office::impress {
+
+// Makes no call until it is used.
+std::unique_ptr<TextFrame> textFrameOf(SessionPtr session, Reference<css::drawing::XShape> shape);
+// The whole text of the shape, as the selection's TextRange gives it.
+std::unique_ptr<TextRange> wholeTextOf(SessionPtr session, Reference<css::drawing::XShape> shape);
+
+}  // namespace office::impress

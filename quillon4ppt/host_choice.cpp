@@ -1,0 +1,38 @@
+#include "quillon4ppt/host_choice.h"
+
+#include "platform/office/pptx/deck_connector.h"
+#ifdef QUILLON_WITH_IMPRESS
+#include "platform/office/impress/impress_connector.h"
+#endif
+
+namespace {
+
+#ifndef QUILLON_WITH_IMPRESS
+class NoImpress : public office::HostConnector {
+public:
+    std::unique_ptr<office::Application> attach() override { throw office::HostNotRunning(kMessage); }
+    std::unique_ptr<office::Application> startNew() override { throw office::HostError(kMessage); }
+
+private:
+    static constexpr const char* kMessage = "未找到正在运行的演示文稿程序。";
+};
+#endif
+
+bool impressWanted(const launch::Environment& env) {
+#ifdef QUILLON_WITH_IMPRESS
+    if (!env.host) return office::impress::listening(env.impressPipe);
+#endif
+    return env.host == "impress";
+}
+
+}  // namespace
+
+std::unique_ptr<office::HostConnector> chooseHost(const launch::Environment& env) {
+    if (!impressWanted(env))
+        return std::make_unique<office::pptx::DeckConnector>(env.deck.string(), env.slide);
+#ifdef QUILLON_WITH_IMPRESS
+    return std::make_unique<office::impress::ImpressConnector>(env.impressPipe);
+#else
+    return std::make_unique<NoImpress>();
+#endif
+}

@@ -1,0 +1,95 @@
+#include "live_impress.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <com/sun/star/beans/PropertyValue.hpp>
+#include <com/sun/star/document/XUndoManagerSupplier.hpp>
+#include <com/sun/star/frame/XStorable.hpp>
+#include <stdexcept>
+#include <thread>
+
+#include "platform/office/impress/impress_connector.h"
+#include "platform/office/impress/link.h"
+#include "platform/office/pptx/deck_connector.h"
+
+namespace fs = std::filesystem;
+using namespace office::impress;
+
+namespace {
+
+Reference<css::frame::XModel> frontmost(const std::string& pipe) {
+    auto link = Link::open(pipe);
+    Reference<css::frame::XModel> model(link->desktop()->getCurrentComponent(), css::uno::UNO_QUERY_THROW);
+    return model;
+}
+
+}  // namespace
+
+void writeBlankDeck(const fs::path& deck) {
+    auto app = office::pptx::DeckConnector(deck.string(), 1).startNew();
+    app->presentationsAdd(true).slidesAdd(1, office::kLayoutBlank);
+    app->save();
+}
+
+LiveImpress::LiveImpress(const fs::path& dir, const fs::path& deck)
+    : pipe_("quillon-test-" + std::to_string(getpid()) + "-" + dir.filename().string()) {
+    if (!fs::exists(deck)) writeBlankDeck(deck);
+    const std::string profile = "-env:UserInstallation=file://" + (dir / "lo-profile").string();
+    const std::string accept = "--accept=pipe,name=" + pipe_ + ";urp;StarOffice.ComponentContext";
+    const std::string log = (dir / "soffice.log").string();
+    group_ = fork();
+    if (group_ == 0) {
+        setpgid(0, 0);
+        const int out = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(out, STDOUT_FILENO);
+        dup2(out, STDERR_FILENO);
+        execlp("soffice", "soffice", profile.c_str(), "--headless", "--invisible", "--norestore", "--nologo",
+               "--nodefault", accept.c_str(), deck.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    setpgid(group_, group_);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
+    while (std::chrono::steady_clock::now() < deadline) {
+        try {
+            ImpressConnector(pipe_).attach();
+            return;
+        } catch (const office::HostError&) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        }
+    }
+    kill();
+    throw std::runtime_error("LibreOffice did not open the deck within two minutes; see " + log);
+}
+
+LiveImpress::~LiveImpress() {
+    kill();
+}
+
+std::unique_ptr<office::Application> LiveImpress::attach() const {
+    return ImpressConnector(pipe_).attach();
+}
+
+void LiveImpress::storeAsPptx(const fs::path& target) const {
+    css::beans::PropertyValue filter;
+    filter.Name = "FilterName";
+    filter.Value <<= rtl::OUString("Impress MS PowerPoint 2007 XML");
+    Reference<css::frame::XStorable> storable(frontmost(pipe_), css::uno::UNO_QUERY_THROW);
+    storable->storeToURL(ou("file://" + fs::absolute(target).string()),
+                         css::uno::Sequence<css::beans::PropertyValue>(&filter, 1));
+}
+
+void LiveImpress::undo() const {
+    Reference<css::document::XUndoManagerSupplier> supplier(frontmost(pipe_), css::uno::UNO_QUERY_THROW);
+    supplier->getUndoManager()->undo();
+}
+
+void LiveImpress::kill() {
+    if (group_ <= 0) return;
+    ::kill(-group_, SIGKILL);
+    waitpid(group_, nullptr, 0);
+    group_ = -1;
+}

@@ -1,0 +1,35 @@
+#pragma once
+// A real LibreOffice Impress for the tests: started headless with its own profile,
+// listening on its own pipe, with a deck open; ended with the test.
+#include <sys/types.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "platform/office/host.h"
+
+class LiveImpress {
+public:
+    // Opens `deck` (a new 720 x 540 deck with one blank slide when it does not exist).
+    LiveImpress(const std::filesystem::path& dir, const std::filesystem::path& deck);
+    ~LiveImpress();
+    LiveImpress(const LiveImpress&) = delete;
+    LiveImpress& operator=(const LiveImpress&) = delete;
+
+    const std::string& pipe() const { return pipe_; }
+    std::unique_ptr<office::Application> attach() const;
+    // Stores the frontmost presentation as a .pptx file (the tools never do).
+    void storeAsPptx(const std::filesystem::path& target) const;
+    // The teacher's Ctrl+Z.
+    void undo() const;
+    // The office goes away at once.
+    void kill();
+
+private:
+    std::string pipe_;
+    pid_t group_ = -1;
+};
+
+// A new deck of 720 x 540 points with one blank slide.
+void writeBlankDeck(const std::filesystem::path& deck);
