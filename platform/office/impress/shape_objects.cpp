@@ -339,10 +339,23 @@ public:
     void incrementTop(float v) override {
         for (const auto& shape : shapes_) shapeHandle(s_, shape)->incrementTop(v);
     }
+    int type() const override {
+        if (shapes_.empty()) throw HostError("The range holds no shapes.");
+        const int first = shapeHandle(s_, shapes_[0])->type();
+        for (const auto& shape : shapes_)
+            if (shapeHandle(s_, shape)->type() != first) return shapetype::Mixed;
+        return first;
+    }
+    TextFrame& textFrame() override {
+        if (shapes_.size() != 1) throw HostError("Only a single shape has a text frame.");
+        single_ = shapeHandle(s_, shapes_[0]);
+        return single_->textFrame();
+    }
 
 private:
     SessionPtr s_;
     ShapeList shapes_;
+    ShapePtr single_;  // keeps the shape whose text frame was handed out
 };
 
 ShapePtr ImpressRange::group() {

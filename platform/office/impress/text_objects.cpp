@@ -92,6 +92,8 @@ public:
     }
     std::string nameAscii() const override { return utf8(read<rtl::OUString>("CharFontName")); }
     void setNameAscii(const std::string& name) override { write("CharFontName", ou(name)); }
+    std::string nameFarEast() const override { return utf8(read<rtl::OUString>("CharFontNameAsian")); }
+    void setNameFarEast(const std::string& name) override { write("CharFontNameAsian", ou(name)); }
     float baselineOffset() const override { return read<sal_Int16>("CharEscapement") / 100.f; }
     void setBaselineOffset(float offset) override {
         if (!(offset >= -1 && offset <= 1)) throw HostError("A baseline offset must lie between -1 and 1.");

@@ -64,6 +64,8 @@ struct SlideShapes : ShapeRange {
     void remove() override {}
     void incrementLeft(float) override {}
     void incrementTop(float) override {}
+    int type() const override { return shapetype::Mixed; }
+    TextFrame& textFrame() override { throw HostError("A slide has no text frame."); }
 };
 
 struct PlayImpress : ::testing::Test {
