@@ -122,6 +122,7 @@ private:
         int last = 0, shift = 0;
         double base = 0;
     };
+    std::optional<int> periodsCount() const;
     std::optional<KeyPlan> periodsRange(const TrigRecord& r, double& xFrom, double& xTo);
     void markKeyPoints(TrigRecord& r, const KeyPlan& plan);
     void printLabel(const KeyPoint& p);

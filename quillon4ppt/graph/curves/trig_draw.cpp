@@ -71,7 +71,7 @@ void TrigFamily::cmdOK_sin_Click() {
     r.typed = {txtA_sin.text(), txtW_sin.text(), txtF_sin.text(), txtK_sin.text()};
     r.rangeFrom = txtXmin_SJ.text(), r.rangeTo = txtXmax_SJ.text();
     const bool periods = r.type < kArcsine && r.mode == 0;
-    if (periods && r.omega == 0) {
+    if (periods && (r.omega == 0 || !periodsCount())) {
         g.showRangeError();
         return;
     }
@@ -90,7 +90,7 @@ void TrigFamily::cmdOK_sin_Click() {
 
 // The x range of the periods mode; the key points where sine and cosine have them.
 std::optional<TrigFamily::KeyPlan> TrigFamily::periodsRange(const TrigRecord& r, double& xFrom, double& xTo) {
-    const int n = static_cast<int>(std::trunc(common::Val(txtXmin_SJ.text())));
+    const int n = *periodsCount();
     const double w = r.omega, phi = r.phi;
     const bool wave = r.type <= kCosine;
     if (r.periodsChoice == 1) {
@@ -123,6 +123,15 @@ void TrigFamily::markKeyPoints(TrigRecord& r, const KeyPlan& plan) {
         printLabel(p);
         if (fivePoint && (j == highest || j == lowest))
             markExtreme(x, j == highest ? r.k + std::abs(r.A) : r.k - std::abs(r.A));
+    }
+}
+
+// The whole number of periods; nothing when it does not fit 16 bits.
+std::optional<int> TrigFamily::periodsCount() const {
+    try {
+        return common::CInt(std::trunc(common::Val(txtXmin_SJ.text())));
+    } catch (const common::OverflowError&) {
+        return std::nullopt;
     }
 }
 

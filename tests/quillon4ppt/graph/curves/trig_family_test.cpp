@@ -53,7 +53,8 @@ TEST_F(TrigTest, TheDefaultSineHasFourLabelledKeyPointsAndTwoExtremes) {
     EXPECT_EQ(keyLabels(0), (std::vector<std::string>{"(@p)/2", "@p", "(3@p)/2", "2@p"}));
     EXPECT_NEAR(r.keyPoints[0].x, kP / 2, 1e-12);
     EXPECT_EQ(texts(before), (std::vector<std::string>{"π", "-", "2", "π", "3π", "-", "2", "2π"}));
-    EXPECT_EQ(listed(), (std::vector<std::string>{kAxesEntry, "点(POINT)  0", "点(POINT)  1", "三角函数(SJ)  0"}));
+    EXPECT_EQ(listed(),
+              (std::vector<std::string>{kAxesEntry, "点(POINT)  0", "点(POINT)  1", "三角函数(SJ)  0"}));
     EXPECT_NEAR(point(0).x, kP / 2, 1e-12);
     EXPECT_EQ(point(0).y, 1);
     EXPECT_NEAR(point(1).x, 3 * kP / 2, 1e-12);
@@ -130,6 +131,12 @@ TEST_F(TrigTest, ZeroOmegaIsARangeErrorAndDrawsNothing) {
     params("1", "x+", "0", "0");
     draw();
     EXPECT_EQ(shown().size(), 2u);
+    // A number of periods beyond 16 bits is refused the same way, not looped over.
+    params("1", "1", "0", "0");
+    f().optFS[0].click();
+    f().txtXmin_SJ.setText("1e9");
+    draw();
+    EXPECT_EQ(shown().size(), 3u);
     EXPECT_EQ(listed().size(), 1u);
 }
 
