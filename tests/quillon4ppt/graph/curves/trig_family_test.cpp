@@ -233,3 +233,27 @@ TEST_F(TrigTest, TheArcsineEndsExactlyOnTheSlide) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TrigCurve, EachTypeAndItsExactEnds) {
+    TrigRecord r;
+    r.A = 2, r.omega = 1, r.phi = 0, r.k = 1;
+    r.type = kCotangent;
+    // k plus the reciprocal of A·tan: 1 + 1/(2·tan(π/4)).
+    EXPECT_NEAR(*TrigCurve(r)(kP / 4), 1.5, 1e-12);
+    EXPECT_FALSE(TrigCurve(r)(0).has_value());
+    r.type = kArcsine;
+    EXPECT_DOUBLE_EQ(*TrigCurve(r)(-1), -kHalfPi);
+    EXPECT_NEAR(*TrigCurve(r)(0.5), std::asin(0.5), 1e-12);
+    EXPECT_FALSE(TrigCurve(r)(1.5).has_value());
+    r.type = kArccosine;
+    EXPECT_DOUBLE_EQ(*TrigCurve(r)(-1), kPi);
+    EXPECT_DOUBLE_EQ(*TrigCurve(r)(1), 0);
+    EXPECT_NEAR(*TrigCurve(r)(0.5), std::acos(0.5), 1e-12);
+    r.type = kArccotangent;
+    EXPECT_DOUBLE_EQ(*TrigCurve(r)(0), kHalfPi);
+    EXPECT_EQ(std::string(TrigLabel(kArccotangent)), "反余切函数");
+}
+
+}  // namespace
