@@ -9,6 +9,7 @@
 #include "quillon4ppt/graph/curves/inverse.h"
 #include "quillon4ppt/graph/curves/logarithm.h"
 #include "quillon4ppt/graph/curves/power.h"
+#include "quillon4ppt/graph/curves/trig.h"
 #include "quillon4ppt/graph/frm_graph.h"
 #include "quillon4ppt/graph/points.h"
 
@@ -26,6 +27,7 @@ void addFamilies(frmGraph& graph) {
     graph.addFamily(std::make_unique<ExpressionFamily>(graph));
     graph.addFamily(std::make_unique<PowerFamily>(graph));
     graph.addFamily(std::make_unique<InverseFamily>(graph));
+    graph.addFamily(std::make_unique<TrigFamily>(graph));
 }
 
 }  // namespace graph
