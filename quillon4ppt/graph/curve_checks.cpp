@@ -13,6 +13,11 @@ bool ConfirmOutOfFrame(const CurveExtents& e, const CoordinateFrame& f, forms::D
 
 void ShowRangeError(forms::Dialogs& dialogs) { dialogs.msgBox(kRangeErrorMessage); }
 
+bool Drawable(double value) {
+    constexpr double kLargest = 1e15;
+    return std::isfinite(value) && std::fabs(value) < kLargest;
+}
+
 double Larger(double a, double b) { return a > b ? a : b; }
 double Smaller(double a, double b) { return a >= b ? b : a; }
 

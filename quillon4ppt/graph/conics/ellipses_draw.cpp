@@ -28,7 +28,7 @@ void EllipseFamily::cmdOK_TY_Click() {
     const bool standard = IsStandardForm(key);
     const CurveExtents box = extentsOf(*e, standard && chkDirectrix_TY.checked());
     g.CurveExtents = box;
-    if (g.confirmOutOfFrame()) return;
+    if (g.outOfFrameDeclined()) return;
     EllipseRecord r;
     r.cx = e->cx, r.cy = e->cy, r.a2 = e->a2, r.b2 = e->b2;
     r.horizontal = e->horizontal ? -1 : 0;

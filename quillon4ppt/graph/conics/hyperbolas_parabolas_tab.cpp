@@ -9,7 +9,6 @@
 namespace graph {
 namespace {
 constexpr double kTraceStep = 0.01;
-constexpr double kLargest = 1e15;
 }  // namespace
 
 double ReadBox(const forms::TextBox& box) {
@@ -21,10 +20,6 @@ void ChooseOption(forms::OptionButton& option, const std::function<void()>& hand
         handler();
     else
         option.setValue(true);
-}
-
-bool Drawable(double value) {
-    return std::isfinite(value) && std::fabs(value) < kLargest;
 }
 
 double SearchRange(double start, int step, double stop, const CoordinateFrame& frame,

@@ -18,9 +18,6 @@ double ReadBox(const forms::TextBox& box);
 // the handler writes the equation form, which another tab may have changed.
 void ChooseOption(forms::OptionButton& option, const std::function<void()>& handler);
 
-// A number the preview and the slide can take: finite and of a sensible size.
-bool Drawable(double value);
-
 // Steps in whole units from the frame edge `start` toward `stop` (never reaching it)
 // and stays inside the frame; the first X that fits, or `start` when none does.
 double SearchRange(double start, int step, double stop, const CoordinateFrame& frame,

@@ -49,9 +49,7 @@ public:
     }
 
 private:
-    office::PointF slidePoint(double x, double y) const {
-        return {static_cast<float>(s_.X(x)), static_cast<float>(s_.Y(y))};
-    }
+    office::PointF slidePoint(double x, double y) const { return {toSingle(s_.X(x)), toSingle(s_.Y(y))}; }
     // The point at distance k from the centre along the transverse axis.
     std::pair<double, double> across(double k) const {
         return h_.horizontal ? std::pair{h_.cx + k, h_.cy} : std::pair{h_.cx, h_.cy + k};

@@ -38,9 +38,7 @@ public:
     }
 
 private:
-    office::PointF slidePoint(double x, double y) const {
-        return {static_cast<float>(s_.X(x)), static_cast<float>(s_.Y(y))};
-    }
+    office::PointF slidePoint(double x, double y) const { return {toSingle(s_.X(x)), toSingle(s_.Y(y))}; }
     office::PointF curvePoint(double t, double tTo, bool rounded) const {
         double v = p_.at(t);
         if (rounded) v = RoundTwoDecimals(v);

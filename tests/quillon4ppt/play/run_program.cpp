@@ -1,5 +1,6 @@
 #include "run_program.h"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -8,6 +9,8 @@
 #include <fstream>
 #include <regex>
 #include <sstream>
+
+#include "schema_check.h"
 
 namespace fs = std::filesystem;
 
@@ -34,6 +37,9 @@ ProgramRun playScript(const fs::path& dir, const std::string& script, const std:
                        QUILLON_PROGRAM_DIR + "/quillon4ppt' " + verb + " > out.txt 2> err.txt");
     run.out = slurp(dir / "out.txt");
     run.err = slurp(dir / "err.txt");
+    if (fs::exists(dir / "deck.pptx")) {
+        EXPECT_EQ(testdecks::schemaErrors((dir / "deck.pptx").string()), "") << "the deck does not validate";
+    }
     return run;
 }
 

@@ -9,7 +9,8 @@ struct ProgramRun {
     std::string err;
 };
 
-// Plays the script in dir with the deck dir/deck.pptx.
+// Plays the script in dir with the deck dir/deck.pptx, and checks that the deck the
+// program leaves validates against the Office Open XML schemas.
 ProgramRun playScript(const std::filesystem::path& dir, const std::string& script, const std::string& verb);
 
 // Converts the deck to PDF with LibreOffice and returns `pdftotext -bbox` of it.

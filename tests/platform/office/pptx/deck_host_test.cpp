@@ -5,6 +5,7 @@
 #include "deck_files.h"
 #include "platform/office/ignore_failure.h"
 #include "platform/office/pptx/deck_connector.h"
+#include "schema_check.h"
 
 using namespace office;
 using testdecks::entry;
@@ -376,6 +377,23 @@ TEST_F(NewDeck, MovingAndScalingKeepTheChosenCorner) {
     EXPECT_TRUE(contains(savedSlide(), R"(<a:off x="0" y="12700"/><a:ext cx="1016000" cy="381000"/>)"));
     EXPECT_THROW(oval->scaleWidth(-1, false, 0), HostError);
     EXPECT_THROW(host.addShape(2, 0, 0, 1, 1), HostError);
+}
+
+TEST_F(NewDeck, EveryKindOfShapeIsWrittenAsTheSchemasAllow) {
+    host.addLine(10, 10, 100, 50)->setName("line");
+    auto oval = host.addShape(kShapeOval, 20, 20, 30, 30);
+    oval->setName("oval");
+    oval->line().setDashStyle(dash::Dash);
+    oval->line().setEndArrowheadStyle(arrow::Stealth);
+    host.addCurve({{0, 0}, {10, 20}, {20, 20}, {30, 0}})->setName("curve");
+    auto label = host.addLabel(kTextHorizontal, 40, 40, 30, 30);
+    label->textFrame().textRange().setText("x²\n1");
+    label->textFrame().textRange().characters(1, 1)->font().setItalic(true);
+    label->textFrame().setMarginLeft(0);
+    host.range({"line", "oval"})->group()->setName("pair");
+    app->activePresentation().slidesAdd(2, kLayoutBlank);
+    app->save();
+    EXPECT_EQ(testdecks::schemaErrors(path), "");
 }
 
 TEST_F(NewDeck, ThereIsNoClipboardToPasteFrom) {
