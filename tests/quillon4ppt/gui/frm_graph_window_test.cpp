@@ -4,6 +4,7 @@
 #include <QListWidget>
 
 #include "frm_graph_window_fixture.h"
+#include "schema_check.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ TEST_F(FrmGraphWindowTest, PlotAPointAndInsertItIntoTheDeck) {
     auto group = host.item(1);
     EXPECT_EQ(group->type(), office::shapetype::Group);
     EXPECT_EQ(group->name().rfind("组合：", 0), 0u);
+    EXPECT_EQ(testdecks::schemaErrors(deck.string()), "");
 }
 
 // Every control of a family page lies wholly inside its page, and the window looks
