@@ -54,6 +54,30 @@ std::string renderWords(const fs::path& deck) {
     return slurp(dir / "words.html");
 }
 
+Page renderPage(const fs::path& pdf) {
+    const fs::path stem = pdf.parent_path() / "page";
+    shell("pdftoppm -r 72 -gray -singlefile '" + pdf.string() + "' '" + stem.string() + "'");
+    std::istringstream in(slurp(stem.string() + ".pgm"));
+    std::string magic;
+    int maxValue = 0;
+    Page page;
+    in >> magic >> page.width >> page.height >> maxValue;
+    in.get();
+    if (magic != "P5" || maxValue != 255) return {};
+    page.pixels.resize(static_cast<std::size_t>(page.width) * page.height);
+    in.read(page.pixels.data(), static_cast<std::streamsize>(page.pixels.size()));
+    return page;
+}
+
+bool inkNear(const Page& page, double x, double y, int radius) {
+    for (int py = static_cast<int>(y) - radius; py <= static_cast<int>(y) + radius; ++py)
+        for (int px = static_cast<int>(x) - radius; px <= static_cast<int>(x) + radius; ++px)
+            if (px >= 0 && py >= 0 && px < page.width && py < page.height &&
+                static_cast<unsigned char>(page.pixels[static_cast<std::size_t>(py) * page.width + px]) < 128)
+                return true;
+    return false;
+}
+
 double wordLeft(const std::string& bbox, const std::string& word, double near) {
     std::regex pattern("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>" + word + "</word>");
     for (auto it = std::sregex_iterator(bbox.begin(), bbox.end(), pattern); it != std::sregex_iterator(); ++it) {

@@ -18,3 +18,13 @@ std::string renderWords(const std::filesystem::path& deck);
 
 // The left edge of the first word with that text on the page, or -1.
 double wordLeft(const std::string& bbox, const std::string& word, double near = -1);
+
+// The first page of a PDF in grey, one pixel to a point.
+struct Page {
+    int width = 0, height = 0;
+    std::string pixels;  // row by row, 0 black to 255 white
+};
+Page renderPage(const std::filesystem::path& pdf);
+
+// Whether anything is drawn within `radius` points of (x, y).
+bool inkNear(const Page& page, double x, double y, int radius = 2);
