@@ -3,6 +3,9 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "common/numbers.h"
+#include "common/text.h"
+
 namespace graph {
 
 bool ConfirmOutOfFrame(const CurveExtents& e, const CoordinateFrame& f, forms::Dialogs& dialogs) {
@@ -13,7 +16,11 @@ bool ConfirmOutOfFrame(const CurveExtents& e, const CoordinateFrame& f, forms::D
 
 void ShowRangeError(forms::Dialogs& dialogs) { dialogs.msgBox(kRangeErrorMessage); }
 
-bool Drawable(double value) {
+double readBox(const forms::TextBox& box) {
+    return common::Val(common::trimBlanks(box.text()));
+}
+
+bool drawable(double value) {
     constexpr double kLargest = 1e15;
     return std::isfinite(value) && std::fabs(value) < kLargest;
 }

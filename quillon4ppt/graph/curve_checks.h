@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "common/color.h"
+#include "platform/forms/controls.h"
 #include "platform/forms/dialogs.h"
 #include "platform/forms/picture_box.h"
 #include "quillon4ppt/graph/coordinate_frame.h"
@@ -20,8 +21,11 @@ bool ConfirmOutOfFrame(const CurveExtents& e, const CoordinateFrame& frame, form
 
 void ShowRangeError(forms::Dialogs& dialogs);
 
+// A box's number as teachers type it: trimmed, leniently read, 0 when empty.
+double readBox(const forms::TextBox& box);
+
 // A number the preview and the slide can take: finite and of a sensible size.
-bool Drawable(double value);
+bool drawable(double value);
 
 double Larger(double a, double b);
 double Smaller(double a, double b);

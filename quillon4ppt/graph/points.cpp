@@ -23,7 +23,7 @@ void PointFamily::draw() {
         return;
     }
     const double x = common::Val(g.txtPoint[0].text()), y = common::Val(g.txtPoint[1].text());
-    if (!Drawable(x) || !Drawable(y)) {
+    if (!drawable(x) || !drawable(y)) {
         g.dialogs().msgBox(kTooLargeMessage);
         return;
     }

@@ -8,13 +8,6 @@
 #include "quillon4ppt/graph/frm_graph.h"
 
 namespace graph {
-namespace {
-
-double readBox(const forms::TextBox& box) {
-    return common::Val(common::trimBlanks(box.text()));
-}
-
-}  // namespace
 
 CircleFamily::CircleFamily(frmGraph& graph)
     : graph_(graph),

@@ -11,10 +11,10 @@ namespace graph {
 // decimals as it goes (the rounded value is the base of the next step); `at` gives
 // the slide point for a parameter, rounding the curve's value too when asked. Rows
 // the loop leaves over take the unrounded points at to - step and to.
-std::vector<office::PointF> BezierRows(double from, double to,
+std::vector<office::PointF> bezierRows(double from, double to,
                                        const std::function<office::PointF(double t, bool rounded)>& at);
 
 // A value rounded to two decimals, halves away from zero, as the pattern "###0.00".
-double RoundTwoDecimals(double value);
+double roundTwoDecimals(double value);
 
 }  // namespace graph

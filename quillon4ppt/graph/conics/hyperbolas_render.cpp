@@ -56,11 +56,11 @@ private:
     }
     office::PointF branchPoint(double v, int sign, bool rounded) const {
         double offset = (h_.horizontal ? h_.cx : h_.cy) + sign * h_.branch(v);
-        if (rounded) offset = RoundTwoDecimals(offset);
+        if (rounded) offset = roundTwoDecimals(offset);
         return h_.horizontal ? slidePoint(offset, v) : slidePoint(v, offset);
     }
     void branch(const char* label, int sign) {
-        std::vector<office::PointF> rows = BezierRows(
+        std::vector<office::PointF> rows = bezierRows(
             r_.tFrom, r_.tTo, [&](double v, bool rounded) { return branchPoint(v, sign, rounded); });
         styleOutline(*s_.addNamed(label, [&] { return s_.host.addCurve(rows); }), style_);
     }
