@@ -310,14 +310,14 @@ FileStamp Deck::writeTo(const std::string& target, const std::optional<FileStamp
     }
 }
 
-void Deck::save() {
+void Deck::save(const std::optional<FileStamp>& onDisk) {
     // A read-only deck is kept as it is, as the presentation programs do; renaming over
     // it would replace it all the same.
     if (stamp_ && ((stamp_->mode & 0222) == 0 || ::access(path_.c_str(), W_OK) != 0))
         throw HostError("The deck " + inQuotes(path_) +
                         " is read-only, so the tools' changes were not saved.");
     std::unique_ptr<ZipReader> reopened;
-    stamp_ = writeTo(path_, stamp_, [&](const std::string& temporary) {
+    stamp_ = writeTo(path_, onDisk, [&](const std::string& temporary) {
         reopened = std::make_unique<ZipReader>(temporary);
     });
     zip_ = std::move(reopened);

@@ -33,9 +33,10 @@ public:
     // The file as it was when read or last written; none before a new deck is written.
     const std::optional<FileStamp>& stamp() const { return stamp_; }
     bool unsaved() const;
-    // Writes the deck over its file; HostError when it cannot, ChangedMeanwhile (and the
-    // file as the other program left it) when another program saved it meanwhile.
-    void save();
+    // Writes the deck over its file, which was found as `onDisk` just before; HostError
+    // when it cannot, ChangedMeanwhile (and the file as the other program left it) when
+    // another program saved it meanwhile.
+    void save(const std::optional<FileStamp>& onDisk);
     // Writes the deck to a new file beside its own and returns that file's name.
     std::string saveCopy();
 

@@ -49,7 +49,7 @@ void Session::save() {
     if (!now || now == deck->stamp()) {
         if (!deck->unsaved()) return;
         try {
-            deck->save();
+            deck->save(now);
             return;
         } catch (const ChangedMeanwhile&) {
             // Another program saved while this save was written: its work is kept.
