@@ -1,10 +1,10 @@
 #include "common/numbers.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cfenv>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace common {
@@ -61,17 +61,49 @@ std::size_t decimalPrefix(const std::string& s) {
     return i;
 }
 
+// A number past a double's range, whose digits and exponent are well formed:
+// infinity when it is too large, zero when it is too small.
+double beyondRange(std::string_view number) {
+    const bool negative = number.front() == '-';
+    const std::size_t e = number.find_first_of("eE");
+    const std::string_view mantissa = number.substr(0, e);
+    const std::size_t lead = mantissa.find_first_of("123456789");
+    if (lead == std::string_view::npos) return 0;
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    // The value lies in [10^(magnitude-1), 10^magnitude) before the exponent.
+    const long long magnitude =
+        lead < point ? static_cast<long long>(point - lead) : -static_cast<long long>(lead - point - 1);
+    long long exponent = 0;
+    if (e != std::string_view::npos) {
+        bool down = false;
+        for (char c : number.substr(e + 1)) {
+            if (c == '-') down = true;
+            if (std::isdigit(static_cast<unsigned char>(c)) && exponent < 100000)
+                exponent = exponent * 10 + (c - '0');
+        }
+        if (down) exponent = -exponent;
+    }
+    if (magnitude + exponent <= 0) return 0;
+    return negative ? -HUGE_VAL : HUGE_VAL;
+}
+
 // The absolute value rounded half away from zero to `decimals` places, as an
 // integer digit string and a fraction digit string of exactly `decimals` digits.
 // Works on the 15 significant digits the system shows, not on binary noise.
 void roundedDigits(double value, int decimals, std::string& intPart, std::string& fracPart) {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
+    const auto written =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
+    const std::string_view text(buf, written.ptr - buf);
+    const std::size_t e = text.find('e');
     std::string mantissa;
-    const char* p = buf;
-    for (; *p && *p != 'e'; ++p)
-        if (*p != '.') mantissa += *p;
-    int exponent = std::atoi(p + 1);
+    for (char c : text.substr(0, e))
+        if (c != '.') mantissa += c;
+    std::string_view exponentText = text.substr(e + 1);
+    const bool down = exponentText.front() == '-';
+    int exponent = 0;
+    std::from_chars(exponentText.data() + 1, exponentText.data() + exponentText.size(), exponent);
+    if (down) exponent = -exponent;
     // digits[k] has place value 10^(exponent - k)
     int keep = exponent + 1 + decimals;  // digits that stay
     std::string digits = mantissa;
@@ -116,7 +148,11 @@ double Val(std::string_view text) {
     std::string number = s.substr(0, n);
     for (char& c : number)
         if (c == 'd' || c == 'D') c = 'E';
-    double v = std::strtod(number.c_str(), nullptr);
+    const char* first = number.data();
+    if (*first == '+') ++first;
+    double v = 0;
+    if (std::from_chars(first, number.data() + number.size(), v).ec == std::errc::result_out_of_range)
+        v = beyondRange(number);
     return v == 0 ? 0.0 : v;
 }
 
@@ -145,8 +181,8 @@ std::int32_t CLng(double value) {
 std::string PlainNumberText(double value) {
     if (value == 0) return "0";
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15g", value);
-    std::string s = buf;
+    const auto written = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    std::string s(buf, written.ptr);
     for (char& c : s)
         if (c == 'e') c = 'E';
     return s;
@@ -158,6 +194,7 @@ std::string NumberText(double value) {
 }
 
 std::string FormatFixed2(double value) {
+    if (!std::isfinite(value)) return PlainNumberText(value);
     std::string intPart, fracPart;
     roundedDigits(value, 2, intPart, fracPart);
     bool zero = intPart == "0" && fracPart == "00";
@@ -165,6 +202,7 @@ std::string FormatFixed2(double value) {
 }
 
 std::string FormatHashes(double value) {
+    if (!std::isfinite(value)) return PlainNumberText(value);
     std::string intPart, fracPart;
     roundedDigits(value, 2, intPart, fracPart);
     while (!fracPart.empty() && fracPart.back() == '0') fracPart.pop_back();

@@ -1,16 +1,17 @@
 #pragma once
 // How the system reads numbers that teachers type and writes the numbers it shows.
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <string_view>
+
+#include "common/shown_error.h"
 
 namespace common {
 
 // A value does not fit the integer type it is stored in.
-class OverflowError : public std::range_error {
+class OverflowError : public ShownError {
 public:
-    using std::range_error::range_error;
+    explicit OverflowError(const std::string& detail) : ShownError("溢出", detail) {}
 };
 
 // The leading number of the text: every blank, tab and line break is skipped first,

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "common/shown_error.h"
 #include "platform/forms/form.h"
 
 namespace forms {
@@ -53,7 +54,7 @@ void Control::fire(const Event& event) const {
     } catch (const ProgramExit&) {
         throw;
     } catch (const std::exception& e) {
-        form_.dialogs().msgBox(e.what());
+        form_.dialogs().msgBox(common::ShownText(e));
     }
 }
 

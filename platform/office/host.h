@@ -9,12 +9,15 @@
 #include <vector>
 
 #include "common/color.h"
+#include "common/shown_error.h"
 
 namespace office {
 
-class HostError : public std::runtime_error {
+// Shown to the teacher as a Chinese sentence followed by the detail.
+class HostError : public common::ShownError {
 public:
-    using std::runtime_error::runtime_error;
+    explicit HostError(const std::string& detail) : common::ShownError(kHostErrorText + detail, detail) {}
+    static constexpr const char* kHostErrorText = "演示文稿未能完成这一操作：";
 };
 
 // There is no running presentation to attach to (a new instance may be started).

@@ -3,6 +3,9 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "common/numbers.h"
+#include "common/text.h"
+
 namespace graph {
 
 bool ConfirmOutOfFrame(const CurveExtents& e, const CoordinateFrame& f, forms::Dialogs& dialogs) {
@@ -12,6 +15,15 @@ bool ConfirmOutOfFrame(const CurveExtents& e, const CoordinateFrame& f, forms::D
 }
 
 void ShowRangeError(forms::Dialogs& dialogs) { dialogs.msgBox(kRangeErrorMessage); }
+
+double readBox(const forms::TextBox& box) {
+    return common::Val(common::trimBlanks(box.text()));
+}
+
+bool drawable(double value) {
+    constexpr double kLargest = 1e15;
+    return std::isfinite(value) && std::fabs(value) < kLargest;
+}
 
 double Larger(double a, double b) { return a > b ? a : b; }
 double Smaller(double a, double b) { return a >= b ? b : a; }

@@ -28,6 +28,7 @@ frmGraph::frmGraph(launch::Program& program) : Form("frmGraph", program.dialogs(
     }
     labColor.opaque = true;
     declareLayout();
+    setCaption(kDefaultCaption);
     bindEvents();
     addFamilies(*this);
     Form_Load();
@@ -89,7 +90,6 @@ void frmGraph::Form_Load() {
     HScrollx.setRange(-5, 5);
     HScrolly.setRange(-5, 5);
     SetPreviewScale();
-    setCaption(kDefaultCaption);
     Picture1.drawWidth = 1;
     Picture1.drawStyle = 0;
     Picture1.backColor = common::kWhite;
@@ -128,7 +128,7 @@ void frmGraph::listItem(PlotFamily& family) {
 bool frmGraph::beginCurve(double lowest, double highest) {
     CurveExtents.cyMin = lowest;
     CurveExtents.cyMax = highest;
-    if (confirmOutOfFrame()) return false;
+    if (outOfFrameDeclined()) return false;
     if (!chkMultImage.checked()) cmdCls_Click();
     return true;
 }

@@ -64,7 +64,7 @@ public:
     LineLook lineLook() const;
     void showLineLook(const LineLook& look);
     // A deletion's replay erases what was confirmed when it was drawn: no question.
-    bool confirmOutOfFrame() { return RecordItems && ConfirmOutOfFrame(CurveExtents, frame, dialogs()); }
+    bool outOfFrameDeclined() { return RecordItems && ConfirmOutOfFrame(CurveExtents, frame, dialogs()); }
     // A traced curve of that height is about to be drawn: false when the teacher
     // declined the out-of-frame question; otherwise the canvas is cleared first
     // unless several graphs share it.

@@ -29,16 +29,17 @@ std::vector<std::string> namedShapes(const InsertedShapeNames& names) {
 
 void frmGraph::insertList() {
     SlideContext slide{program_.slideHost(), frame, shapeNames, program_.AxisSettings};
+    // Every item lands where it would beside the axes, whether they are listed,
+    // hidden or deleted, and whatever earlier insertions did.
+    ComputeSlideFrame(frame, program_.host().activePresentation().slideWidth(),
+                      program_.host().activePresentation().slideHeight(), program_.AxisSettings.intK,
+                      frame.xMax - frame.xMin);
     for (const auto& text : List1.items()) {
         PlotEntry entry = parseEntry(text);
         if (entry.key == "ZBX") {
-            // Even without axes the items land where they would with them.
-            ComputeSlideFrame(frame, program_.host().activePresentation().slideWidth(),
-                              program_.host().activePresentation().slideHeight(), program_.AxisSettings.intK,
-                              axesItem.xMax - axesItem.xMin);
             if (!chkNoCoordinate.checked()) RenderAxes(slide, axesItem);
         } else if (PlotFamily* f = family(entry.key)) {
-            if (frame.unitLength > 0) f->render(slide, entry.index);
+            f->render(slide, entry.index);
         }
     }
     std::vector<std::string> names = namedShapes(shapeNames);
@@ -61,7 +62,7 @@ void frmGraph::cmdOK_Click() {
     } catch (const office::HostError& e) {
         shapeNames.ResetShapeNames();
         setCaption(kInsertFailedCaption);
-        dialogs().msgBox(e.what());
+        dialogs().msgBox(common::ShownText(e));
     }
     program_.slideChanged();
 }

@@ -23,6 +23,10 @@ void PointFamily::draw() {
         return;
     }
     const double x = common::Val(g.txtPoint[0].text()), y = common::Val(g.txtPoint[1].text());
+    if (!drawable(x) || !drawable(y)) {
+        g.dialogs().msgBox(kTooLargeMessage);
+        return;
+    }
     const bool only = g.chkPointOnly.checked();
     preview(x, y, only);
     PointRecord& r = records.at(counter);

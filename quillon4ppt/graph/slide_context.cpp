@@ -1,6 +1,14 @@
 #include "quillon4ppt/graph/slide_context.h"
 
+#include <cmath>
+#include <limits>
+
 namespace graph {
+
+float toSingle(double points) {
+    if (std::fabs(points) > std::numeric_limits<float>::max()) return std::copysign(HUGE_VALF, points);
+    return static_cast<float>(points);
+}
 
 office::ShapePtr SlideContext::addNamed(const std::string& label, const std::function<office::ShapePtr()>& add) {
     names.countShape();
@@ -10,17 +18,15 @@ office::ShapePtr SlideContext::addNamed(const std::string& label, const std::fun
 }
 
 office::ShapePtr SlideContext::addLine(const std::string& label, double x1, double y1, double x2, double y2) {
-    return addNamed(label, [&] {
-        return host.addLine(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2),
-                            static_cast<float>(y2));
-    });
+    return addNamed(label,
+                    [&] { return host.addLine(toSingle(x1), toSingle(y1), toSingle(x2), toSingle(y2)); });
 }
 
 office::ShapePtr SlideContext::addOval(const std::string& label, double left, double top, double width,
                                        double height) {
     return addNamed(label, [&] {
-        return host.addShape(office::kShapeOval, static_cast<float>(left), static_cast<float>(top),
-                             static_cast<float>(width), static_cast<float>(height));
+        return host.addShape(office::kShapeOval, toSingle(left), toSingle(top), toSingle(width),
+                             toSingle(height));
     });
 }
 
@@ -29,9 +35,8 @@ office::ShapePtr SlideContext::addDot(const std::string& label, double x, double
 }
 
 office::ShapePtr SlideContext::addText(const std::string& label, double left, double top, const std::string& text) {
-    auto shape = addNamed(label, [&] {
-        return host.addLabel(office::kTextHorizontal, static_cast<float>(left), static_cast<float>(top), 30, 30);
-    });
+    auto shape = addNamed(
+        label, [&] { return host.addLabel(office::kTextHorizontal, toSingle(left), toSingle(top), 30, 30); });
     auto& frame = shape->textFrame();
     frame.setMarginLeft(0);
     frame.setMarginRight(0);

@@ -30,6 +30,10 @@ struct SlideContext {
     office::ShapePtr addText(const std::string& label, double left, double top, const std::string& text);
 };
 
+// A slide position in single precision; one past its range becomes infinite, which
+// the host refuses, instead of undefined.
+float toSingle(double points);
+
 void setFont(office::Font& font, const std::string& name, float size, bool bold, bool italic);
 
 }  // namespace graph

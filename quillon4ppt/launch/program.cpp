@@ -1,5 +1,6 @@
 #include "quillon4ppt/launch/program.h"
 
+#include "common/shown_error.h"
 #include "platform/forms/control.h"
 #include "platform/registry/reg_module.h"
 
@@ -31,7 +32,7 @@ void Program::CheckHost() {
     } catch (const office::HostNotRunning&) {
         startNewInstance();
     } catch (const office::HostError& e) {
-        dialogs_.msgBox(e.what());
+        dialogs_.msgBox(common::ShownText(e));
         ExitProgram(1);
     }
     try {
@@ -49,7 +50,7 @@ void Program::startNewInstance() {
         host_->activePresentation().slidesAdd(1, office::kLayoutBlank);
     } catch (const office::HostError& e) {
         host_.reset();
-        dialogs_.msgBox(e.what());
+        dialogs_.msgBox(common::ShownText(e));
         ExitProgram(1);
     }
 }
@@ -71,7 +72,7 @@ void Program::ExitProgram(int status) {
         try {
             host_->save();
         } catch (const office::HostError& e) {
-            dialogs_.msgBox(e.what());
+            dialogs_.msgBox(common::ShownText(e));
             status = status == 0 ? 1 : status;
         }
         host_.reset();

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
+#include <string>
 
 using namespace common;
 
@@ -85,4 +87,37 @@ TEST(NumberPatterns, HashesForceNoDigits) {
     EXPECT_EQ(FormatHashes(12.345), "12.35");
     EXPECT_EQ(FormatHashes(-1.25), "-1.25");
     EXPECT_EQ(FormatHashes(0), ".");
+}
+
+TEST(Val, NumbersPastADoubleReadAsInfinityOrZero) {
+    EXPECT_EQ(Val("1e999"), HUGE_VAL);
+    EXPECT_EQ(Val("-12.5e400"), -HUGE_VAL);
+    EXPECT_EQ(Val("1" + std::string(400, '0')), HUGE_VAL);
+    EXPECT_EQ(Val("1e-999"), 0);
+    EXPECT_EQ(Val("0.0001e-330"), 0);
+    EXPECT_EQ(Val("0e999"), 0);
+    EXPECT_EQ(Val("+2.5"), 2.5);
+}
+
+TEST(NumberPatterns, EveryDoubleHasAText) {
+    EXPECT_EQ(FormatFixed2(HUGE_VAL), "inf");
+    EXPECT_EQ(FormatFixed2(-HUGE_VAL), "-inf");
+    EXPECT_EQ(FormatHashes(std::nan("")), "nan");
+    EXPECT_EQ(FormatFixed2(1e300).size(), 304u);
+    EXPECT_EQ(FormatFixed2(-1.7976931348623157e308).substr(0, 17), "-1797693134862320");
+    EXPECT_EQ(FormatHashes(4.9e-324), ".");
+}
+
+// The window switches the C library to the teacher's locale; a decimal comma there
+// must change nothing.
+TEST(Numbers, TheLocaleChangesNothing) {
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "the de_DE.UTF-8 locale is not installed";
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    EXPECT_EQ(Val("2.25"), 2.25);
+    EXPECT_EQ(Val("2,25"), 2);
+    EXPECT_EQ(NumberText(2.5), " 2.5");
+    EXPECT_EQ(PlainNumberText(1.5e20), "1.5E+20");
+    EXPECT_EQ(FormatFixed2(3.14159), "3.14");
+    EXPECT_EQ(FormatHashes(12.345), "12.35");
+    std::setlocale(LC_ALL, "C");
 }

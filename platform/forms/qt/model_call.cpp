@@ -4,6 +4,8 @@
 #include <QtGlobal>
 #include <exception>
 
+#include "common/shown_error.h"
+
 namespace forms::qt {
 namespace {
 
@@ -28,7 +30,7 @@ void callModel(Form& form, const std::function<void()>& call) {
     } catch (const ProgramExit& exit) {
         QCoreApplication::exit(exit.status);
     } catch (const std::exception& e) {
-        report(form, e.what());
+        report(form, common::ShownText(e).c_str());
     } catch (...) {
         endProgram("an unknown error ended the program");
     }

@@ -4,7 +4,9 @@
 #include <limits>
 
 #include "common/numbers.h"
+#include "platform/office/forwarding_range.h"
 #include "platform/office/memory/memory_shape.h"
+#include "platform/office/slide_limits.h"
 
 namespace office::memory {
 
@@ -29,18 +31,9 @@ void fitBox(ShapeData& d, const std::vector<PointF>& pts) {
     d.left = minX, d.top = minY, d.width = maxX - minX, d.height = maxY - minY;
 }
 
-class MemoryRange : public ShapeRange {
+class MemoryRange : public ForwardingRange {
 public:
     MemoryRange(StatePtr s, std::vector<DataPtr> shapes) : s_(std::move(s)), shapes_(std::move(shapes)) {}
-    int count() const override { return static_cast<int>(shapes_.size()); }
-    ShapePtr item(int index) override {
-        if (index < 1 || index > count()) throw HostError("The index is outside the range of shapes.");
-        return shapeHandle(s_, shapes_[index - 1]);
-    }
-    void setName(const std::string& name) override {
-        if (shapes_.size() != 1) throw HostError("Only a single shape can be named.");
-        shapeHandle(s_, shapes_[0])->setName(name);
-    }
     ShapePtr group() override;
     void select(bool replace) override {
         s_->log("Range.Select(" + std::string(replace ? "-1" : "0") + ")");
@@ -48,34 +41,18 @@ public:
         s_->selectedText.reset();
         for (auto& d : shapes_) s_->selected.push_back(d);
     }
-    void zOrder(int command) override {
-        for (auto& d : shapes_) shapeHandle(s_, d)->zOrder(command);
-    }
-    void remove() override {
-        for (auto& d : shapes_) shapeHandle(s_, d)->remove();
-    }
-    void incrementLeft(float v) override {
-        for (auto& d : shapes_) shapeHandle(s_, d)->incrementLeft(v);
-    }
-    void incrementTop(float v) override {
-        for (auto& d : shapes_) shapeHandle(s_, d)->incrementTop(v);
-    }
     int type() const override {
         if (shapes_.empty()) throw HostError("The range holds no shapes.");
         for (auto& d : shapes_)
             if (d->type != shapes_[0]->type) return shapetype::Mixed;
         return shapes_[0]->type;
     }
-    TextFrame& textFrame() override {
-        if (shapes_.size() != 1) throw HostError("Only a single shape has a text frame.");
-        single_ = shapeHandle(s_, shapes_[0]);
-        return single_->textFrame();
-    }
 
 private:
+    std::size_t size() const override { return shapes_.size(); }
+    ShapePtr shape(std::size_t index) override { return shapeHandle(s_, shapes_[index]); }
     StatePtr s_;
     std::vector<DataPtr> shapes_;
-    ShapePtr single_;
 };
 
 ShapePtr MemoryRange::group() {
@@ -103,11 +80,16 @@ ShapePtr MemoryRange::group() {
     return shapeHandle(s_, g);
 }
 
+void checkBox(float l, float t, float w, float h) {
+    checkedPosition(l), checkedPosition(t), checkedSize(w), checkedSize(h);
+}
+
 class MemorySlideHost : public SlideHost {
 public:
     explicit MemorySlideHost(StatePtr s) : s_(std::move(s)) {}
     ShapePtr addLine(float x1, float y1, float x2, float y2) override {
         s_->log("AddLine(" + args({x1, y1, x2, y2}) + ")");
+        checkPositions({{x1, y1}, {x2, y2}});
         auto d = newShape(shapetype::Line);
         d->begin = {x1, y1}, d->end = {x2, y2};
         fitBox(*d, {d->begin, d->end});
@@ -115,6 +97,7 @@ public:
     }
     ShapePtr addShape(int type, float l, float t, float w, float h) override {
         s_->log("AddShape(" + std::to_string(type) + "," + args({l, t, w, h}) + ")");
+        checkBox(l, t, w, h);
         auto d = newShape(shapetype::AutoShape);
         d->autoShapeType = type, d->left = l, d->top = t, d->width = w, d->height = h;
         d->hasText = true;
@@ -124,6 +107,7 @@ public:
         s_->log("AddCurve(" + std::to_string(pts.size()) + " points)");
         if (pts.size() < 4 || (pts.size() - 1) % 3 != 0)
             throw HostError("A curve needs a first point and three points for every segment.");
+        checkPositions(pts);
         auto d = newShape(shapetype::Freeform);
         d->points = pts;
         fitBox(*d, pts);
@@ -131,6 +115,7 @@ public:
     }
     ShapePtr addLabel(int orientation, float l, float t, float w, float h) override {
         s_->log("AddLabel(" + std::to_string(orientation) + "," + args({l, t, w, h}) + ")");
+        checkBox(l, t, w, h);
         auto d = newShape(shapetype::TextBox);
         d->left = l, d->top = t, d->width = w, d->height = h, d->hasText = true;
         d->line.visible = false, d->fill.visible = false;

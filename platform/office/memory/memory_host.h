@@ -21,8 +21,9 @@ struct FontData {
     bool operator==(const FontData&) const = default;
 };
 
+// A line nobody formats is black and 0.75 pt, as in the presentation program of version 11.
 struct LineData {
-    common::Rgb color = common::rgb(0x4A, 0x7E, 0xBB);
+    common::Rgb color = common::kBlack;
     int dashStyle = dash::Solid;
     float weight = 0.75f;
     bool visible = true;

@@ -4,6 +4,7 @@
 
 #include "common/numbers.h"
 #include "common/text.h"
+#include "platform/office/slide_limits.h"
 
 namespace office::memory {
 
@@ -22,7 +23,10 @@ class MemoryFont : public Font {
 public:
     MemoryFont(StatePtr s, DataPtr d, int from, int count) : s_(std::move(s)), d_(std::move(d)), from_(from), n_(count) {}
     float size() const override { return first().size; }
-    void setSize(float v) override { apply("Size=" + numberArg(v), [v](FontData& f) { f.size = v; }); }
+    void setSize(float v) override {
+        checkedFontSize(v);
+        apply("Size=" + numberArg(v), [v](FontData& f) { f.size = v; });
+    }
     bool bold() const override { return first().bold; }
     void setBold(bool v) override { apply(std::string("Bold=") + (v ? "-1" : "0"), [v](FontData& f) { f.bold = v; }); }
     bool italic() const override { return first().italic; }
@@ -127,7 +131,7 @@ private:
         requireAlive(*d_);
         if (!d_->hasText) throw HostError("The shape \"" + d_->name + "\" has no text frame.");
         s_->log(d_->name + ".TextFrame." + what + "=" + numberArg(v));
-        d_->margins[i] = v;
+        d_->margins[i] = static_cast<float>(checkedSize(v));
     }
     StatePtr s_;
     DataPtr d_;
@@ -145,10 +149,7 @@ public:
         set("DashStyle", v, d_->line.dashStyle);
     }
     float weight() const override { return d_->line.weight; }
-    void setWeight(float v) override {
-        if (v < 0) throw HostError("A line weight cannot be negative.");
-        set("Weight", v, d_->line.weight);
-    }
+    void setWeight(float v) override { set("Weight", checkedWeight(v), d_->line.weight); }
     bool visible() const override { return d_->line.visible; }
     void setVisible(bool v) override { set("Visible", v, d_->line.visible); }
     void setBeginArrowheadStyle(int v) override { set("BeginArrowheadStyle", v, d_->line.beginStyle); }
@@ -218,31 +219,29 @@ public:
     float top() const override { return alive().top; }
     float width() const override { return alive().width; }
     float height() const override { return alive().height; }
-    void setLeft(float v) override { incrementLeft(v - alive().left); }
-    void setTop(float v) override { incrementTop(v - alive().top); }
+    void setLeft(float v) override { incrementLeft(static_cast<float>(checkedPosition(v) - alive().left)); }
+    void setTop(float v) override { incrementTop(static_cast<float>(checkedPosition(v) - alive().top)); }
     void setHeight(float v) override {
         s_->log(alive().name + ".Height=" + numberArg(v));
-        d_->height = v;
+        d_->height = static_cast<float>(checkedSize(v));
     }
     void incrementLeft(float v) override {
         s_->log(alive().name + ".IncrementLeft(" + numberArg(v) + ")");
+        checkedPosition(double(d_->left) + v);
         moveBy(*d_, v, 0);
     }
     void incrementTop(float v) override {
         s_->log(alive().name + ".IncrementTop(" + numberArg(v) + ")");
+        checkedPosition(double(d_->top) + v);
         moveBy(*d_, 0, v);
     }
     void scaleWidth(float f, bool, int from) override {
         s_->log(alive().name + ".ScaleWidth(" + numberArg(f) + ")");
-        float w = d_->width * f;
-        d_->left -= (w - d_->width) * (from == 0 ? 0.f : from == 1 ? 0.5f : 1.f);
-        d_->width = w;
+        scaleSide(d_->left, d_->width, f, from);
     }
     void scaleHeight(float f, bool, int from) override {
         s_->log(alive().name + ".ScaleHeight(" + numberArg(f) + ")");
-        float h = d_->height * f;
-        d_->top -= (h - d_->height) * (from == 0 ? 0.f : from == 1 ? 0.5f : 1.f);
-        d_->height = h;
+        scaleSide(d_->top, d_->height, f, from);
     }
     void zOrder(int command) override;
     void select(bool replace) override {
@@ -267,6 +266,12 @@ private:
     const ShapeData& alive() const {
         requireAlive(*d_);
         return *d_;
+    }
+    static void scaleSide(float& start, float& length, float factor, int from) {
+        const double scaled = checkedSize(double(length) * factor);
+        const double share = from == 0 ? 0 : from == 1 ? 0.5 : 1;  // of the growth taken at the start
+        const double moved = checkedPosition(start - (scaled - length) * share);
+        start = static_cast<float>(moved), length = static_cast<float>(scaled);
     }
     StatePtr s_;
     DataPtr d_;

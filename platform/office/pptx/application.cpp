@@ -5,6 +5,7 @@
 #include "platform/office/pptx/shape_objects.h"
 #include "platform/office/pptx/shape_xml.h"
 #include "platform/office/pptx/text_body.h"
+#include "platform/office/slide_limits.h"
 
 namespace office::pptx {
 
@@ -16,6 +17,7 @@ class PptxSlideHost : public SlideHost {
 public:
     explicit PptxSlideHost(SessionPtr s) : s_(std::move(s)) {}
     ShapePtr addLine(float x1, float y1, float x2, float y2) override {
+        checkPositions({{x1, y1}, {x2, y2}});
         return add("Line ", [&](pugi::xml_node tree, ShapeId id) {
             return pptx::addLine(tree, id, {x1, y1}, {x2, y2});
         });
@@ -23,7 +25,7 @@ public:
     ShapePtr addShape(int type, float l, float t, float w, float h) override {
         if (type != kShapeOval)
             throw HostError("The shape type " + std::to_string(type) + " is not supported.");
-        checkSize(w, h);
+        checkBox(l, t, w, h);
         return add("Shape ", [&](pugi::xml_node tree, ShapeId id) {
             return addOval(tree, id, {l, t, w, h});
         });
@@ -31,11 +33,12 @@ public:
     ShapePtr addCurve(const std::vector<PointF>& pts) override {
         if (pts.size() < 4 || (pts.size() - 1) % 3 != 0)
             throw HostError("A curve needs a first point and three points for every segment.");
+        checkPositions(pts);
         return add("Shape ", [&](pugi::xml_node tree, ShapeId id) { return pptx::addCurve(tree, id, pts); });
     }
     ShapePtr addLabel(int orientation, float l, float t, float w, float h) override {
         if (orientation != kTextHorizontal) throw HostError("Only horizontal text boxes can be added.");
-        checkSize(w, h);
+        checkBox(l, t, w, h);
         return add("TextBox ", [&](pugi::xml_node tree, ShapeId id) {
             return addTextBox(tree, id, {l, t, w, h});
         });
@@ -79,8 +82,8 @@ public:
     }
 
 private:
-    static void checkSize(float w, float h) {
-        if (!(w >= 0 && h >= 0)) throw HostError("A shape cannot have a negative size.");
+    static void checkBox(float l, float t, float w, float h) {
+        checkedPosition(l), checkedPosition(t), checkedSize(w), checkedSize(h);
     }
     template <typename Build>
     ShapePtr add(const char* kind, Build build) {

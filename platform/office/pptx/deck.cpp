@@ -28,6 +28,17 @@ std::string inQuotes(const std::string& path) {
     return "\"" + path + "\"";
 }
 
+// One past the largest slide id, as the presentation programs number slides; the
+// smallest free one when the largest is already the last an id may be.
+long long newSlideId(const std::set<long long>& used) {
+    constexpr long long kFirst = 256, kLast = 2147483647;
+    if (used.empty()) return kFirst;
+    if (*used.rbegin() < kLast) return std::max(kFirst, *used.rbegin() + 1);
+    long long id = kFirst;
+    while (used.count(id)) ++id;
+    return id;
+}
+
 std::vector<Relationship> relationshipsOf(const pugi::xml_document& doc, const std::string& source) {
     return parseRelationships(writeXml(doc), source);
 }
@@ -42,6 +53,7 @@ std::unique_ptr<Deck> Deck::open(const std::string& path) {
     std::unique_ptr<Deck> deck(new Deck(path));
     try {
         deck->stamp_ = stampOf(path);
+        removeStaleTemporaries(path);
         deck->zip_ = std::make_unique<ZipReader>(path);
         deck->readStructure();
     } catch (const HostError&) {
@@ -72,6 +84,11 @@ std::string Deck::readPart(const std::string& name) const {
     return zip_->read(name);
 }
 
+std::string Deck::storedName(const std::string& name) const {
+    if (pending_.count(name) || !zip_) return name;
+    return zip_->storedName(name);
+}
+
 void Deck::setPart(const std::string& name, std::string xml) {
     if (!partExists(name)) newParts_.push_back(name);
     pending_[name] = std::move(xml);
@@ -81,7 +98,7 @@ void Deck::readStructure() {
     if (!partExists("_rels/.rels"))
         throw std::runtime_error("it is not a presentation (it has no package relationships)");
     for (const auto& r : parseRelationships(readPart("_rels/.rels"), ""))
-        if (isType(r, "officeDocument") && !r.external) presentationPart_ = r.target;
+        if (isType(r, "officeDocument") && !r.external) presentationPart_ = storedName(r.target);
     if (presentationPart_.empty() || !partExists(presentationPart_))
         throw std::runtime_error("it has no presentation part");
     parseXml(presentation_, readPart(presentationPart_));
@@ -98,7 +115,7 @@ void Deck::readStructure() {
     if (partExists(relsPart)) {
         parseXml(presentationRels_, readPart(relsPart));
         for (const auto& r : relationshipsOf(presentationRels_, presentationPart_))
-            if (isType(r, "slide") && !r.external) targets[r.id] = r.target;
+            if (isType(r, "slide") && !r.external) targets[r.id] = storedName(r.target);
     }
     for (auto id : root.child("p:sldIdLst").children("p:sldId")) {
         auto it = targets.find(id.attribute("r:id").value());
@@ -135,7 +152,7 @@ std::string Deck::targetOf(const std::string& part, std::string_view kind) const
     std::string relsPart = relationshipsPartOf(part);
     if (!partExists(relsPart)) return {};
     for (const auto& r : parseRelationships(readPart(relsPart), part))
-        if (isType(r, kind) && !r.external && partExists(r.target)) return r.target;
+        if (isType(r, kind) && !r.external && partExists(r.target)) return storedName(r.target);
     return {};
 }
 
@@ -184,8 +201,8 @@ std::string Deck::blankLayout() {
             pugi::xml_document doc;
             parseXml(doc, readPart(layout.target));
             if (std::string_view(doc.document_element().attribute("type").value()) == "blank")
-                return layout.target;
-            if (first.empty()) first = layout.target;
+                return storedName(layout.target);
+            if (first.empty()) first = storedName(layout.target);
         }
     }
     if (first.empty()) throw std::runtime_error("it has no slide layout");
@@ -235,15 +252,15 @@ void Deck::registerSlide(const std::string& part, int index) {
     rel.append_attribute("Target") = relativeTarget(presentationPart_, part).c_str();
 
     auto list = ensureChild(presentation_.document_element(), "p:sldIdLst", kPresentationOrder);
-    long long next = 256;
+    std::set<long long> used;
     pugi::xml_node before;
     int position = 1;
     for (auto s : list.children("p:sldId")) {
-        next = std::max(next, s.attribute("id").as_llong() + 1);
+        used.insert(s.attribute("id").as_llong());
         if (position++ == index) before = s;
     }
     auto entry = before ? list.insert_child_before("p:sldId", before) : list.append_child("p:sldId");
-    entry.append_attribute("id") = next;
+    entry.append_attribute("id") = newSlideId(used);
     entry.append_attribute("r:id") = id.c_str();
     slideParts_.insert(slideParts_.begin() + index - 1, part);
     structureChanged_ = true;
@@ -311,7 +328,8 @@ bool Deck::unsaved() const {
     return false;
 }
 
-FileStamp Deck::writeTo(const std::string& target, const std::function<void(const std::string&)>& written) {
+FileStamp Deck::writeTo(const std::string& target, const std::optional<FileStamp>& lastSeen,
+                        const std::function<void(const std::string&)>& written) {
     std::map<std::string, std::string> parts = pending_;
     for (const auto& [name, s] : slides_)
         if (s->changed) parts[name] = s->xml();
@@ -325,7 +343,7 @@ FileStamp Deck::writeTo(const std::string& target, const std::function<void(cons
     if (stamp_) mode = stamp_->mode;
     try {
         return replaceFile(
-            target, mode,
+            target, mode, lastSeen,
             [&](int fd) {
                 ZipWriter out(fd);
                 std::vector<std::string> order = zip_ ? zip_->names() : std::vector<std::string>();
@@ -342,21 +360,24 @@ FileStamp Deck::writeTo(const std::string& target, const std::function<void(cons
                 out.finish();
             },
             written);
+    } catch (const ChangedMeanwhile&) {
+        throw;
     } catch (const std::exception& e) {
         throw HostError("The deck " + inQuotes(target) + " could not be saved: " + e.what() +
                         ". The file on disk was left as it was.");
     }
 }
 
-void Deck::save() {
+void Deck::save(const std::optional<FileStamp>& onDisk) {
     // A read-only deck is kept as it is, as the presentation programs do; renaming over
     // it would replace it all the same.
     if (stamp_ && ((stamp_->mode & 0222) == 0 || ::access(path_.c_str(), W_OK) != 0))
         throw HostError("The deck " + inQuotes(path_) +
                         " is read-only, so the tools' changes were not saved.");
     std::unique_ptr<ZipReader> reopened;
-    stamp_ = writeTo(
-        path_, [&](const std::string& temporary) { reopened = std::make_unique<ZipReader>(temporary); });
+    stamp_ = writeTo(path_, onDisk, [&](const std::string& temporary) {
+        reopened = std::make_unique<ZipReader>(temporary);
+    });
     zip_ = std::move(reopened);
     pending_.clear();
     newParts_.clear();
@@ -372,8 +393,12 @@ std::string Deck::saveCopy() {
         std::string suffix = n == 1 ? " (quillon copy)" : " (quillon copy " + std::to_string(n) + ")";
         fs::path copy = deck.parent_path() / (deck.stem().string() + suffix + deck.extension().string());
         if (fs::exists(copy)) continue;
-        writeTo(copy.string(), {});
-        return copy.string();
+        try {
+            writeTo(copy.string(), std::nullopt, {});
+            return copy.string();
+        } catch (const ChangedMeanwhile&) {
+            // Another copy appeared while this one was written: take the next name.
+        }
     }
 }
 

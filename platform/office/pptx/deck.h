@@ -36,8 +36,10 @@ public:
     // The file as it was when read or last written; none before a new deck is written.
     const std::optional<FileStamp>& stamp() const { return stamp_; }
     bool unsaved() const;
-    // Writes the deck over its file; HostError when it cannot.
-    void save();
+    // Writes the deck over its file, which was found as `onDisk` just before; HostError
+    // when it cannot, ChangedMeanwhile (and the file as the other program left it) when
+    // another program saved it meanwhile.
+    void save(const std::optional<FileStamp>& onDisk);
     // Writes the deck to a new file beside its own and returns that file's name.
     std::string saveCopy();
 
@@ -54,6 +56,9 @@ private:
     void readStructure();
     std::string readPart(const std::string& name) const;
     bool partExists(const std::string& name) const;
+    // The name under which the package stores a part that relationships may name in
+    // another case; every part is read and written by this one name.
+    std::string storedName(const std::string& name) const;
     void setPart(const std::string& name, std::string xml);
     std::string blankLayout();
     std::string targetOf(const std::string& part, std::string_view kind) const;
@@ -62,7 +67,8 @@ private:
     void registerSlide(const std::string& part, int index);
     void declareExtension(const std::string& extension, const char* contentType);
     std::string relate(const std::string& source, const std::string& kind, const std::string& target);
-    FileStamp writeTo(const std::string& target, const std::function<void(const std::string&)>& written);
+    FileStamp writeTo(const std::string& target, const std::optional<FileStamp>& lastSeen,
+                      const std::function<void(const std::string&)>& written);
     [[noreturn]] void fail(const std::string& reason) const;
 
     std::string path_;

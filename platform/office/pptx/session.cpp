@@ -48,10 +48,14 @@ void Session::save() {
     if (!deck) return;
     auto now = currentStamp(path);
     if (!now || now == deck->stamp()) {
-        if (deck->unsaved()) deck->save();
-        return;
-    }
-    if (!deck->unsaved()) {
+        if (!deck->unsaved()) return;
+        try {
+            deck->save(now);
+            return;
+        } catch (const ChangedMeanwhile&) {
+            // Another program saved while this save was written: its work is kept.
+        }
+    } else if (!deck->unsaved()) {
         reload();
         return;
     }

@@ -8,6 +8,7 @@
 #include "platform/office/host.h"
 #include "platform/office/pptx/shape_xml.h"
 #include "platform/office/pptx/xml.h"
+#include "platform/office/slide_limits.h"
 
 namespace office::pptx {
 
@@ -139,7 +140,7 @@ float LineFormatXml::weight() const {
 }
 
 void LineFormatXml::setWeight(float points) {
-    if (!(points >= 0)) throw HostError("A line weight cannot be negative.");
+    checkedWeight(points);
     auto l = makeLn();
     if (!l.attribute("w")) l.append_attribute("w");
     l.attribute("w") = std::llround(points * kEmuPerPoint);

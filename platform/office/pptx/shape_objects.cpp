@@ -4,10 +4,12 @@
 #include <cmath>
 
 #include "common/text.h"
+#include "platform/office/forwarding_range.h"
 #include "platform/office/pptx/shape_format.h"
 #include "platform/office/pptx/shape_xml.h"
 #include "platform/office/pptx/text_body.h"
 #include "platform/office/pptx/xml.h"
+#include "platform/office/slide_limits.h"
 
 namespace office::pptx {
 
@@ -182,7 +184,7 @@ private:
         return a ? static_cast<float>(a.as_llong() / kEmuPerPoint) : standard;
     }
     void setMargin(const char* name, float points) {
-        if (!(points >= 0)) throw HostError("A text margin cannot be negative.");
+        checkedSize(points);
         auto body = textBodyOf(*r_);
         auto pr = body.child("a:bodyPr") ? body.child("a:bodyPr") : body.prepend_child("a:bodyPr");
         setAttribute(pr, name, std::llround(points * kEmuPerPoint));
@@ -404,34 +406,13 @@ void PptxShape::zOrder(int command) {
     touch(*r_);
 }
 
-class PptxRange : public ShapeRange {
+class PptxRange : public ForwardingRange {
 public:
     PptxRange(SessionPtr s, std::vector<ShapeRefPtr> refs) : s_(std::move(s)), refs_(std::move(refs)) {}
-    int count() const override { return static_cast<int>(refs_.size()); }
-    ShapePtr item(int index) override {
-        if (index < 1 || index > count()) throw HostError("The index is outside the range of shapes.");
-        return shapeHandle(s_, refs_[index - 1]);
-    }
-    void setName(const std::string& name) override {
-        if (refs_.size() != 1) throw HostError("Only a single shape can be named.");
-        shapeHandle(s_, refs_[0])->setName(name);
-    }
     ShapePtr group() override;
     void select(bool replace) override {
         if (replace) s_->selected.clear();
         for (auto& r : refs_) shapeHandle(s_, r)->select(false);
-    }
-    void zOrder(int command) override {
-        for (auto& r : refs_) shapeHandle(s_, r)->zOrder(command);
-    }
-    void remove() override {
-        for (auto& r : refs_) shapeHandle(s_, r)->remove();
-    }
-    void incrementLeft(float v) override {
-        for (auto& r : refs_) shapeHandle(s_, r)->incrementLeft(v);
-    }
-    void incrementTop(float v) override {
-        for (auto& r : refs_) shapeHandle(s_, r)->incrementTop(v);
     }
     int type() const override {
         if (refs_.empty()) throw HostError("The range holds no shapes.");
@@ -440,16 +421,12 @@ public:
             if (shapeType(alive(*r)) != first) return shapetype::Mixed;
         return first;
     }
-    TextFrame& textFrame() override {
-        if (refs_.size() != 1) throw HostError("Only a single shape has a text frame.");
-        single_ = shapeHandle(s_, refs_[0]);
-        return single_->textFrame();
-    }
 
 private:
+    std::size_t size() const override { return refs_.size(); }
+    ShapePtr shape(std::size_t index) override { return shapeHandle(s_, refs_[index]); }
     SessionPtr s_;
     std::vector<ShapeRefPtr> refs_;
-    ShapePtr single_;
 };
 
 ShapePtr PptxRange::group() {

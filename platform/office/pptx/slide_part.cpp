@@ -1,6 +1,6 @@
 #include "platform/office/pptx/slide_part.h"
 
-#include <cstdlib>
+#include <charconv>
 #include <stdexcept>
 
 #include "platform/office/host.h"
@@ -8,6 +8,18 @@
 #include "platform/office/pptx/xml.h"
 
 namespace office::pptx {
+
+namespace {
+
+// An id as it is written, where anything past the largest id counts as the largest.
+ShapeId idValue(std::string_view text) {
+    ShapeId id = 0;
+    if (std::from_chars(text.data(), text.data() + text.size(), id).ec == std::errc::result_out_of_range)
+        return text.starts_with('-') ? 0 : kLargestShapeId;
+    return std::min(id, kLargestShapeId);
+}
+
+}  // namespace
 
 SlidePart::SlidePart(std::string partName, std::string_view xml) : partName_(std::move(partName)) {
     parseXml(doc_, xml);
@@ -17,7 +29,7 @@ SlidePart::SlidePart(std::string partName, std::string_view xml) : partName_(std
     tree_ = root.child("p:cSld").child("p:spTree");
     if (!tree_) throw std::runtime_error("it has no shape tree");
     for (auto node : doc_.select_nodes("//p:cNvPr/@id"))
-        nextId_ = std::max<ShapeId>(nextId_, std::strtoll(node.attribute().value(), nullptr, 10) + 1);
+        nextId_ = std::max<ShapeId>(nextId_, idValue(node.attribute().value()) + 1);
 }
 
 ShapeId SlidePart::newId() {

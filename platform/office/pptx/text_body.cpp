@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/text.h"
+#include "platform/office/pptx/xml.h"
 
 namespace office::pptx {
 
@@ -14,7 +15,7 @@ std::u32string runText(const pugi::xml_node& run) {
 
 void setRunText(pugi::xml_node run, std::u32string_view text) {
     auto t = run.child("a:t") ? run.child("a:t") : run.append_child("a:t");
-    t.text().set(common::toUtf8(text).c_str());
+    t.text().set(xmlSafe(common::toUtf8(text)).c_str());
 }
 
 pugi::xml_node insertInto(pugi::xml_node paragraph, pugi::xml_node before, const char* name) {

@@ -7,6 +7,33 @@
 
 namespace office::pptx {
 
+namespace {
+
+// Deeper than any deck, shallow enough for every walk over the tree.
+void checkDepth(const pugi::xml_document& doc) {
+    int depth = 0;
+    pugi::xml_node node = doc.first_child();
+    while (node) {
+        if (node.first_child()) {
+            node = node.first_child();
+            if (++depth > kMaxXmlDepth)
+                throw std::runtime_error("its XML nests elements more than " + std::to_string(kMaxXmlDepth) +
+                                         " levels deep");
+            continue;
+        }
+        while (node && !node.next_sibling()) node = node.parent(), --depth;
+        if (node) node = node.next_sibling();
+    }
+}
+
+void declareUtf8(pugi::xml_document& doc) {
+    for (auto child : doc.children())
+        if (child.type() == pugi::node_declaration && child.attribute("encoding"))
+            child.attribute("encoding") = "UTF-8";
+}
+
+}  // namespace
+
 void parseXml(pugi::xml_document& doc, std::string_view text) {
     unsigned flags = pugi::parse_default | pugi::parse_declaration | pugi::parse_doctype |
                      pugi::parse_ws_pcdata | pugi::parse_comments | pugi::parse_pi;
@@ -17,6 +44,24 @@ void parseXml(pugi::xml_document& doc, std::string_view text) {
         if (child.type() == pugi::node_doctype)
             throw std::runtime_error("its XML declares a document type, which a package part may not");
     if (!doc.document_element()) throw std::runtime_error("its XML has no root element");
+    checkDepth(doc);
+    declareUtf8(doc);
+}
+
+std::string xmlSafe(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') continue;
+        if (c == 0xEF && text.substr(i + 1, 1) == "\xBF" && i + 2 < text.size() &&
+            (text[i + 2] == '\xBE' || text[i + 2] == '\xBF')) {
+            i += 2;
+            continue;
+        }
+        out += text[i];
+    }
+    return out;
 }
 
 std::string writeXml(const pugi::xml_node& node) {

@@ -7,9 +7,17 @@
 
 namespace office::pptx {
 
-// Throws std::runtime_error with the reason when the text is not acceptable XML.
+// Elements may nest this deep, and no deeper.
+constexpr int kMaxXmlDepth = 256;
+
+// Throws std::runtime_error with the reason when the text is not acceptable XML. A part
+// read from UTF-16 is held, and written back, as UTF-8 with a declaration that says so.
 void parseXml(pugi::xml_document& doc, std::string_view text);
 std::string writeXml(const pugi::xml_node& node);
+
+// The UTF-8 text without the characters XML 1.0 cannot hold: control characters other
+// than tab and line breaks, and U+FFFE and U+FFFF.
+std::string xmlSafe(std::string_view text);
 
 // Renames the elements and attributes of the presentation, drawing and relationship
 // namespaces to the prefixes p:, a: and r:, so the rest of the backend can use them.

@@ -111,6 +111,11 @@ std::int64_t ZipReader::index(std::string_view name) const {
     return i;
 }
 
+std::string ZipReader::storedName(std::string_view name) const {
+    std::int64_t i = index(name);
+    return i >= 0 ? names_[i] : std::string(name);
+}
+
 std::string ZipReader::read(std::string_view name) const {
     std::int64_t i = index(name);
     std::string where = "the part \"" + std::string(name) + "\"";

@@ -33,6 +33,8 @@ public:
     std::string read(std::string_view name) const;
     zip_t* archive() const { return zip_; }
     std::int64_t index(std::string_view name) const;
+    // The entry's name as stored, found in any case; the name itself when there is none.
+    std::string storedName(std::string_view name) const;
 
 private:
     zip_t* zip_ = nullptr;

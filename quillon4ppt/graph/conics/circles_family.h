@@ -59,6 +59,5 @@ void RenderCircle(SlideContext& slide, const CircleRecord& record);
 
 constexpr const char* kNoFormMessage = "您还没有选择任何方程类型！请选择方程类型后再作图。";
 constexpr const char* kRadiusMessage = "圆的半径不能为负或者零，请检查后重新输入。";
-constexpr const char* kCircleTooLargeMessage = "您输入的数据过大，无法作图，请检查后重新输入。";
 
 }  // namespace graph

@@ -8,13 +8,6 @@
 #include "quillon4ppt/graph/frm_graph.h"
 
 namespace graph {
-namespace {
-
-double readBox(const forms::TextBox& box) {
-    return common::Val(common::trimBlanks(box.text()));
-}
-
-}  // namespace
 
 CircleFamily::CircleFamily(frmGraph& graph)
     : graph_(graph),
@@ -96,7 +89,7 @@ void CircleFamily::cmdOK_Y_Click() {
     }
     // Numbers past what a double holds would put infinity on the slide.
     if (!std::isfinite(c.cx) || !std::isfinite(c.cy) || !std::isfinite(c.r2)) {
-        g.dialogs().msgBox(kCircleTooLargeMessage);
+        g.dialogs().msgBox(kTooLargeMessage);
         return;
     }
     if (!(c.r2 > 0)) {
@@ -105,7 +98,7 @@ void CircleFamily::cmdOK_Y_Click() {
     }
     const double r = std::sqrt(c.r2);
     g.CurveExtents = {c.cx - r, c.cx + r, c.cy - r, c.cy + r};
-    if (g.confirmOutOfFrame()) return;
+    if (g.outOfFrameDeclined()) return;
     c.centre = chkCentreOfCircle.checked() ? -1 : 0;
     preview(c, c.centre != 0);
     c.look = g.lineLook();

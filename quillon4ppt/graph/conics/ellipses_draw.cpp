@@ -5,13 +5,6 @@
 #include "quillon4ppt/graph/frm_graph.h"
 
 namespace graph {
-namespace {
-
-double readBox(const forms::TextBox& box) {
-    return common::Val(common::trimBlanks(box.text()));
-}
-
-}  // namespace
 
 void EllipseFamily::cmdOK_TY_Click() {
     auto& g = graph_;
@@ -20,15 +13,15 @@ void EllipseFamily::cmdOK_TY_Click() {
     g.Picture1.fillColor = g.lineColor();
     g.Picture1.fillStyle = 1;
     const std::string key = common::lowerAscii(g.EquationFormKey);
-    const auto e = EllipseFromInputs(key, p, q, s, t, f);
+    const auto e = ellipseFromInputs(key, p, q, s, t, f);
     if (!e) {
         g.dialogs().msgBox(kEllipseInputMessage);
         return;
     }
-    const bool standard = IsStandardForm(key);
+    const bool standard = isStandardForm(key);
     const CurveExtents box = extentsOf(*e, standard && chkDirectrix_TY.checked());
     g.CurveExtents = box;
-    if (g.confirmOutOfFrame()) return;
+    if (g.outOfFrameDeclined()) return;
     EllipseRecord r;
     r.cx = e->cx, r.cy = e->cy, r.a2 = e->a2, r.b2 = e->b2;
     r.horizontal = e->horizontal ? -1 : 0;

@@ -17,7 +17,7 @@ double EllipseShape::directrix() const {
     return a2 / c();
 }
 
-bool IsStandardForm(const std::string& key) {
+bool isStandardForm(const std::string& key) {
     return key == "bx" || key == "by";
 }
 
@@ -52,7 +52,7 @@ std::optional<EllipseShape> fromKey(const std::string& key, double p, double q, 
 
 }  // namespace
 
-std::optional<EllipseShape> EllipseFromInputs(const std::string& key, double p, double q, double s, double t,
+std::optional<EllipseShape> ellipseFromInputs(const std::string& key, double p, double q, double s, double t,
                                               double f) {
     auto e = fromKey(key, p, q, s, t, f);
     // Overflowing numbers, or semi-axes too close to tell apart, would put infinity

@@ -18,10 +18,10 @@ struct EllipseShape {
 
 // The boxes in order (a², b², x0, y0, F or A, B, D, E, F) under the lower-cased form
 // key. Nothing for an input that is no ellipse, or whose numbers overflow.
-std::optional<EllipseShape> EllipseFromInputs(const std::string& key, double p, double q, double s, double t,
+std::optional<EllipseShape> ellipseFromInputs(const std::string& key, double p, double q, double s, double t,
                                               double f);
 
 // The standard forms, centred on the origin.
-bool IsStandardForm(const std::string& key);
+bool isStandardForm(const std::string& key);
 
 }  // namespace graph

@@ -9,7 +9,7 @@ namespace {
 
 bool AllDrawable(std::initializer_list<double> values) {
     for (double v : values)
-        if (!Drawable(v)) return false;
+        if (!drawable(v)) return false;
     return true;
 }
 
@@ -24,7 +24,7 @@ bool Plottable(const Hyperbola& h, double xFrom, double xTo, double yFrom, doubl
 
 void HyperbolaFamily::cmdOK_SQX_Click() {
     frmGraph& g = graph_;
-    const std::optional<HyperbolaForm> form = HyperbolaFormOf(g.EquationFormKey);
+    const std::optional<HyperbolaForm> form = hyperbolaFormOf(g.EquationFormKey);
     if (!form) {
         g.dialogs().msgBox(kNoFormMessage);
         return;
@@ -34,14 +34,14 @@ void HyperbolaFamily::cmdOK_SQX_Click() {
         g.showRangeError();
         return;
     }
-    const double xFrom = ReadBox(txtXmin_SQX), xTo = ReadBox(txtXmax_SQX);
+    const double xFrom = readBox(txtXmin_SQX), xTo = readBox(txtXmax_SQX);
     g.CurveExtents.cxMin = xFrom;
     g.CurveExtents.cxMax = xTo;
     g.Picture1.fillColor = g.lineColor();
     g.Picture1.fillStyle = 0;
     // A general equation that is no hyperbola, or a range that ends between the
     // vertices, leaves the branches without an extent to draw.
-    const std::optional<Hyperbola> h = DeriveHyperbola(*form, in);
+    const std::optional<Hyperbola> h = deriveHyperbola(*form, in);
     const std::optional<double> rise = h ? h->rise(xTo) : std::nullopt;
     const double top = rise ? h->cy + *rise : 0, bottom = rise ? 2 * h->cy - top : 0;
     if (!rise || !Plottable(*h, xFrom, xTo, bottom, top)) {
@@ -55,7 +55,7 @@ void HyperbolaFamily::cmdOK_SQX_Click() {
     r.tFrom = h->horizontal ? bottom : xFrom;
     r.tTo = h->horizontal ? top : xTo;
     r.horizontal = h->horizontal ? -1 : 0;
-    preview(*h, !IsStandardHyperbola(*form), r);
+    preview(*h, !isStandardHyperbola(*form), r);
     r.look = g.lineLook();
     g.listItem(*this);
 }
@@ -66,13 +66,13 @@ void HyperbolaFamily::preview(const Hyperbola& h, bool sideAxes, HyperbolaRecord
     const double c = h.c(), m = h.slope(), d = h.a2 / c, radius = graph_.frame.markSize;
     for (int sign : {1, -1}) {
         if (h.horizontal) {
-            auto [lo, hi] = VisibleY(p);
-            TraceConic(p, color, r.tFrom, r.tTo, lo, hi, [&](double y) {
+            auto [lo, hi] = visibleY(p);
+            traceConic(p, color, r.tFrom, r.tTo, lo, hi, [&](double y) {
                 return std::pair{h.cx + sign * h.branch(y), y};
             });
         } else {
-            auto [lo, hi] = VisibleX(p);
-            TraceConic(p, color, r.tFrom, r.tTo, lo, hi, [&](double x) {
+            auto [lo, hi] = visibleX(p);
+            traceConic(p, color, r.tFrom, r.tTo, lo, hi, [&](double x) {
                 return std::pair{x, h.cy + sign * h.branch(x)};
             });
         }

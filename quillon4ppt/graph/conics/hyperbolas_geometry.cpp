@@ -24,20 +24,20 @@ double square(double v) {
 
 }  // namespace
 
-std::optional<HyperbolaForm> HyperbolaFormOf(const std::string& key) {
+std::optional<HyperbolaForm> hyperbolaFormOf(const std::string& key) {
     const std::string wanted = common::lowerAscii(key);
     for (const auto& f : kForms)
         if (common::lowerAscii(f.key) == wanted) return f.form;
     return std::nullopt;
 }
 
-const char* HyperbolaKey(HyperbolaForm form) {
+const char* hyperbolaKey(HyperbolaForm form) {
     for (const auto& f : kForms)
         if (f.form == form) return f.key;
     return "";
 }
 
-bool IsStandardHyperbola(HyperbolaForm form) {
+bool isStandardHyperbola(HyperbolaForm form) {
     return form == HyperbolaForm::Bx || form == HyperbolaForm::By;
 }
 
@@ -65,7 +65,7 @@ std::optional<double> Hyperbola::rise(double x) const {
     return std::sqrt(r);
 }
 
-std::optional<Hyperbola> DeriveHyperbola(HyperbolaForm form, const HyperbolaInput& in) {
+std::optional<Hyperbola> deriveHyperbola(HyperbolaForm form, const HyperbolaInput& in) {
     switch (form) {
         case HyperbolaForm::Bx:
         case HyperbolaForm::By:
@@ -86,7 +86,7 @@ std::optional<Hyperbola> DeriveHyperbola(HyperbolaForm form, const HyperbolaInpu
     return h;
 }
 
-XRange ProposeHyperbolaRange(const Hyperbola& h, const CoordinateFrame& frame) {
+XRange proposeHyperbolaRange(const Hyperbola& h, const CoordinateFrame& frame) {
     const bool fromLeft = h.cx < (frame.xMin + frame.xMax) / 2.0;
     const bool lowEdge = h.cy < (frame.yMin + frame.yMax) / 2.0;
     auto fits = [&](double x) {
@@ -95,7 +95,7 @@ XRange ProposeHyperbolaRange(const Hyperbola& h, const CoordinateFrame& frame) {
         return lowEdge ? h.cy - *r >= frame.yMin : h.cy + *r <= frame.yMax;
     };
     const double start = fromLeft ? frame.xMin : frame.xMax;
-    const double x = SearchRange(start, fromLeft ? 1 : -1, h.cx, frame, fits);
+    const double x = searchRange(start, fromLeft ? 1 : -1, h.cx, frame, fits);
     const double mirror = 2 * h.cx - x;
     return fromLeft ? XRange{x, mirror} : XRange{mirror, x};
 }

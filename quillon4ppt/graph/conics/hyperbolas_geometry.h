@@ -10,9 +10,9 @@ namespace graph {
 enum class HyperbolaForm { Bx, By, PYx, PYy, General };
 
 // The form named by the equation-form key, matched in lower case.
-std::optional<HyperbolaForm> HyperbolaFormOf(const std::string& key);
-const char* HyperbolaKey(HyperbolaForm form);
-bool IsStandardHyperbola(HyperbolaForm form);
+std::optional<HyperbolaForm> hyperbolaFormOf(const std::string& key);
+const char* hyperbolaKey(HyperbolaForm form);
+bool isStandardHyperbola(HyperbolaForm form);
 
 // The five boxes: a², b², x0, y0 (A, B, D, E in the general form) and F.
 struct HyperbolaInput {
@@ -37,7 +37,7 @@ struct Hyperbola {
 
 // Nothing for a general equation that is no hyperbola (A·B ≥ 0, or two crossing
 // lines when K = 0). The standard and translated forms take p and q as they are.
-std::optional<Hyperbola> DeriveHyperbola(HyperbolaForm form, const HyperbolaInput& in);
+std::optional<Hyperbola> deriveHyperbola(HyperbolaForm form, const HyperbolaInput& in);
 
 struct XRange {
     double from = 0, to = 0;
@@ -46,6 +46,6 @@ struct XRange {
 // The x range symmetric about the centre whose branch ends fit the frame's height,
 // searched from the frame edge nearer the centre in whole units. When none fits
 // before the centre, the widest range the search tried.
-XRange ProposeHyperbolaRange(const Hyperbola& h, const CoordinateFrame& frame);
+XRange proposeHyperbolaRange(const Hyperbola& h, const CoordinateFrame& frame);
 
 }  // namespace graph

@@ -5,11 +5,11 @@
 
 namespace graph {
 
-double RoundTwoDecimals(double value) {
+double roundTwoDecimals(double value) {
     return common::Val(common::FormatFixed2(value));
 }
 
-std::vector<office::PointF> BezierRows(double from, double to,
+std::vector<office::PointF> bezierRows(double from, double to,
                                        const std::function<office::PointF(double t, bool rounded)>& at,
                                        std::size_t* sampled) {
     Samples samples = PrepareSamples(from, to);
@@ -17,7 +17,7 @@ std::vector<office::PointF> BezierRows(double from, double to,
     const std::size_t n = rows.size();
     std::size_t i = 0;
     for (double t = from; t <= to; t += samples.step) {
-        t = RoundTwoDecimals(t);
+        t = roundTwoDecimals(t);
         rows[i++] = at(t, true);
         if (i == n) break;
     }

@@ -12,11 +12,11 @@ namespace graph {
 // the slide point for a parameter, rounding the curve's value too when asked. Rows
 // the loop leaves over take the unrounded points at to - step and to. The rows the
 // loop filled are counted in `sampled` when it is given.
-std::vector<office::PointF> BezierRows(double from, double to,
+std::vector<office::PointF> bezierRows(double from, double to,
                                        const std::function<office::PointF(double t, bool rounded)>& at,
                                        std::size_t* sampled = nullptr);
 
 // A value rounded to two decimals, halves away from zero, as the pattern "###0.00".
-double RoundTwoDecimals(double value);
+double roundTwoDecimals(double value);
 
 }  // namespace graph

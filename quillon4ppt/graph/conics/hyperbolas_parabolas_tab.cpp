@@ -9,32 +9,23 @@
 namespace graph {
 namespace {
 constexpr double kTraceStep = 0.01;
-constexpr double kLargest = 1e15;
 }  // namespace
 
-double ReadBox(const forms::TextBox& box) {
-    return common::Val(common::trimBlanks(box.text()));
-}
-
-void ChooseOption(forms::OptionButton& option, const std::function<void()>& handler) {
+void chooseOption(forms::OptionButton& option, const std::function<void()>& handler) {
     if (option.value())
         handler();
     else
         option.setValue(true);
 }
 
-bool Drawable(double value) {
-    return std::isfinite(value) && std::fabs(value) < kLargest;
-}
-
-double SearchRange(double start, int step, double stop, const CoordinateFrame& frame,
+double searchRange(double start, int step, double stop, const CoordinateFrame& frame,
                    const std::function<bool(double)>& fits) {
     for (double x = start; x >= frame.xMin && x <= frame.xMax && (x - stop) * step < 0; x += step)
         if (fits(x)) return x;
     return start;
 }
 
-void TraceConic(forms::PictureBox& picture, common::Rgb color, double from, double to, double lo, double hi,
+void traceConic(forms::PictureBox& picture, common::Rgb color, double from, double to, double lo, double hi,
                 const std::function<std::pair<double, double>(double)>& at) {
     double first = from;
     if (from < lo) first = from + kTraceStep * std::floor((lo - from) / kTraceStep);
@@ -47,12 +38,12 @@ void TraceConic(forms::PictureBox& picture, common::Rgb color, double from, doub
     }
 }
 
-std::pair<double, double> VisibleX(const forms::PictureBox& p) {
+std::pair<double, double> visibleX(const forms::PictureBox& p) {
     const double a = p.scaleLeft(), b = p.scaleLeft() + p.scaleWidth();
     return {std::min(a, b), std::max(a, b)};
 }
 
-std::pair<double, double> VisibleY(const forms::PictureBox& p) {
+std::pair<double, double> visibleY(const forms::PictureBox& p) {
     const double a = p.scaleTop(), b = p.scaleTop() + p.scaleHeight();
     return {std::min(a, b), std::max(a, b)};
 }

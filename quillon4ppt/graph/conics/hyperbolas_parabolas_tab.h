@@ -11,30 +11,24 @@
 
 namespace graph {
 
-// A box's number as teachers type it: trimmed, leniently read, 0 when empty.
-double ReadBox(const forms::TextBox& box);
-
 // Selects the option and runs its handler once, also when it was already selected:
 // the handler writes the equation form, which another tab may have changed.
-void ChooseOption(forms::OptionButton& option, const std::function<void()>& handler);
-
-// A number the preview and the slide can take: finite and of a sensible size.
-bool Drawable(double value);
+void chooseOption(forms::OptionButton& option, const std::function<void()>& handler);
 
 // Steps in whole units from the frame edge `start` toward `stop` (never reaching it)
 // and stays inside the frame; the first X that fits, or `start` when none does.
-double SearchRange(double start, int step, double stop, const CoordinateFrame& frame,
+double searchRange(double start, int step, double stop, const CoordinateFrame& frame,
                    const std::function<bool(double)>& fits);
 
 // Short segments 0.01 apart along the parameter from `from` to `to`, each point
 // given by `at`. Only the stretch over the canvas (lo..hi of the parameter) is
 // traced: the rest can't be seen, and a huge range would take forever.
-void TraceConic(forms::PictureBox& picture, common::Rgb color, double from, double to, double lo, double hi,
+void traceConic(forms::PictureBox& picture, common::Rgb color, double from, double to, double lo, double hi,
                 const std::function<std::pair<double, double>(double)>& at);
 
 // The canvas's span of x and of y.
-std::pair<double, double> VisibleX(const forms::PictureBox& picture);
-std::pair<double, double> VisibleY(const forms::PictureBox& picture);
+std::pair<double, double> visibleX(const forms::PictureBox& picture);
+std::pair<double, double> visibleY(const forms::PictureBox& picture);
 
 constexpr const char* kNoFormMessage = "您还没有选择任何方程类型！请选择方程类型后再作图。";
 

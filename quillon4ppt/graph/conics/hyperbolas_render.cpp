@@ -49,20 +49,18 @@ public:
     }
 
 private:
-    office::PointF slidePoint(double x, double y) const {
-        return {static_cast<float>(s_.X(x)), static_cast<float>(s_.Y(y))};
-    }
+    office::PointF slidePoint(double x, double y) const { return {toSingle(s_.X(x)), toSingle(s_.Y(y))}; }
     // The point at distance k from the centre along the transverse axis.
     std::pair<double, double> across(double k) const {
         return h_.horizontal ? std::pair{h_.cx + k, h_.cy} : std::pair{h_.cx, h_.cy + k};
     }
     office::PointF branchPoint(double v, int sign, bool rounded) const {
         double offset = (h_.horizontal ? h_.cx : h_.cy) + sign * h_.branch(v);
-        if (rounded) offset = RoundTwoDecimals(offset);
+        if (rounded) offset = roundTwoDecimals(offset);
         return h_.horizontal ? slidePoint(offset, v) : slidePoint(v, offset);
     }
     void branch(const char* label, int sign) {
-        std::vector<office::PointF> rows = BezierRows(
+        std::vector<office::PointF> rows = bezierRows(
             r_.tFrom, r_.tTo, [&](double v, bool rounded) { return branchPoint(v, sign, rounded); });
         styleOutline(*s_.addNamed(label, [&] { return s_.host.addCurve(rows); }), style_);
     }

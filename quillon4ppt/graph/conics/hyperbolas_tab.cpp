@@ -114,7 +114,7 @@ void HyperbolaFamily::chooseForm(HyperbolaForm form) {
     for (auto f : {HyperbolaForm::Bx, HyperbolaForm::By, HyperbolaForm::PYx, HyperbolaForm::PYy,
                    HyperbolaForm::General})
         if (f != form) option(f).setValue(false);
-    const bool general = form == HyperbolaForm::General, standard = IsStandardHyperbola(form);
+    const bool general = form == HyperbolaForm::General, standard = isStandardHyperbola(form);
     for (int i = 0; i < 9; ++i) {
         const bool shown = general ? i >= 4 : i < (standard ? 2 : 4);
         imgSQX[i].setVisible(shown);
@@ -123,20 +123,20 @@ void HyperbolaFamily::chooseForm(HyperbolaForm form) {
     txtY0_SQX.setVisible(!standard);
     txtF_SQX.setVisible(general);
     chkAxis_SQX.setVisible(!standard);
-    graph_.EquationFormKey = HyperbolaKey(form);
+    graph_.EquationFormKey = hyperbolaKey(form);
     txtA2_SQX_Change();
 }
 
 HyperbolaInput HyperbolaFamily::input() const {
-    return {ReadBox(txtA2_SQX), ReadBox(txtB2_SQX), ReadBox(txtX0_SQX), ReadBox(txtY0_SQX),
-            ReadBox(txtF_SQX)};
+    return {readBox(txtA2_SQX), readBox(txtB2_SQX), readBox(txtX0_SQX), readBox(txtY0_SQX),
+            readBox(txtF_SQX)};
 }
 
 void HyperbolaFamily::txtA2_SQX_Change() {
     if (loading_ || txtA2_SQX.text().empty() || txtB2_SQX.text().empty()) return;
     const HyperbolaInput in = input();
     if (in.p == 0 || in.q == 0) return;
-    const std::optional<HyperbolaForm> form = HyperbolaFormOf(graph_.EquationFormKey);
+    const std::optional<HyperbolaForm> form = hyperbolaFormOf(graph_.EquationFormKey);
     if (!form) return;
     const bool general = *form == HyperbolaForm::General;
     if (!general && (in.p < 0 || in.q < 0)) {
@@ -148,9 +148,9 @@ void HyperbolaFamily::txtA2_SQX_Change() {
         return;
     }
     // Two crossing lines (K = 0) have no branch ends to fit while the teacher types.
-    const std::optional<Hyperbola> h = DeriveHyperbola(*form, in);
+    const std::optional<Hyperbola> h = deriveHyperbola(*form, in);
     if (!h) return;
-    const XRange range = ProposeHyperbolaRange(*h, graph_.frame);
+    const XRange range = proposeHyperbolaRange(*h, graph_.frame);
     txtXmin_SQX.setText(common::NumberText(range.from));
     txtXmax_SQX.setText(common::NumberText(range.to));
 }
@@ -161,7 +161,7 @@ void HyperbolaFamily::cmdCancel_SQX_Click() {
         box->setText("");
     for (forms::CheckBox* check : {&chkFocus_SQX, &chkDirectrix_SQX, &chkAxis_SQX, &chkJJX_SQX})
         check->setValue(0);
-    ChooseOption(optBx_SQX, [this] { optBx_SQX_Click(); });
+    chooseOption(optBx_SQX, [this] { optBx_SQX_Click(); });
 }
 
 // The replay draws over the stored range, so that it erases exactly what was
@@ -170,7 +170,7 @@ void HyperbolaFamily::loadRecord(int index) {
     const HyperbolaRecord& r = records.get(index);
     Flag loading(loading_);
     const HyperbolaForm form = r.horizontal ? HyperbolaForm::PYx : HyperbolaForm::PYy;
-    ChooseOption(option(form), [this, form] { chooseForm(form); });
+    chooseOption(option(form), [this, form] { chooseForm(form); });
     txtA2_SQX.setText(common::NumberText(r.a2));
     txtB2_SQX.setText(common::NumberText(r.b2));
     txtX0_SQX.setText(common::NumberText(r.cx));

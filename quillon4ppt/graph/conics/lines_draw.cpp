@@ -16,13 +16,13 @@ std::string pointText(double x, double y) {
 void LineFamily::drawLine() {
     auto& g = graph_;
     const int form = chosenForm();
-    const double s = ReadNumberText(txtZX[3].text()), e = ReadNumberText(txtZX[4].text());
+    const double s = readNumberText(txtZX[3].text()), e = readNumberText(txtZX[4].text());
     const StraightLine line = lineFromBoxes(form);
     if (line.kind == StraightLine::NoLine) {
         g.dialogs().msgBox(kNoCoefficientsMessage);
         return;
     }
-    const Segment seg = SegmentOf(form, line, s, e);
+    const Segment seg = segmentOf(form, line, s, e);
     g.Picture1.line(seg.x1, seg.y1, seg.x2, seg.y2, g.lineColor());
     LineRecord& r = records.at(counter);
     r.x1 = seg.x1, r.x2 = seg.x2, r.y1 = seg.y1, r.y2 = seg.y2;

@@ -76,7 +76,7 @@ void keepFinite(double& variable, double value) {
     if (std::isfinite(value)) variable = value;
 }
 
-double ReadNumberText(const std::string& text) {
+double readNumberText(const std::string& text) {
     double value = 0;
     keepFinite(value, common::Val(common::trimBlanks(text)));
     return value;
@@ -89,18 +89,18 @@ PointValue ReadPointText(const std::string& text) {
     const auto [comma, width] = findComma(inner);
     PointValue p;
     if (comma == std::string::npos) {
-        p.x = ReadNumberText(inner);
+        p.x = readNumberText(inner);
         return p;
     }
-    p.x = ReadNumberText(inner.substr(0, comma));
-    p.y = ReadNumberText(inner.substr(comma + width));
+    p.x = readNumberText(inner.substr(0, comma));
+    p.y = readNumberText(inner.substr(comma + width));
     return p;
 }
 
-StraightLine LineFromInputs(int form, const std::string& t0, const std::string& t1, const std::string& t2) {
+StraightLine lineFromInputs(int form, const std::string& t0, const std::string& t1, const std::string& t2) {
     switch (form) {
         case kPointSlope:
-            return throughPoint(ReadPointText(t0), true, ReadNumberText(t1), 1);
+            return throughPoint(ReadPointText(t0), true, readNumberText(t1), 1);
         case kTwoPoint: {
             const PointValue p1 = ReadPointText(t0), p2 = ReadPointText(t1);
             StraightLine line = throughPoint(p1, p1.x != p2.x, p2.y - p1.y, p2.x - p1.x);
@@ -108,7 +108,7 @@ StraightLine LineFromInputs(int form, const std::string& t0, const std::string& 
             return line;
         }
         case kIntercepts:
-            return intercepts(ReadNumberText(t0), ReadNumberText(t1));
+            return intercepts(readNumberText(t0), readNumberText(t1));
         case kPointDirection: {
             const PointValue d = ReadPointText(t1);
             return throughPoint(ReadPointText(t0), d.x != 0, d.y, d.x);
@@ -118,13 +118,13 @@ StraightLine LineFromInputs(int form, const std::string& t0, const std::string& 
             return throughPoint(ReadPointText(t0), n.y != 0, -n.x, n.y);
         }
         case kGeneral:
-            return general(ReadNumberText(t0), ReadNumberText(t1), ReadNumberText(t2));
+            return general(readNumberText(t0), readNumberText(t1), readNumberText(t2));
         default:
-            return slopeIntercept(ReadNumberText(t0), ReadNumberText(t1));
+            return slopeIntercept(readNumberText(t0), readNumberText(t1));
     }
 }
 
-LineRange ClipToFrame(const StraightLine& line, const CoordinateFrame& frame) {
+LineRange clipToFrame(const StraightLine& line, const CoordinateFrame& frame) {
     const double k = line.k, b = line.b;
     LineRange r{static_cast<double>(frame.xMin), static_cast<double>(frame.xMax)};
     if (k > 0) {
@@ -137,7 +137,7 @@ LineRange ClipToFrame(const StraightLine& line, const CoordinateFrame& frame) {
     return r;
 }
 
-Segment SegmentOf(int form, const StraightLine& line, double s, double e) {
+Segment segmentOf(int form, const StraightLine& line, double s, double e) {
     Segment seg;
     if (line.kind == StraightLine::Vertical) {
         seg.x1 = seg.x2 = line.x;

@@ -26,7 +26,7 @@ struct PointValue {
 PointValue ReadPointText(const std::string& text);
 
 // A number box: trimmed, read leniently; a number too large to hold reads as 0.
-double ReadNumberText(const std::string& text);
+double readNumberText(const std::string& text);
 
 // Assigns only a finite result: a computation that fails keeps the previous value.
 void keepFinite(double& variable, double value);
@@ -41,7 +41,7 @@ struct StraightLine {
 
 // The texts of txtZX(0), (1) and (2) in the given form. NoLine is the general form
 // with both coefficients 0.
-StraightLine LineFromInputs(int form, const std::string& t0, const std::string& t1, const std::string& t2);
+StraightLine lineFromInputs(int form, const std::string& t0, const std::string& t1, const std::string& t2);
 
 struct Segment {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
@@ -49,7 +49,7 @@ struct Segment {
 
 // The segment drawn for the range s..e: x values for a sloped line, y values for a
 // vertical one.
-Segment SegmentOf(int form, const StraightLine& line, double s, double e);
+Segment segmentOf(int form, const StraightLine& line, double s, double e);
 
 struct LineRange {
     double from = 0, to = 0;
@@ -57,6 +57,6 @@ struct LineRange {
 
 // The x range of a sloped line inside the frame: the frame's x range, cut where the
 // line leaves its y range. A line that misses the frame gets from > to.
-LineRange ClipToFrame(const StraightLine& line, const CoordinateFrame& frame);
+LineRange clipToFrame(const StraightLine& line, const CoordinateFrame& frame);
 
 }  // namespace graph

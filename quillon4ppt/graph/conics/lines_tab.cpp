@@ -99,7 +99,7 @@ int LineFamily::chosenForm() const {
 }
 
 StraightLine LineFamily::lineFromBoxes(int form) const {
-    return LineFromInputs(form, txtZX[0].text(), txtZX[1].text(), txtZX[2].text());
+    return lineFromInputs(form, txtZX[0].text(), txtZX[1].text(), txtZX[2].text());
 }
 
 void LineFamily::txtZX_Change(int index) {
@@ -125,7 +125,7 @@ void LineFamily::txtZX_Change(int index) {
         proposeRange(std::min(line.p.x, line.p2.x), std::max(line.p.x, line.p2.x));
         return;
     }
-    const LineRange r = ClipToFrame(line, f);
+    const LineRange r = clipToFrame(line, f);
     proposeRange(r.from, r.to);
 }
 

@@ -12,7 +12,7 @@ bool Plottable(const Parabola& p, double xFrom, double xTo, double yFrom, double
     const auto [fx, fy] = p.focus();
     for (double v :
          {p.s, p.x0, p.y0, xFrom, xTo, yFrom, yTo, fx, fy, p.directrix(), xTo + p.s, p.at(xTo) + p.s})
-        if (!Drawable(v)) return false;
+        if (!drawable(v)) return false;
     return true;
 }
 
@@ -20,23 +20,23 @@ bool Plottable(const Parabola& p, double xFrom, double xTo, double yFrom, double
 
 void ParabolaFamily::cmdOK_PWX_Click() {
     frmGraph& g = graph_;
-    const double xFrom = ReadBox(txtXmin_PWX), xTo = ReadBox(txtXmax_PWX);
+    const double xFrom = readBox(txtXmin_PWX), xTo = readBox(txtXmax_PWX);
     g.CurveExtents.cxMin = xFrom;
     g.CurveExtents.cxMax = xTo;
     const ParabolaInput in = input();
     g.Picture1.fillColor = g.lineColor();
     g.Picture1.fillStyle = 0;
-    const std::optional<ParabolaForm> form = ParabolaFormOf(g.EquationFormKey);
+    const std::optional<ParabolaForm> form = parabolaFormOf(g.EquationFormKey);
     if (!form) {
         g.dialogs().msgBox(kNoFormMessage);
         return;
     }
-    if (RejectsParabola(*form, in, xFrom, xTo)) {
+    if (rejectsParabola(*form, in, xFrom, xTo)) {
         g.showRangeError();
         return;
     }
-    const Parabola p = CanonicalParabola(*form, in);
-    const auto [bottom, top] = ParabolaHeight(*form, in, xFrom, xTo);
+    const Parabola p = canonicalParabola(*form, in);
+    const auto [bottom, top] = parabolaHeight(*form, in, xFrom, xTo);
     if (!Plottable(p, xFrom, xTo, bottom, top)) {
         g.showRangeError();
         return;
@@ -45,7 +45,7 @@ void ParabolaFamily::cmdOK_PWX_Click() {
     ParabolaRecord& r = records.at(counter);
     r.s = p.s, r.x0 = p.x0, r.y0 = p.y0;
     r.xFrom = xFrom, r.xTo = xTo;
-    r.opening = OpeningText(p.opening);
+    r.opening = openingText(p.opening);
     preview(*form, p, bottom, top, r);
     r.look = g.lineLook();
     g.listItem(*this);
@@ -56,11 +56,11 @@ void ParabolaFamily::preview(ParabolaForm form, const Parabola& p, double yFrom,
     forms::PictureBox& pic = graph_.Picture1;
     const common::Rgb color = graph_.lineColor();
     if (p.sideways()) {
-        auto [lo, hi] = VisibleY(pic);
-        TraceConic(pic, color, yFrom, yTo, lo, hi, [&](double y) { return std::pair{p.at(y), y}; });
+        auto [lo, hi] = visibleY(pic);
+        traceConic(pic, color, yFrom, yTo, lo, hi, [&](double y) { return std::pair{p.at(y), y}; });
     } else {
-        auto [lo, hi] = VisibleX(pic);
-        TraceConic(pic, color, r.xFrom, r.xTo, lo, hi, [&](double x) { return std::pair{x, p.at(x)}; });
+        auto [lo, hi] = visibleX(pic);
+        traceConic(pic, color, r.xFrom, r.xTo, lo, hi, [&](double x) { return std::pair{x, p.at(x)}; });
     }
     r.focus = chkFocus_PWX.checked() ? -1 : 0;
     if (r.focus) {
@@ -75,7 +75,7 @@ void ParabolaFamily::preview(ParabolaForm form, const Parabola& p, double yFrom,
         else
             pic.line(r.xFrom, d, r.xTo, d, color);
     }
-    r.axis = !IsStandardParabola(form) && chkAxis_PWX.checked() ? -1 : 0;
+    r.axis = !isStandardParabola(form) && chkAxis_PWX.checked() ? -1 : 0;
     if (r.axis) {
         const CoordinateFrame& f = graph_.frame;
         if (p.sideways())

@@ -59,10 +59,10 @@ ProposedRange proposeSideways(ParabolaForm form, const Parabola& p, const Coordi
         const double h = std::sqrt((right ? p.s : -p.s) * (x - p.x0));
         return lowEdge ? p.y0 - h >= f.yMin : p.y0 + h <= f.yMax;
     };
-    const double x = SearchRange(right ? f.xMax : f.xMin, right ? -1 : 1, p.x0, f, fits);
+    const double x = searchRange(right ? f.xMax : f.xMin, right ? -1 : 1, p.x0, f, fits);
     // The standard forms leave the vertex end as the option wrote it.
     const std::optional<double> vertexEnd =
-        IsStandardParabola(form) ? std::nullopt : std::optional<double>(p.x0);
+        isStandardParabola(form) ? std::nullopt : std::optional<double>(p.x0);
     return right ? ProposedRange{vertexEnd, x} : ProposedRange{x, vertexEnd};
 }
 
@@ -74,38 +74,38 @@ ProposedRange proposeUpright(ParabolaForm form, const ParabolaInput& in, const P
         if (form == ParabolaForm::Ax2) return quadratic(in, x) <= f.yMax;
         return p.opening == Opening::Y ? p.at(x) <= f.yMax : p.at(x) >= f.yMin;
     };
-    const double x = SearchRange(fromLeft ? f.xMin : f.xMax, fromLeft ? 1 : -1, p.x0, f, fits);
+    const double x = searchRange(fromLeft ? f.xMin : f.xMax, fromLeft ? 1 : -1, p.x0, f, fits);
     const double mirror = form == ParabolaForm::Ax2 ? -in.x0 / in.s - x : 2 * p.x0 - x;
     return fromLeft ? ProposedRange{x, mirror} : ProposedRange{mirror, x};
 }
 
 }  // namespace
 
-std::optional<ParabolaForm> ParabolaFormOf(const std::string& key) {
+std::optional<ParabolaForm> parabolaFormOf(const std::string& key) {
     const std::string wanted = common::lowerAscii(key);
     for (const auto& f : kForms)
         if (wanted == f.key) return f.form;
     return std::nullopt;
 }
 
-const char* ParabolaKey(ParabolaForm form) {
+const char* parabolaKey(ParabolaForm form) {
     return nameOf(form).key;
 }
 
-bool IsStandardParabola(ParabolaForm form) {
+bool isStandardParabola(ParabolaForm form) {
     return form == ParabolaForm::Px || form == ParabolaForm::NPx || form == ParabolaForm::Py ||
            form == ParabolaForm::NPy;
 }
 
-Opening FormOpening(ParabolaForm form) {
+Opening formOpening(ParabolaForm form) {
     return nameOf(form).opening;
 }
 
-bool OpensSideways(Opening opening) {
+bool opensSideways(Opening opening) {
     return opening == Opening::X || opening == Opening::NegX;
 }
 
-const char* OpeningText(Opening opening) {
+const char* openingText(Opening opening) {
     switch (opening) {
         case Opening::X:
             return "x";
@@ -119,13 +119,13 @@ const char* OpeningText(Opening opening) {
     return "-y";
 }
 
-Opening OpeningOfText(const std::string& text) {
+Opening openingOfText(const std::string& text) {
     for (Opening o : {Opening::X, Opening::NegX, Opening::Y})
-        if (text == OpeningText(o)) return o;
+        if (text == openingText(o)) return o;
     return Opening::NegY;
 }
 
-ParabolaForm TranslatedForm(Opening opening) {
+ParabolaForm translatedForm(Opening opening) {
     switch (opening) {
         case Opening::X:
             return ParabolaForm::Px0;
@@ -163,29 +163,29 @@ double Parabola::directrix() const {
     return (sideways() ? x0 : y0) - k;
 }
 
-Parabola CanonicalParabola(ParabolaForm form, const ParabolaInput& in) {
+Parabola canonicalParabola(ParabolaForm form, const ParabolaInput& in) {
     if (form == ParabolaForm::Ax2) {
         const double a = in.s, b = in.x0, c = in.y0;
         return {1 / std::fabs(a), -b / (2 * a), (4 * a * c - b * b) / (4 * a),
                 a > 0 ? Opening::Y : Opening::NegY};
     }
-    if (IsStandardParabola(form)) return {in.s, 0, 0, FormOpening(form)};
-    return {in.s, in.x0, in.y0, FormOpening(form)};
+    if (isStandardParabola(form)) return {in.s, 0, 0, formOpening(form)};
+    return {in.s, in.x0, in.y0, formOpening(form)};
 }
 
-bool RejectsParabola(ParabolaForm form, const ParabolaInput& in, double xFrom, double xTo) {
+bool rejectsParabola(ParabolaForm form, const ParabolaInput& in, double xFrom, double xTo) {
     if (in.s == 0 || xFrom >= xTo) return true;
-    const Parabola p = CanonicalParabola(form, in);
+    const Parabola p = canonicalParabola(form, in);
     // Sideways the curve's height is a square root of s times a distance.
     if (p.opening == Opening::X) return p.s < 0 || xFrom < p.x0;
     if (p.opening == Opening::NegX) return p.s < 0 || xTo > p.x0;
     return false;
 }
 
-std::pair<double, double> ParabolaHeight(ParabolaForm form, const ParabolaInput& in, double xFrom,
+std::pair<double, double> parabolaHeight(ParabolaForm form, const ParabolaInput& in, double xFrom,
                                          double xTo) {
     if (form == ParabolaForm::Ax2) return quadraticHeight(in, xFrom, xTo);
-    const Parabola p = CanonicalParabola(form, in);
+    const Parabola p = canonicalParabola(form, in);
     switch (p.opening) {
         case Opening::X:
         case Opening::NegX: {
@@ -201,11 +201,11 @@ std::pair<double, double> ParabolaHeight(ParabolaForm form, const ParabolaInput&
     return {p.at(xFrom), p.y0};
 }
 
-std::optional<ProposedRange> ProposeParabolaRange(ParabolaForm form, const ParabolaInput& in,
+std::optional<ProposedRange> proposeParabolaRange(ParabolaForm form, const ParabolaInput& in,
                                                   bool vertexGiven, const CoordinateFrame& frame) {
-    if (!IsStandardParabola(form) && !vertexGiven) return std::nullopt;
+    if (!isStandardParabola(form) && !vertexGiven) return std::nullopt;
     if (in.s == 0) return std::nullopt;
-    const Parabola p = CanonicalParabola(form, in);
+    const Parabola p = canonicalParabola(form, in);
     if (p.sideways()) {
         if (p.s < 0) return std::nullopt;
         return proposeSideways(form, p, frame);

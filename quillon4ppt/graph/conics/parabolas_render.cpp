@@ -12,10 +12,7 @@ namespace {
 class ParabolaShapes {
 public:
     ParabolaShapes(SlideContext& s, const ParabolaRecord& r)
-        : s_(s),
-          r_(r),
-          p_{r.s, r.x0, r.y0, OpeningOfText(r.opening)},
-          style_{r.look.shapeStyle()} {}
+        : s_(s), r_(r), p_{r.s, r.x0, r.y0, openingOfText(r.opening)}, style_{r.look.shapeStyle()} {}
 
     // The traced parameter: y sideways, x up and down.
     std::pair<double, double> span() const {
@@ -27,7 +24,7 @@ public:
 
     void render(double tFrom, double tTo) {
         std::vector<office::PointF> rows =
-            BezierRows(tFrom, tTo, [&](double t, bool rounded) { return curvePoint(t, tTo, rounded); });
+            bezierRows(tFrom, tTo, [&](double t, bool rounded) { return curvePoint(t, tTo, rounded); });
         styleOutline(*s_.addNamed("抛物线", [&] { return s_.host.addCurve(rows); }), style_);
         if (r_.focus) {
             const auto [fx, fy] = p_.focus();
@@ -38,12 +35,10 @@ public:
     }
 
 private:
-    office::PointF slidePoint(double x, double y) const {
-        return {static_cast<float>(s_.X(x)), static_cast<float>(s_.Y(y))};
-    }
+    office::PointF slidePoint(double x, double y) const { return {toSingle(s_.X(x)), toSingle(s_.Y(y))}; }
     office::PointF curvePoint(double t, double tTo, bool rounded) const {
         double v = p_.at(t);
-        if (rounded) v = RoundTwoDecimals(v);
+        if (rounded) v = roundTwoDecimals(v);
         // Sideways the curve ends exactly at the end of the x range.
         if (p_.sideways() && !rounded && t == tTo) v = p_.opening == Opening::X ? r_.xTo : r_.xFrom;
         return p_.sideways() ? slidePoint(v, t) : slidePoint(t, v);
@@ -82,7 +77,7 @@ private:
 void RenderParabola(SlideContext& slide, const ParabolaRecord& r, CurveExtents& extents) {
     ParabolaShapes shapes(slide, r);
     const auto [tFrom, tTo] = shapes.span();
-    if (OpensSideways(OpeningOfText(r.opening))) {
+    if (opensSideways(openingOfText(r.opening))) {
         extents.cyMin = tFrom;
         extents.cyMax = tTo;
     } else {

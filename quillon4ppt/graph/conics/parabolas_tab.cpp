@@ -85,30 +85,30 @@ forms::OptionButton& ParabolaFamily::option(ParabolaForm form) {
 void ParabolaFamily::chooseForm(ParabolaForm form) {
     for (ParabolaForm f : kAllForms)
         if (f != form) option(f).setValue(false);
-    const bool general = form == ParabolaForm::Ax2, standard = IsStandardParabola(form);
+    const bool general = form == ParabolaForm::Ax2, standard = isStandardParabola(form);
     for (int i = 0; i < 6; ++i) imgPWX[i].setVisible(general ? i >= 3 : i == 0 || (!standard && i < 3));
     txtX0_PWX.setVisible(!standard);
     txtY0_PWX.setVisible(!standard);
     chkAxis_PWX.setVisible(!standard);
     if (standard) chkAxis_PWX.setValue(0);
-    graph_.EquationFormKey = ParabolaKey(form);
-    const Opening opening = FormOpening(form);
+    graph_.EquationFormKey = parabolaKey(form);
+    const Opening opening = formOpening(form);
     txtXmin_PWX.setText(opening == Opening::X ? "0" : common::NumberText(graph_.frame.xMin));
     txtXmax_PWX.setText(opening == Opening::NegX ? "0" : common::NumberText(graph_.frame.xMax));
     txt2p_Change();
 }
 
 ParabolaInput ParabolaFamily::input() const {
-    return {ReadBox(txt2p), ReadBox(txtX0_PWX), ReadBox(txtY0_PWX)};
+    return {readBox(txt2p), readBox(txtX0_PWX), readBox(txtY0_PWX)};
 }
 
 void ParabolaFamily::txt2p_Change() {
     if (txt2p.text().empty()) return;
-    const std::optional<ParabolaForm> form = ParabolaFormOf(graph_.EquationFormKey);
+    const std::optional<ParabolaForm> form = parabolaFormOf(graph_.EquationFormKey);
     if (!form) return;
     const bool vertexGiven = !txtX0_PWX.text().empty() && !txtY0_PWX.text().empty();
     const std::optional<ProposedRange> range =
-        ProposeParabolaRange(*form, input(), vertexGiven, graph_.frame);
+        proposeParabolaRange(*form, input(), vertexGiven, graph_.frame);
     if (!range) return;
     if (range->from) txtXmin_PWX.setText(common::NumberText(*range->from));
     if (range->to) txtXmax_PWX.setText(common::NumberText(*range->to));
@@ -117,15 +117,15 @@ void ParabolaFamily::txt2p_Change() {
 void ParabolaFamily::cmdCancel_PWX_Click() {
     for (forms::TextBox* box : {&txt2p, &txtX0_PWX, &txtY0_PWX, &txtXmin_PWX, &txtXmax_PWX}) box->setText("");
     for (forms::CheckBox* check : {&chkFocus_PWX, &chkDirectrix_PWX, &chkAxis_PWX}) check->setValue(0);
-    ChooseOption(opt2px, [this] { opt2px_Click(); });
+    chooseOption(opt2px, [this] { opt2px_Click(); });
 }
 
 // Every item comes back in the translated form of its opening, the general
 // quadratic included.
 void ParabolaFamily::loadRecord(int index) {
     const ParabolaRecord& r = records.get(index);
-    const ParabolaForm form = TranslatedForm(OpeningOfText(r.opening));
-    ChooseOption(option(form), [this, form] { chooseForm(form); });
+    const ParabolaForm form = translatedForm(openingOfText(r.opening));
+    chooseOption(option(form), [this, form] { chooseForm(form); });
     txt2p.setText(common::NumberText(r.s));
     txtX0_PWX.setText(common::NumberText(r.x0));
     txtY0_PWX.setText(common::NumberText(r.y0));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "common/numbers.h"
 #include "test_form.h"
 
 namespace {
@@ -96,6 +97,14 @@ TEST_F(ControlsTest, AnErrorInAHandlerIsShownNotThrown) {
     EXPECT_EQ(dialogs.shown(), (std::vector<std::string>{"the host is gone"}));
     EXPECT_THROW(form.quit.click(), forms::ProgramExit);
     EXPECT_TRUE(form.unloaded());
+}
+
+TEST_F(ControlsTest, RuntimeErrorsAreShownInChinese) {
+    form.failing.Click = [] { common::CInt(40000); };
+    form.failing.click();
+    form.failing.Click = [] { throw common::ShownError("类型不匹配", "a text where a number belongs"); };
+    form.failing.click();
+    EXPECT_EQ(dialogs.shown(), (std::vector<std::string>{"溢出", "类型不匹配"}));
 }
 
 TEST_F(ControlsTest, ViewsHearOfProgramChanges) {

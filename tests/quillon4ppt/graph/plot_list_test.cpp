@@ -51,6 +51,31 @@ TEST_F(PlotListTest, WithoutCoordinateAxesTheItemsStillLandInTheFrame) {
     EXPECT_FLOAT_EQ(dot->top, 187.8f);
 }
 
+// Without the coordinate-system entry the frame still comes from the window, at every
+// insertion, not from whatever an earlier insertion left behind.
+TEST_F(PlotListTest, DeletingTheCoordinateSystemStillInsertsEveryItemInPlace) {
+    g->List1.select(0);
+    g->cmdResult.click();
+    point("2", "3", true);
+    g->cmdOK.click();
+    ASSERT_EQ(state->slide().shapes.size(), 1u);
+    EXPECT_FLOAT_EQ(state->slide().shapes[0]->left, 412.8f);
+    EXPECT_EQ(g->caption(), "图像插入PPT已经完成！");
+
+    g->txtLenOfAxis_x.setText("20");
+    g->txtLenOfAxis_x.pressKey(13);
+    g->cmdOK.click();
+    ASSERT_EQ(state->slide().shapes.size(), 2u);
+    EXPECT_FLOAT_EQ(state->slide().shapes[1]->left, 360 + 2 * 13.5f - 1.2f);
+}
+
+TEST_F(PlotListTest, PointsPastWhatCanBeDrawnAreRefused) {
+    for (const char* x : {"1e39", "1e999", "-1e16"}) point(x, "3");
+    point("2", "1e400");
+    EXPECT_EQ(dialogs.shown(), std::vector<std::string>(4, "您输入的数据过大，无法作图，请检查后重新输入。"));
+    EXPECT_EQ(g->List1.items().size(), 1u);
+}
+
 TEST_F(PlotListTest, AnEmptyListAddsNothingAndSaysSo) {
     g->List1.select(0);
     g->cmdResult.click();
@@ -77,7 +102,7 @@ TEST_F(PlotListTest, AFailingHostCallStopsTheInsertionAndIsShown) {
     state->hasPresentation = false;
     g->cmdOK.click();
     ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_EQ(dialogs.shown()[0], "There is no active window.");
+    EXPECT_EQ(dialogs.shown()[0], "演示文稿未能完成这一操作：There is no active window.");
     EXPECT_EQ(g->shapeNames.counter(), 0);
     EXPECT_EQ(g->caption(), "图像插入PPT未能完成。");
 }
@@ -128,6 +153,13 @@ TEST_F(PlotListTest, ResetStartsOverButKeepsTheCounters) {
     EXPECT_EQ(g->udLenOfAxis[1].value(), 10);
     point("1", "1");
     EXPECT_EQ(g->List1.items().back(), "点(POINT)  1");
+}
+
+TEST_F(PlotListTest, ResetLeavesTheCaptionAsItIs) {
+    point("1", "2");
+    g->cmdOK.click();
+    g->cmdReset.click();
+    EXPECT_EQ(g->caption(), "图像插入PPT已经完成！");
 }
 
 TEST_F(PlotListTest, TheSameListCanBeInsertedTwice) {

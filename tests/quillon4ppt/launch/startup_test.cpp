@@ -125,7 +125,7 @@ TEST_F(StartupTest, AFailedStartIsReportedAndEndsWithAnError) {
     } catch (const forms::ProgramExit& e) {
         EXPECT_NE(e.status, 0);
     }
-    EXPECT_EQ(dialogs.shown(), (std::vector<std::string>{"无法启动演示程序"}));
+    EXPECT_EQ(dialogs.shown(), (std::vector<std::string>{"演示文稿未能完成这一操作：无法启动演示程序"}));
 }
 
 TEST_F(StartupTest, MissingSettingsFileIsReportedAndNothingIsCreated) {

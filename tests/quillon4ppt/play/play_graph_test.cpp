@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
-
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 
+#include "deck_files.h"
 #include "platform/office/pptx/deck_connector.h"
 #include "play_scripts.h"
 #include "run_program.h"
@@ -81,6 +81,28 @@ TEST_F(PlayGraphTest, EveryLineAndConicFamilyLandsInListOrder) {
                   "椭圆左准线", "椭圆右准线", "椭圆对称轴", "椭圆对称轴", "双曲线左支", "双曲线右支", "左焦点",
                   "右焦点", "左准线", "右准线", "渐近线", "渐近线", "双曲线对称轴", "双曲线对称轴", "抛物线",
                   "抛物线焦点", "抛物线准线", "抛物线对称轴"}));
+}
+
+// Decks PowerPoint made: the tools change the slide they draw on and nothing else,
+// and what they write is valid (playScript checks the schemas).
+TEST_F(PlayGraphTest, APowerPointDeckKeepsEveryOtherPartByteForByte) {
+    for (const char* name : {"shp-shapes.pptx", "sld-background.pptx", "tbl-cell.pptx", "txt-text.pptx"}) {
+        SCOPED_TRACE(name);
+        const fs::path original = fs::path(QUILLON_FIXTURES) / "powerpoint" / name;
+        fs::copy_file(original, dir / "deck.pptx", fs::copy_options::overwrite_existing);
+        fs::permissions(dir / "deck.pptx", fs::perms::owner_write, fs::perm_options::add);
+        ProgramRun run = playScript(dir, kPointsSession, "functiongraph");
+        ASSERT_EQ(run.status, 0) << run.err;
+        const std::string deck = (dir / "deck.pptx").string();
+        EXPECT_EQ(testdecks::entryNames(deck), testdecks::entryNames(original.string()));
+        for (const auto& part : testdecks::entryNames(original.string())) {
+            if (part == "ppt/slides/slide1.xml") continue;
+            EXPECT_EQ(testdecks::rawEntry(deck, part), testdecks::rawEntry(original.string(), part)) << part;
+        }
+        office::pptx::DeckConnector reader(deck, 1);
+        auto app = reader.attach();
+        EXPECT_EQ(office::slideHost(*app).item(1)->name().rfind("组合：", 0), 0u);
+    }
 }
 
 TEST_F(PlayGraphTest, ScriptErrorsExitWithTwoAndLeaveTheDeckAlone) {

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "platform/office/pptx/deck_connector.h"
 #include "play_scripts.h"
 #include "run_program.h"
 
@@ -26,15 +27,61 @@ TEST(PlayPeer, LibreOfficeShowsTheAxesAndValuesWhereThePlayPutThem) {
     EXPECT_NEAR(wordLeft(words, "-1", 332), 331.8, 1);
 }
 
-TEST(PlayPeer, LibreOfficeOpensEveryConicTheSessionInserted) {
+// The first shape of the inserted group whose name begins with the label.
+office::ShapePtr member(office::SlideHost& host, const std::string& label) {
+    auto items = host.item(1)->groupItems();
+    for (int i = 1; i <= items->count(); ++i)
+        if (items->item(i)->name().rfind(label + "：", 0) == 0) return items->item(i);
+    return nullptr;
+}
+
+// Each family's shape is drawn where the deck puts it: the line along a diagonal of its
+// box, the closed conics round theirs, each open curve to two corners of its box.
+TEST(PlayPeer, LibreOfficeDrawsEveryConicWhereTheDeckPutsIt) {
     fs::path dir = fs::path(testing::TempDir()) / "play_peer_conics";
     fs::remove_all(dir);
     fs::create_directories(dir);
     ASSERT_EQ(playScript(dir, kConicsSession, "functiongraph").status, 0);
     std::string words = renderWords(dir / "deck.pptx");
     EXPECT_NEAR(wordLeft(words, "x"), 491, 1);
-    EXPECT_TRUE(fs::exists(dir / "deck.pdf"));
-    EXPECT_GT(fs::file_size(dir / "deck.pdf"), 1000u);
+    const Page page = renderPage(dir / "deck.pdf");
+    ASSERT_EQ(page.width, 720);
+    ASSERT_EQ(page.height, 540);
+    EXPECT_FALSE(inkNear(page, 700, 20)) << "the corner of the slide is blank";
+
+    office::pptx::DeckConnector deck((dir / "deck.pptx").string(), 1);
+    auto app = deck.attach();
+    auto& host = office::slideHost(*app);
+    struct Box {
+        double l, t, r, b;
+    };
+    auto box = [&](const std::string& label) {
+        auto s = member(host, label);
+        EXPECT_NE(s, nullptr) << label;
+        return s ? Box{s->left(), s->top(), s->left() + s->width(), s->top() + s->height()} : Box{};
+    };
+    const Box line = box("直线");
+    EXPECT_TRUE((inkNear(page, line.l, line.t) && inkNear(page, line.r, line.b)) ||
+                (inkNear(page, line.l, line.b) && inkNear(page, line.r, line.t)))
+        << "the line";
+    // Points half-way between the axes of the closed conics, away from the coordinate axes.
+    for (const char* closed : {"圆", "椭圆"}) {
+        const Box c = box(closed);
+        const double mx = (c.l + c.r) / 2, my = (c.t + c.b) / 2, dx = (c.r - c.l) / 2 * 0.7071,
+                     dy = (c.b - c.t) / 2 * 0.7071;
+        EXPECT_TRUE(inkNear(page, mx + dx, my - dy) && inkNear(page, mx - dx, my - dy) &&
+                    inkNear(page, mx - dx, my + dy) && inkNear(page, mx + dx, my + dy))
+            << closed;
+    }
+    // An open curve ends in the two corners of one side of its box.
+    for (const char* open : {"双曲线左支", "双曲线右支", "抛物线"}) {
+        const Box c = box(open);
+        EXPECT_TRUE((inkNear(page, c.l, c.t) && inkNear(page, c.l, c.b)) ||
+                    (inkNear(page, c.r, c.t) && inkNear(page, c.r, c.b)) ||
+                    (inkNear(page, c.l, c.t) && inkNear(page, c.r, c.t)) ||
+                    (inkNear(page, c.l, c.b) && inkNear(page, c.r, c.b)))
+            << open;
+    }
 }
 
 TEST(PlayPeer, LibreOfficeDrawsAnInsertedLibraryFigureWhereTheSheetHasIt) {

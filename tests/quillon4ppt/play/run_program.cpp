@@ -1,5 +1,6 @@
 #include "run_program.h"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -8,6 +9,8 @@
 #include <fstream>
 #include <regex>
 #include <sstream>
+
+#include "schema_check.h"
 
 namespace fs = std::filesystem;
 
@@ -39,6 +42,9 @@ ProgramRun playScript(const fs::path& dir, const std::string& script, const std:
                        QUILLON_PROGRAM_DIR + "/quillon4ppt' " + verb + " > out.txt 2> err.txt");
     run.out = slurp(dir / "out.txt");
     run.err = slurp(dir / "err.txt");
+    if (fs::exists(dir / "deck.pptx")) {
+        EXPECT_EQ(testdecks::schemaErrors((dir / "deck.pptx").string()), "") << "the deck does not validate";
+    }
     return run;
 }
 
@@ -51,6 +57,30 @@ std::string renderWords(const fs::path& deck) {
     pdf.replace_extension(".pdf");
     shell("pdftotext -bbox '" + pdf.string() + "' '" + (dir / "words.html").string() + "'");
     return slurp(dir / "words.html");
+}
+
+Page renderPage(const fs::path& pdf) {
+    const fs::path stem = pdf.parent_path() / "page";
+    shell("pdftoppm -r 72 -gray -singlefile '" + pdf.string() + "' '" + stem.string() + "'");
+    std::istringstream in(slurp(stem.string() + ".pgm"));
+    std::string magic;
+    int maxValue = 0;
+    Page page;
+    in >> magic >> page.width >> page.height >> maxValue;
+    in.get();
+    if (magic != "P5" || maxValue != 255) return {};
+    page.pixels.resize(static_cast<std::size_t>(page.width) * page.height);
+    in.read(page.pixels.data(), static_cast<std::streamsize>(page.pixels.size()));
+    return page;
+}
+
+bool inkNear(const Page& page, double x, double y, int radius) {
+    for (int py = static_cast<int>(y) - radius; py <= static_cast<int>(y) + radius; ++py)
+        for (int px = static_cast<int>(x) - radius; px <= static_cast<int>(x) + radius; ++px)
+            if (px >= 0 && py >= 0 && px < page.width && py < page.height &&
+                static_cast<unsigned char>(page.pixels[static_cast<std::size_t>(py) * page.width + px]) < 128)
+                return true;
+    return false;
 }
 
 double wordLeft(const std::string& bbox, const std::string& word, double near) {

@@ -7,6 +7,10 @@
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef QUILLON_TEST_LOCALE
+    // The teacher's locale, which the application takes over when it starts.
+    qputenv("LC_ALL", QUILLON_TEST_LOCALE);
+#endif
     QApplication app(argc, argv);
     // Each test decides how its event loop ends.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -12,7 +12,7 @@ using testdecks::entry;
 
 namespace {
 
-const std::string kSchemas = "/work/shared/reference/ooxml-xsd/";
+const std::string kSchemas = QUILLON_SHARED_XSD "/";
 
 PictureData equation(float width, float height) {
     return {std::string("\x89PNG\r\n\x1a\n", 8) + "pixels",

@@ -227,7 +227,7 @@ TEST(LibreOfficePeer, ADeckLibreOfficeSavedKeepsEverySlideAndShape) {
     // 2 cm is 56.7 points: the picture fills 56.7..170 x 226.8..340.
     EXPECT_TRUE(near(first.at(110, 280), common::rgb(0, 0, 255))) << "the picture is gone";
     EXPECT_TRUE(near(second.at(110, 280), common::rgb(255, 128, 0))) << "the rectangle is gone";
-    EXPECT_TRUE(near(second.at(550, 300), common::rgb(0x4A, 0x7E, 0xBB))) << "the new line is missing";
+    EXPECT_TRUE(near(second.at(550, 300), common::kBlack)) << "the new line is missing";
     for (const auto& name : testdecks::entryNames(theirs)) {
         if (!name.starts_with("ppt/media/")) continue;
         EXPECT_EQ(testdecks::rawEntry(saved, name), testdecks::rawEntry(theirs, name)) << name;

@@ -79,7 +79,7 @@ TEST_F(HyperbolaTest, TypingReportsNegativeSquaresAndIgnoresZero) {
 }
 
 TEST_F(HyperbolaTest, TheGeneralFormFindsCentreAndSquaresFromK) {
-    auto h = DeriveHyperbola(HyperbolaForm::General, {1, -1, 0, 0, -1});
+    auto h = deriveHyperbola(HyperbolaForm::General, {1, -1, 0, 0, -1});
     ASSERT_TRUE(h);
     EXPECT_TRUE(h->horizontal);
     EXPECT_EQ(h->a2, 1);
@@ -87,7 +87,7 @@ TEST_F(HyperbolaTest, TheGeneralFormFindsCentreAndSquaresFromK) {
     EXPECT_EQ(h->cx, 0);
     EXPECT_EQ(h->cy, 0);
     // -x² + 4y² - 8y = 0: K = 4 and K/A < 0, so it opens up and down with a2 = K/B.
-    auto shifted = DeriveHyperbola(HyperbolaForm::General, {-1, 4, 0, -8, 0});
+    auto shifted = deriveHyperbola(HyperbolaForm::General, {-1, 4, 0, -8, 0});
     ASSERT_TRUE(shifted);
     EXPECT_FALSE(shifted->horizontal);
     EXPECT_EQ(shifted->cy, 1);

@@ -41,27 +41,27 @@ TEST(ReadPointText, BracketsDroppedAndPartsReadLeniently) {
     EXPECT_DOUBLE_EQ(ReadPointText("(1e400,2)").x, 0);
 }
 
-TEST(LineFromInputs, EachFormGivesItsLine) {
-    StraightLine intercepts = LineFromInputs(kIntercepts, "2", "4", "");
+TEST(lineFromInputs, EachFormGivesItsLine) {
+    StraightLine intercepts = lineFromInputs(kIntercepts, "2", "4", "");
     EXPECT_DOUBLE_EQ(intercepts.k, -2);
     EXPECT_DOUBLE_EQ(intercepts.b, 4);
-    EXPECT_EQ(LineFromInputs(kIntercepts, "0", "3", "").kind, StraightLine::Vertical);
-    StraightLine bothZero = LineFromInputs(kIntercepts, "0", "0", "");
+    EXPECT_EQ(lineFromInputs(kIntercepts, "0", "3", "").kind, StraightLine::Vertical);
+    StraightLine bothZero = lineFromInputs(kIntercepts, "0", "0", "");
     EXPECT_EQ(bothZero.kind, StraightLine::Sloped);
     EXPECT_EQ(bothZero.k, 0);
-    StraightLine direction = LineFromInputs(kPointDirection, "(1,1)", "(2,1)", "");
+    StraightLine direction = lineFromInputs(kPointDirection, "(1,1)", "(2,1)", "");
     EXPECT_DOUBLE_EQ(direction.k, 0.5);
     EXPECT_DOUBLE_EQ(direction.b, 0.5);
-    StraightLine normal = LineFromInputs(kPointNormal, "(0,2)", "(1,2)", "");
+    StraightLine normal = lineFromInputs(kPointNormal, "(0,2)", "(1,2)", "");
     EXPECT_DOUBLE_EQ(normal.k, -0.5);
     EXPECT_DOUBLE_EQ(normal.b, 2);
-    StraightLine upright = LineFromInputs(kPointNormal, "(3,2)", "(1,0)", "");
+    StraightLine upright = lineFromInputs(kPointNormal, "(3,2)", "(1,0)", "");
     EXPECT_EQ(upright.kind, StraightLine::Vertical);
     EXPECT_DOUBLE_EQ(upright.x, 3);
-    StraightLine general = LineFromInputs(kGeneral, "2", "0", "4");
+    StraightLine general = lineFromInputs(kGeneral, "2", "0", "4");
     EXPECT_EQ(general.kind, StraightLine::Vertical);
     EXPECT_DOUBLE_EQ(general.x, -2);
-    EXPECT_EQ(LineFromInputs(kGeneral, "0", "0", "7").kind, StraightLine::NoLine);
+    EXPECT_EQ(lineFromInputs(kGeneral, "0", "0", "7").kind, StraightLine::NoLine);
 }
 
 TEST_F(LinesTest, PointSlopeProposesTheRangeInsideTheFrameAndDrawsIt) {

@@ -1,0 +1,25 @@
+#pragma once
+// Errors that stop a command reach the teacher in a message box. The runtime of the
+// original platform showed them in Chinese ("溢出"); the detail stays in what().
+#include <stdexcept>
+#include <string>
+
+namespace common {
+
+class ShownError : public std::runtime_error {
+public:
+    ShownError(std::string shown, const std::string& detail)
+        : std::runtime_error(detail), shown_(std::move(shown)) {}
+    const std::string& shown() const { return shown_; }
+
+private:
+    std::string shown_;
+};
+
+// The message box text for an error that stopped a command.
+inline std::string ShownText(const std::exception& e) {
+    if (const auto* shown = dynamic_cast<const ShownError*>(&e)) return shown->shown();
+    return e.what();
+}
+
+}  // namespace common
