@@ -1,6 +1,6 @@
 #pragma once
-// Errors that stop a command reach the teacher in a message box. The runtime of the
-// original platform showed them in Chinese ("溢出"); the detail stays in what().
+// Errors that stop a command reach the teacher in a message box, in Chinese ("溢出");
+// the detail stays in what().
 #include <stdexcept>
 #include <string>
 

@@ -17,6 +17,9 @@ namespace office {
 class HostError : public common::ShownError {
 public:
     explicit HostError(const std::string& detail) : common::ShownError(kHostErrorText + detail, detail) {}
+    // For a detail that is already the whole sentence the teacher reads.
+    struct Sentence {};
+    HostError(Sentence, const std::string& sentence) : common::ShownError(sentence, sentence) {}
     static constexpr const char* kHostErrorText = "演示文稿未能完成这一操作：";
 };
 

@@ -204,7 +204,7 @@ std::unique_ptr<Application> ImpressConnector::startNew() {
     try {
         session->link = openLink(pipe_, onLost_);
     } catch (const HostNotRunning&) {
-        throw HostError(kNoPresentationProgram);
+        throw HostError(HostError::Sentence{}, kNoPresentationProgram);
     }
     return std::make_unique<ImpressApplication>(session);
 }

@@ -68,7 +68,8 @@ public:
     ShapeRangePtr paste() override {
         if (!s_->clipboard) throw HostError(kNoClipboard);
         const PictureData& picture = *s_->clipboard;
-        checkSize(picture.width, picture.height);
+        checkedSize(picture.width);
+        checkedSize(picture.height);
         Deck& deck = s_->presentation();
         SlidePart& slide = s_->slide();
         std::string png = deck.addMedia(slide, picture.png, "png");

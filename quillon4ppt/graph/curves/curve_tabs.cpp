@@ -4,6 +4,7 @@
 
 #include "common/numbers.h"
 #include "quillon4ppt/graph/conics/hyperbolas_parabolas_tab.h"
+#include "quillon4ppt/graph/curve_checks.h"
 #include "quillon4ppt/graph/curves/curve_trace.h"
 #include "quillon4ppt/graph/curves/emit_curve.h"
 
@@ -29,16 +30,16 @@ std::optional<double> StepWhile(double x, double step, double lo, double hi,
 }
 
 bool ValidBase(double a) {
-    return a > 0 && a != 1 && Drawable(a);
+    return a > 0 && a != 1 && drawable(a);
 }
 
 bool Sizable(double from, double to) {
-    return Drawable(from) && Drawable(to) && to > from;
+    return drawable(from) && drawable(to) && to > from;
 }
 
 std::optional<std::pair<double, double>> ValueSpan(std::initializer_list<double> values) {
     for (double v : values)
-        if (!Drawable(v)) return std::nullopt;
+        if (!drawable(v)) return std::nullopt;
     return std::pair{std::min(values), std::max(values)};
 }
 

@@ -39,7 +39,7 @@ bool SegmentOutsideFrame(const CurveSegment& s, const CoordinateFrame& frame) {
 
 std::optional<double> CurveValue(const CurveFunction& f, double v) {
     const std::optional<double> y = f(v);
-    if (!y || !Drawable(*y)) return std::nullopt;
+    if (!y || !drawable(*y)) return std::nullopt;
     return y;
 }
 

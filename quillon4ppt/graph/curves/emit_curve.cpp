@@ -14,7 +14,7 @@ public:
 
     double at(double v, bool rounded) {
         if (const std::optional<double> y = CurveValue(f_, v)) {
-            last_ = rounded ? RoundTwoDecimals(*y) : *y;
+            last_ = rounded ? roundTwoDecimals(*y) : *y;
             if (!first_) first_ = last_;
         } else if (!last_) {
             ++leading_;
@@ -42,13 +42,13 @@ bool EmitCurve(SlideContext& slide, const CurveFunction& f, double xFrom, double
                const std::string& label, const LineLook& look, CurveAxis axis, CurveEnd end) {
     PieceValues values(f);
     std::size_t sampled = 0;
-    std::vector<office::PointF> rows = BezierRows(
+    std::vector<office::PointF> rows = bezierRows(
         xFrom, xTo, [&](double v, bool rounded) { return SlidePoint(slide, v, values.at(v, rounded), axis); },
         &sampled);
     const bool tooShort = sampled < 3 && rows.size() - sampled > 2;
     if (tooShort || !values.first()) return false;
     if (end == CurveEnd::Exact && sampled == rows.size()) {
-        const double last = RoundTwoDecimals(xTo);
+        const double last = roundTwoDecimals(xTo);
         rows.back() = SlidePoint(slide, last, values.at(last, true), axis);
     }
     const office::PointF first = SlidePoint(slide, 0, *values.first(), axis);

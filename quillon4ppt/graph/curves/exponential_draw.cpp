@@ -15,12 +15,12 @@ RealFunction exponential(double a, double h, double k) {
 
 void ExponentialFamily::cmdOK_Exponent_Click() {
     frmGraph& g = graph_;
-    const double a = ReadBox(txtA_Exponent[0]), h = ReadBox(txtA_Exponent[1]), k = ReadBox(txtA_Exponent[2]);
-    if (!ValidBase(a) || !Drawable(h) || !Drawable(k)) {
+    const double a = readBox(txtA_Exponent[0]), h = readBox(txtA_Exponent[1]), k = readBox(txtA_Exponent[2]);
+    if (!ValidBase(a) || !drawable(h) || !drawable(k)) {
         g.showRangeError();
         return;
     }
-    const double xFrom = ReadBox(txtXmin_Exponent), xTo = ReadBox(txtXmax_Exponent);
+    const double xFrom = readBox(txtXmin_Exponent), xTo = readBox(txtXmax_Exponent);
     g.CurveExtents.cxMin = xFrom;
     g.CurveExtents.cxMax = xTo;
     const RealFunction f = exponential(a, h, k);

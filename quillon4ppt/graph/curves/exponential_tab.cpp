@@ -58,8 +58,8 @@ void ExponentialFamily::declareLayout() {
 
 void ExponentialFamily::txtA_Exponent_Change() {
     if (txtA_Exponent[0].text().empty()) return;
-    const double a = ReadBox(txtA_Exponent[0]), h = ReadBox(txtA_Exponent[1]), k = ReadBox(txtA_Exponent[2]);
-    if (!ValidBase(a) || !Drawable(h) || !Drawable(k)) return;
+    const double a = readBox(txtA_Exponent[0]), h = readBox(txtA_Exponent[1]), k = readBox(txtA_Exponent[2]);
+    if (!ValidBase(a) || !drawable(h) || !drawable(k)) return;
     ShowRange(txtXmin_Exponent, txtXmax_Exponent, SuggestExponentialRange(a, h, k, graph_.frame));
 }
 

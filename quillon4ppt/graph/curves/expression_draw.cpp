@@ -29,8 +29,8 @@ void ExpressionFamily::cmdOK_Any_Click() {
     AnyRecord r;
     // A replay draws exactly what was recorded: normalising twice may change the text.
     r.expression = g.RecordItems ? curves::NormaliseExpression(typed) : typed;
-    r.vFrom = ReadBox(txtXmin_Any), r.vTo = ReadBox(txtXmax_Any);
-    if (!(r.vFrom < r.vTo) || !Drawable(r.vFrom) || !Drawable(r.vTo)) {
+    r.vFrom = readBox(txtXmin_Any), r.vTo = readBox(txtXmax_Any);
+    if (!(r.vFrom < r.vTo) || !drawable(r.vFrom) || !drawable(r.vTo)) {
         g.showRangeError();
         return;
     }

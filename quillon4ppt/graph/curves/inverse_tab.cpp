@@ -59,12 +59,12 @@ void InverseFamily::cmdOK_FBL_Click(int index) {
 // Neither asks about the frame nor clears the preview: the gap keeps the curve in.
 void InverseFamily::drawInverse() {
     frmGraph& g = graph_;
-    const double k = ReadBox(txtFBL[0]);
+    const double k = readBox(txtFBL[0]);
     const std::optional<double> gap = InverseGap(k, g.frame);
-    const double xFrom = ReadBox(txtFBL[1]), xTo = ReadBox(txtFBL[2]);
+    const double xFrom = readBox(txtFBL[1]), xTo = readBox(txtFBL[2]);
     g.CurveExtents.cxMin = xFrom;
     g.CurveExtents.cxMax = xTo;
-    if (!Drawable(k) || !gap || !Sizable(xFrom, -*gap) || !Sizable(*gap, xTo)) {
+    if (!drawable(k) || !gap || !Sizable(xFrom, -*gap) || !Sizable(*gap, xTo)) {
         g.showRangeError();
         return;
     }

@@ -58,12 +58,12 @@ std::optional<LogPlan> PlanLogarithm(LogForm form, double a, double xFrom, doubl
 
 void LogarithmFamily::cmdOK_log_Click() {
     frmGraph& g = graph_;
-    const double a = ReadBox(txtA_log);
+    const double a = readBox(txtA_log);
     if (!ValidBase(a)) {
         g.showRangeError();
         return;
     }
-    const double xFrom = ReadBox(txtXmin_Log), xTo = ReadBox(txtXmax_Log);
+    const double xFrom = readBox(txtXmin_Log), xTo = readBox(txtXmax_Log);
     g.CurveExtents.cxMin = xFrom;
     g.CurveExtents.cxMax = xTo;
     const std::optional<LogForm> form = LogFormOf(g.EquationFormKey);

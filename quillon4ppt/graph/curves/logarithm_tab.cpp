@@ -91,7 +91,7 @@ void LogarithmFamily::chooseForm(LogForm form) {
 
 void LogarithmFamily::txtA_log_Change() {
     if (txtA_log.text().empty()) return;
-    const double a = ReadBox(txtA_log);
+    const double a = readBox(txtA_log);
     const std::optional<LogForm> form = LogFormOf(graph_.EquationFormKey);
     if (!ValidBase(a) || !form) return;
     const XRange range = SuggestLogRange(*form, a, graph_.frame);
@@ -105,8 +105,8 @@ void LogarithmFamily::txtA_log_Change() {
 
 void LogarithmFamily::txtXmax_Log_LostFocus() {
     if (txtXmax_Log.text().empty()) return;
-    graph_.CurveExtents.cxMin = ReadBox(txtXmin_Log);
-    graph_.CurveExtents.cxMax = ReadBox(txtXmax_Log);
+    graph_.CurveExtents.cxMin = readBox(txtXmin_Log);
+    graph_.CurveExtents.cxMax = readBox(txtXmax_Log);
     if (graph_.CurveExtents.cxMin < graph_.CurveExtents.cxMax) return;
     graph_.dialogs().msgBox(kRangeOrderMessage);
     txtXmax_Log.setText("");
@@ -116,14 +116,14 @@ void LogarithmFamily::cmdCancel_log_Click() {
     txtA_log.setText("");
     txtXmin_Log.setText("");
     txtXmax_Log.setText("");
-    ChooseOption(optLogX, [this] { optLogX_Click(); });
+    chooseOption(optLogX, [this] { optLogX_Click(); });
 }
 
 // The option's click runs even when it was chosen, so the form key is the record's.
 void LogarithmFamily::loadRecord(int index) {
     const LogRecord& r = records.get(index);
     const auto form = static_cast<LogForm>(r.form);
-    ChooseOption(option(form), [this, form] { chooseForm(form); });
+    chooseOption(option(form), [this, form] { chooseForm(form); });
     txtA_log.setText(common::NumberText(r.a));
     ShowRange(txtXmin_Log, txtXmax_Log, {r.xFrom, r.xTo});
     graph_.showLineLook(r.look);

@@ -7,7 +7,7 @@ namespace graph {
 
 void PowerFamily::cmdOK_Pwoer_Click() {
     frmGraph& g = graph_;
-    const double n = ReadBox(txtN_Power), xFrom = ReadBox(txtXmin_Power), xTo = ReadBox(txtXmax_Power);
+    const double n = readBox(txtN_Power), xFrom = readBox(txtXmin_Power), xTo = readBox(txtXmax_Power);
     g.CurveExtents.cxMin = xFrom;
     g.CurveExtents.cxMax = xTo;
     if (!WholeInt16(n)) {
@@ -26,7 +26,7 @@ void PowerFamily::cmdOK_Pwoer_Click() {
     if (!g.beginCurve(plan->low, plan->high)) return;
     for (const CurvePiece& piece : plan->pieces) TraceCurve(g, piece);
     // The root index means nothing to x^n; it is kept as typed when it fits.
-    const std::int16_t m = WholeInt16(common::roundHalfEven(ReadBox(txtM_Power))).value_or(0);
+    const std::int16_t m = WholeInt16(common::roundHalfEven(readBox(txtM_Power))).value_or(0);
     records.at(counter) = {*form, *WholeInt16(n), m, xFrom, xTo, g.lineLook()};
     g.listItem(*this);
 }

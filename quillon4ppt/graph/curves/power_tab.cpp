@@ -58,7 +58,7 @@ void PowerFamily::chooseForm(PowerForm form) {
 }
 
 std::optional<PowerCurve> PowerFamily::typedCurve(PowerForm form) {
-    const auto n = WholeInt16(ReadBox(txtN_Power)), m = WholeInt16(ReadBox(txtM_Power));
+    const auto n = WholeInt16(readBox(txtN_Power)), m = WholeInt16(readBox(txtM_Power));
     std::optional<PowerCurve> curve;
     if (n && (form == kPowerXn || m)) curve = PowerCurve::make(form, *n, m.value_or(0));
     if (!curve) graph_.showRangeError();
@@ -67,7 +67,7 @@ std::optional<PowerCurve> PowerFamily::typedCurve(PowerForm form) {
 
 void PowerFamily::txtN_Power_Change() {
     if (loading_ || txtN_Power.text().empty()) return;
-    if (!WholeInt16(ReadBox(txtN_Power))) {
+    if (!WholeInt16(readBox(txtN_Power))) {
         graph_.showRangeError();
         return;
     }
@@ -79,7 +79,7 @@ void PowerFamily::txtN_Power_Change() {
 
 void PowerFamily::cmdCancel_Power_Click() {
     for (forms::TextBox* box : {&txtN_Power, &txtM_Power, &txtXmin_Power, &txtXmax_Power}) box->setText("");
-    ChooseOption(optXn_Power, [this] { optXn_Power_Click(); });
+    chooseOption(optXn_Power, [this] { optXn_Power_Click(); });
 }
 
 // The stored range is drawn as it was: no suggestion while the boxes fill.
@@ -88,7 +88,7 @@ void PowerFamily::loadRecord(int index) {
     loading_ = true;
     graph_.showLineLook(r.look);
     const auto form = static_cast<PowerForm>(r.form);
-    ChooseOption(form == kPowerXn ? optXn_Power : optXmn_Power, [this, form] { chooseForm(form); });
+    chooseOption(form == kPowerXn ? optXn_Power : optXmn_Power, [this, form] { chooseForm(form); });
     txtN_Power.setText(common::PlainNumberText(r.n));
     txtM_Power.setText(common::PlainNumberText(r.m));
     txtXmin_Power.setText(common::PlainNumberText(r.xFrom));

@@ -80,7 +80,7 @@ void TrigFamily::cmdOK_sin_Click() {
     g.CurveExtents.cxMin = xFrom, g.CurveExtents.cxMax = xTo;
     g.CurveExtents.cyMin = r.k - std::abs(r.A), g.CurveExtents.cyMax = r.k + std::abs(r.A);
     if (!g.chkMultImage.checked()) g.cmdCls_Click();
-    if (periods && g.confirmOutOfFrame()) return;
+    if (periods && g.outOfFrameDeclined()) return;
     if (plan) markKeyPoints(r, *plan);
     trace(r, xFrom, xTo);
     r.look = g.lineLook();

@@ -86,7 +86,7 @@ std::string PiLabel(const std::string& a, const std::string& b, const std::strin
 
 std::string KeyPointLabel(const std::string& a, const std::string& b, const std::string& c, double x) {
     const std::string phase = split(b).numerator;
-    if (!holdsPi(phase) && !isZero(phase)) return common::PlainNumberText(RoundTwoDecimals(x));
+    if (!holdsPi(phase) && !isZero(phase)) return common::PlainNumberText(roundTwoDecimals(x));
     return PiLabel(a, b, c);
 }
 
