@@ -23,4 +23,13 @@ std::u32string trimBlanks(std::u32string_view text);
 // ASCII letters to lower case; other characters unchanged.
 std::string lowerAscii(std::string_view text);
 
+// Occurrences of part in text, one per start position (overlapping ones count);
+// 0 for an empty part.
+std::size_t CountOccurrences(std::u32string_view text, std::u32string_view part);
+
+// Tests of the first character, a code point, so a Chinese character is never a letter
+// or a digit; false for an empty text.
+bool IsDigitChar(std::u32string_view text);   // 0-9
+bool IsLetterChar(std::u32string_view text);  // A-Z, a-z
+
 }  // namespace common

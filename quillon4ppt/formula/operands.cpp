@@ -1,7 +1,7 @@
 #include "quillon4ppt/formula/operands.h"
 
 #include "quillon4ppt/formula/bracket_group.h"
-#include "quillon4ppt/graph/curves/text_chars.h"
+#include "common/text.h"
 
 namespace formula {
 namespace {
@@ -37,11 +37,11 @@ std::u32string placeholderBefore(std::u32string_view text, std::size_t start) {
 }  // namespace
 
 std::u32string LetterRun(std::u32string_view text, std::size_t pos, bool backward) {
-    return run(text, pos, backward, curves::IsLetterChar);
+    return run(text, pos, backward, common::IsLetterChar);
 }
 
 std::u32string DigitRun(std::u32string_view text, std::size_t pos, bool backward) {
-    return run(text, pos, backward, curves::IsDigitChar);
+    return run(text, pos, backward, common::IsDigitChar);
 }
 
 std::u32string LeftOperand(std::u32string_view text, std::size_t end) {

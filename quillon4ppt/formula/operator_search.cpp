@@ -6,7 +6,7 @@
 
 #include "quillon4ppt/formula/bracket_group.h"
 #include "quillon4ppt/formula/narrow_width.h"
-#include "quillon4ppt/graph/curves/text_chars.h"
+#include "common/text.h"
 
 namespace formula {
 namespace {
@@ -47,7 +47,7 @@ bool endsWith(std::u32string_view text, std::size_t last, std::u32string_view wo
 bool isWholeWord(std::u32string_view text, std::size_t last, std::u32string_view word) {
     if (!endsWith(text, last, word)) return false;
     std::size_t start = last + 1 - word.size();
-    return start == 0 || !curves::IsLetterChar(text.substr(start - 1, 1));
+    return start == 0 || !common::IsLetterChar(text.substr(start - 1, 1));
 }
 
 bool isRadicalG(std::u32string_view text, std::size_t pos) {

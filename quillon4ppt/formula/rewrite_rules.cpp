@@ -10,7 +10,6 @@
 #include "quillon4ppt/formula/text_replace.h"
 #include "quillon4ppt/formula/translator.h"
 #include "quillon4ppt/formula/vertical_addition.h"
-#include "quillon4ppt/graph/curves/text_chars.h"
 
 namespace formula {
 namespace {
@@ -51,7 +50,7 @@ void rewriteRadical(FormulaContext& ctx, std::u32string& text, std::size_t pos, 
     std::u32string group = *bracketGroupAt(text, open);
     std::size_t span = opLength + group.size();
     // Nested brackets need their own operators rewritten before the group is cut up.
-    if (curves::CountOccurrences(group, U"(") >= 2) group = TranslateFormula(ctx, group);
+    if (common::CountOccurrences(group, U"(") >= 2) group = TranslateFormula(ctx, group);
     std::u32string root = ctx.placeholders.add(U"\\sqrt");
     std::size_t comma = group.find(U',');
     text.replace(pos, span,

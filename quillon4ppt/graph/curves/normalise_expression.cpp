@@ -1,9 +1,13 @@
 #include "quillon4ppt/graph/curves/normalise_expression.h"
 
 #include "common/text.h"
-#include "quillon4ppt/graph/curves/text_chars.h"
 
 namespace curves {
+
+using common::CountOccurrences;
+using common::IsDigitChar;
+using common::IsLetterChar;
+
 namespace {
 
 bool IsOneOf(std::u32string_view text, std::u32string_view chars) {

@@ -74,13 +74,17 @@ Page renderPage(const fs::path& pdf) {
     return page;
 }
 
-bool inkNear(const Page& page, double x, double y, int radius) {
-    for (int py = static_cast<int>(y) - radius; py <= static_cast<int>(y) + radius; ++py)
-        for (int px = static_cast<int>(x) - radius; px <= static_cast<int>(x) + radius; ++px)
+bool inkIn(const Page& page, double left, double top, double right, double bottom) {
+    for (int py = static_cast<int>(top); py <= static_cast<int>(bottom); ++py)
+        for (int px = static_cast<int>(left); px <= static_cast<int>(right); ++px)
             if (px >= 0 && py >= 0 && px < page.width && py < page.height &&
                 static_cast<unsigned char>(page.pixels[static_cast<std::size_t>(py) * page.width + px]) < 128)
                 return true;
     return false;
+}
+
+bool inkNear(const Page& page, double x, double y, int radius) {
+    return inkIn(page, x - radius, y - radius, x + radius, y + radius);
 }
 
 double wordLeft(const std::string& bbox, const std::string& word, double near) {

@@ -30,3 +30,5 @@ Page renderPage(const std::filesystem::path& pdf);
 
 // Whether anything is drawn within `radius` points of (x, y).
 bool inkNear(const Page& page, double x, double y, int radius = 2);
+// Whether anything is drawn in the box from (left, top) to (right, bottom).
+bool inkIn(const Page& page, double left, double top, double right, double bottom);
