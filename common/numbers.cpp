@@ -10,7 +10,9 @@
 namespace common {
 namespace {
 
-bool isSkippedBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool isSkippedBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
 
 std::string withoutBlanks(std::string_view text) {
     std::string out;
@@ -26,9 +28,12 @@ double radixValue(const std::string& s, int radix) {
     for (std::size_t i = 2; i < s.size(); ++i) {
         int digit = -1;
         char c = s[i];
-        if (c >= '0' && c <= '9') digit = c - '0';
-        else if (radix == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-        else if (radix == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (radix == 16 && c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else if (radix == 16 && c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
         if (digit < 0 || digit >= radix) break;
         any = true;
         value = value * radix + digit;
@@ -117,16 +122,28 @@ void roundedDigits(double value, int decimals, std::string& intPart, std::string
         if (up) {
             int k = keep - 1;
             while (k >= 0 && digits[k] == '9') digits[k--] = '0';
-            if (k >= 0) ++digits[k];
-            else { digits.insert(digits.begin(), '1'); ++exponent; ++keep; }
+            if (k >= 0)
+                ++digits[k];
+            else {
+                digits.insert(digits.begin(), '1');
+                ++exponent;
+                ++keep;
+            }
         }
-        if (digits.empty()) { digits = "0"; exponent = 0; keep = 1 + decimals; }
+        if (digits.empty()) {
+            digits = "0";
+            exponent = 0;
+            keep = 1 + decimals;
+        }
     }
     int intDigits = exponent + 1;
     std::string full;
-    if (intDigits <= 0) full = std::string(1 - intDigits, '0') + digits, intDigits = 1;
-    else full = digits;
-    if (static_cast<int>(full.size()) < intDigits + decimals) full.append(intDigits + decimals - full.size(), '0');
+    if (intDigits <= 0)
+        full = std::string(1 - intDigits, '0') + digits, intDigits = 1;
+    else
+        full = digits;
+    if (static_cast<int>(full.size()) < intDigits + decimals)
+        full.append(intDigits + decimals - full.size(), '0');
     intPart = full.substr(0, intDigits);
     fracPart = full.substr(intDigits, decimals);
     std::size_t nz = intPart.find_first_not_of('0');

@@ -8,18 +8,32 @@ std::u32string toUtf32(std::string_view s) {
     std::size_t i = 0;
     while (i < s.size()) {
         unsigned char b = static_cast<unsigned char>(s[i]);
-        int extra = b < 0x80 ? 0 : (b & 0xE0) == 0xC0 ? 1 : (b & 0xF0) == 0xE0 ? 2 : (b & 0xF8) == 0xF0 ? 3 : -1;
+        int extra = b < 0x80             ? 0
+                    : (b & 0xE0) == 0xC0 ? 1
+                    : (b & 0xF0) == 0xE0 ? 2
+                    : (b & 0xF8) == 0xF0 ? 3
+                                         : -1;
         char32_t c = extra == 0 ? b : extra == 1 ? (b & 0x1F) : extra == 2 ? (b & 0x0F) : (b & 0x07);
         bool ok = extra >= 0;
         for (int k = 1; ok && k <= extra; ++k) {
-            if (i + k >= s.size()) { ok = false; break; }
+            if (i + k >= s.size()) {
+                ok = false;
+                break;
+            }
             unsigned char cb = static_cast<unsigned char>(s[i + k]);
-            if ((cb & 0xC0) != 0x80) { ok = false; break; }
+            if ((cb & 0xC0) != 0x80) {
+                ok = false;
+                break;
+            }
             c = (c << 6) | (cb & 0x3F);
         }
         static constexpr char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
         if (ok && (c < kMin[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))) ok = false;
-        if (!ok) { out += U'\uFFFD'; ++i; continue; }
+        if (!ok) {
+            out += U'\uFFFD';
+            ++i;
+            continue;
+        }
         out += c;
         i += extra + 1;
     }
@@ -53,7 +67,9 @@ std::string toUtf8(std::u32string_view text) {
     return out;
 }
 
-std::size_t charCount(std::string_view utf8) { return toUtf32(utf8).size(); }
+std::size_t charCount(std::string_view utf8) {
+    return toUtf32(utf8).size();
+}
 
 std::string leftChars(std::string_view utf8, std::size_t n) {
     std::u32string chars = toUtf32(utf8);

@@ -53,7 +53,8 @@ int runDesktop(int argc, char** argv, const launch::Environment& env, const std:
     // Closing the window from its title bar ends the program as "退出" does.
     window.onClose = [&] { forms::qt::callModel(*form, [&] { program.ExitProgram(); }); };
     window.show();
-    if (std::getenv("QUILLON_QUIT_AFTER_SHOW")) QTimer::singleShot(0, &app, [&] {
+    if (std::getenv("QUILLON_QUIT_AFTER_SHOW"))
+        QTimer::singleShot(0, &app, [&] {
             window.repaint();
             QCoreApplication::exit(0);
         });

@@ -10,8 +10,12 @@ namespace {
 #ifndef QUILLON_WITH_IMPRESS
 class NoImpress : public office::HostConnector {
 public:
-    std::unique_ptr<office::Application> attach() override { throw office::HostNotRunning(office::HostError::Sentence{}, kMessage); }
-    std::unique_ptr<office::Application> startNew() override { throw office::HostError(office::HostError::Sentence{}, kMessage); }
+    std::unique_ptr<office::Application> attach() override {
+        throw office::HostNotRunning(office::HostError::Sentence{}, kMessage);
+    }
+    std::unique_ptr<office::Application> startNew() override {
+        throw office::HostError(office::HostError::Sentence{}, kMessage);
+    }
 
 private:
     static constexpr const char* kMessage = "未找到正在运行的演示文稿程序。";

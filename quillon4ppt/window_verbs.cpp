@@ -2,9 +2,9 @@
 #include "quillon4ppt/formula/frm_gs.h"
 #include "quillon4ppt/graph/frm_graph.h"
 #include "quillon4ppt/launch/verbs.h"
+#include "quillon4ppt/library/frm_tk.h"
 #include "quillon4ppt/utilities/frm_dot.h"
 #include "quillon4ppt/utilities/frm_shape_selecter.h"
-#include "quillon4ppt/library/frm_tk.h"
 
 namespace launch {
 

@@ -23,18 +23,26 @@ void apply(AxisSettings& s, const Row& row, const Columns& c, const std::string&
         try {
             field = common::CInt(v);
         } catch (const common::OverflowError&) {
-            throw SettingsError("设置项 " + key + " 的值 " + common::PlainNumberText(v) + " 超出范围（-32768 到 32767）。");
+            throw SettingsError("设置项 " + key + " 的值 " + common::PlainNumberText(v) +
+                                " 超出范围（-32768 到 32767）。");
         }
         if (field == 0) field = fallback;
     };
     auto boolean = [&](bool& field) { field = c.boolean >= 0 && numberOf(row.cells[c.boolean]) != 0; };
-    if (key == "intK") integer(s.intK, 2);
-    else if (key == "intKD") integer(s.intKD, 5);
-    else if (key == "intLine") integer(s.intLine, 2);
-    else if (key == "blYkdLeft") boolean(s.blYkdLeft);
-    else if (key == "blYtxtLeft") boolean(s.blYtxtLeft);
-    else if (key == "blXkdUp") boolean(s.blXkdUp);
-    else if (key == "blXtxtUp") boolean(s.blXtxtUp);
+    if (key == "intK")
+        integer(s.intK, 2);
+    else if (key == "intKD")
+        integer(s.intKD, 5);
+    else if (key == "intLine")
+        integer(s.intLine, 2);
+    else if (key == "blYkdLeft")
+        boolean(s.blYkdLeft);
+    else if (key == "blYtxtLeft")
+        boolean(s.blYtxtLeft);
+    else if (key == "blXkdUp")
+        boolean(s.blXkdUp);
+    else if (key == "blXtxtUp")
+        boolean(s.blXtxtUp);
 }
 
 }  // namespace

@@ -8,13 +8,13 @@
 namespace settings {
 
 struct AxisSettings {
-    std::int16_t intK = 0;    // the frame spans 1/intK of the slide's shorter side
-    std::int16_t intKD = 0;   // ticks are 1/intKD of a unit long
-    std::int16_t intLine = 0; // default line weight in points
-    bool blYkdLeft = false;   // y ticks left of the axis
-    bool blYtxtLeft = false;  // y numbers left of the axis
-    bool blXkdUp = false;     // x ticks above the axis
-    bool blXtxtUp = false;    // x numbers above the axis
+    std::int16_t intK = 0;     // the frame spans 1/intK of the slide's shorter side
+    std::int16_t intKD = 0;    // ticks are 1/intKD of a unit long
+    std::int16_t intLine = 0;  // default line weight in points
+    bool blYkdLeft = false;    // y ticks left of the axis
+    bool blYtxtLeft = false;   // y numbers left of the axis
+    bool blXkdUp = false;      // x ticks above the axis
+    bool blXtxtUp = false;     // x numbers above the axis
 };
 
 constexpr const char* kAxisSettingsQuery = "select * from  pptconfig  order by id asc";

@@ -39,7 +39,8 @@ void BM_ConicSessionIntoLiveImpress(benchmark::State& state) {
         setenv("QUILLON_HOST", "impress", 1);
         setenv("QUILLON_IMPRESS_PIPE", impress.pipe().c_str(), 1);
         const std::string program = std::string(QUILLON_PROGRAM_DIR) + "/quillon4ppt";
-        std::vector<char*> argv = {const_cast<char*>(program.c_str()), const_cast<char*>("functiongraph"), nullptr};
+        std::vector<char*> argv = {const_cast<char*>(program.c_str()), const_cast<char*>("functiongraph"),
+                                   nullptr};
         posix_spawn_file_actions_t quiet;
         posix_spawn_file_actions_init(&quiet);
         posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);

@@ -22,7 +22,8 @@ void BM_WindowShownAndPainted(benchmark::State& state) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     setenv("QUILLON_QUIT_AFTER_SHOW", "1", 1);
     const std::string program = std::string(QUILLON_PROGRAM_DIR) + "/quillon4ppt";
-    std::vector<char*> argv = {const_cast<char*>(program.c_str()), const_cast<char*>("functiongraph"), nullptr};
+    std::vector<char*> argv = {const_cast<char*>(program.c_str()), const_cast<char*>("functiongraph"),
+                               nullptr};
     for (auto _ : state) {
         fs::remove(dir / "quillon.pptx");
         pid_t pid = 0;

@@ -1,7 +1,7 @@
 // A large deck: 100 slides, each with a picture of 500 KB of random bytes (50 MB that
-// do not compress), deflated as PowerPoint and LibreOffice store pictures. Adding 500 shapes to slide 50 and saving is set beside copying the
-// file with cp; the peak memory of a run that adds and saves is measured in a process
-// of its own.
+// do not compress), deflated as PowerPoint and LibreOffice store pictures. Adding 500 shapes to slide 50 and
+// saving is set beside copying the file with cp; the peak memory of a run that adds and saves is measured in
+// a process of its own.
 #include <benchmark/benchmark.h>
 #include <spawn.h>
 #include <sys/resource.h>

@@ -32,7 +32,9 @@ int Control::pressKey(int code) {
     return key;
 }
 
-void Control::leave() { fire(LostFocus); }
+void Control::leave() {
+    fire(LostFocus);
+}
 
 void Control::changed() const {
     for (const auto& o : observers_) o();

@@ -28,7 +28,24 @@ struct Layout {
     unsigned anchor = AnchorLeft | AnchorTop;
 };
 
-enum class Kind { Button, Label, TextBox, CheckBox, Option, Combo, List, ScrollBar, UpDown, Tabs, Picture, Frame, Image, Line, Tree, DocumentView };
+enum class Kind {
+    Button,
+    Label,
+    TextBox,
+    CheckBox,
+    Option,
+    Combo,
+    List,
+    ScrollBar,
+    UpDown,
+    Tabs,
+    Picture,
+    Frame,
+    Image,
+    Line,
+    Tree,
+    DocumentView
+};
 
 using Event = std::function<void()>;
 using KeyEvent = std::function<void(int& keyAscii)>;

@@ -41,8 +41,8 @@ void OptionButton::setValue(bool on) {
     if (on)
         for (Control* c : form().controls()) {
             auto* other = dynamic_cast<OptionButton*>(c);
-            if (other && other != this && other->group_ == group_ && other->layout.container == layout.container &&
-                other->value_) {
+            if (other && other != this && other->group_ == group_ &&
+                other->layout.container == layout.container && other->value_) {
                 other->value_ = false;
                 other->changed();
             }
@@ -82,8 +82,10 @@ void ListBox::removeItem(int index) {
     if (index < 0 || index >= static_cast<int>(items_.size())) return;
     items_.erase(items_.begin() + index);
     selected_.erase(selected_.begin() + index);
-    if (listIndex_ == index) listIndex_ = -1;
-    else if (listIndex_ > index) --listIndex_;
+    if (listIndex_ == index)
+        listIndex_ = -1;
+    else if (listIndex_ > index)
+        --listIndex_;
     changed();
 }
 
@@ -112,7 +114,9 @@ void ListBox::tick(int index, bool on) {
     fire(Click);
 }
 
-std::string ListBox::text() const { return listIndex_ < 0 ? std::string() : items_[listIndex_]; }
+std::string ListBox::text() const {
+    return listIndex_ < 0 ? std::string() : items_[listIndex_];
+}
 
 void ListBox::select(int index) {
     if (index < -1 || index >= static_cast<int>(items_.size())) return;

@@ -14,8 +14,8 @@ namespace forms {
 struct DrawItem {
     enum class Type { Line, Circle, Text } type = Type::Line;
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // line ends; circle centre in x1, y1
-    double radius = 0, aspect = 1;           // circle
-    std::string text;                        // text at (x1, y1), its top-left corner
+    double radius = 0, aspect = 1;          // circle
+    std::string text;                       // text at (x1, y1), its top-left corner
     common::Rgb color = common::kBlack;
     int drawWidth = 1, drawStyle = 0;
     int fillStyle = 1;

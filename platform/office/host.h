@@ -53,7 +53,7 @@ namespace shapetype {
 constexpr int AutoShape = 1, Freeform = 5, Group = 6, Embedded = 7, Line = 9, Picture = 13, Placeholder = 14,
               TextBox = 17;
 constexpr int Mixed = -2;
-}
+}  // namespace shapetype
 // MsoAutoShapeType used by AddShape
 constexpr int kShapeOval = 9;
 // MsoTextOrientation used by AddLabel
@@ -338,6 +338,8 @@ public:
 };
 
 // Shorthand for Application.ActiveWindow.Selection.SlideRange.Shapes, walked afresh.
-inline SlideHost& slideHost(Application& app) { return app.activeWindow().selection().shapes(); }
+inline SlideHost& slideHost(Application& app) {
+    return app.activeWindow().selection().shapes();
+}
 
 }  // namespace office

@@ -22,8 +22,9 @@ std::string GetOfficeVersion(const RegistryFile& reg) {
 }
 
 bool HasMathType(const RegistryFile& reg) {
-    std::string v = ReadRegString(reg, HKEY_LOCAL_MACHINE,
-                                  "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\DSMT6", "DisplayVersion");
+    std::string v =
+        ReadRegString(reg, HKEY_LOCAL_MACHINE,
+                      "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\DSMT6", "DisplayVersion");
     return !v.empty() && common::Val(v) >= 6.5;
 }
 

@@ -9,12 +9,16 @@
 namespace registry {
 namespace {
 
-std::string lowered(std::string_view s) { return common::lowerAscii(s); }
+std::string lowered(std::string_view s) {
+    return common::lowerAscii(s);
+}
 
 std::string canonicalRoot(std::string_view root) {
-    static const std::pair<const char*, const char*> kRoots[] = {
-        {"hkcr", "hkey_classes_root"}, {"hklm", "hkey_local_machine"}, {"hkcu", "hkey_current_user"},
-        {"hku", "hkey_users"},         {"hkcc", "hkey_current_config"}};
+    static const std::pair<const char*, const char*> kRoots[] = {{"hkcr", "hkey_classes_root"},
+                                                                 {"hklm", "hkey_local_machine"},
+                                                                 {"hkcu", "hkey_current_user"},
+                                                                 {"hku", "hkey_users"},
+                                                                 {"hkcc", "hkey_current_config"}};
     std::string r = lowered(root);
     for (const auto& [abbr, full] : kRoots)
         if (r == abbr) return full;
@@ -38,9 +42,11 @@ std::string keyPath(std::string_view full) {
 std::string fromUtf16le(std::string_view bytes) {
     std::u32string out;
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        char32_t unit = static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8);
+        char32_t unit =
+            static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8);
         if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size()) {
-            char32_t low = static_cast<unsigned char>(bytes[i + 2]) | (static_cast<unsigned char>(bytes[i + 3]) << 8);
+            char32_t low =
+                static_cast<unsigned char>(bytes[i + 2]) | (static_cast<unsigned char>(bytes[i + 3]) << 8);
             if (low >= 0xDC00 && low <= 0xDFFF) {
                 out += 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
                 i += 2;
@@ -113,7 +119,8 @@ RegistryFile RegistryFile::parse(std::string_view bytes) {
             continue;
         }
         // Binary values continue on the next line after a trailing backslash.
-        if (!line.empty() && line.back() == '\\' && lowered(logical + line).find("=hex") != std::string::npos) {
+        if (!line.empty() && line.back() == '\\' &&
+            lowered(logical + line).find("=hex") != std::string::npos) {
             logical += line.substr(0, line.size() - 1);
             continue;
         }
@@ -162,7 +169,8 @@ void RegistryFile::addLine(std::string_view raw) {
     keys_[currentKey_][lowered(name)] = parseData(data);
 }
 
-std::optional<Value> RegistryFile::query(std::string_view root, std::string_view subkey, std::string_view name) const {
+std::optional<Value> RegistryFile::query(std::string_view root, std::string_view subkey,
+                                         std::string_view name) const {
     auto key = keys_.find(keyPath(root, subkey));
     if (key == keys_.end()) return std::nullopt;
     auto value = key->second.find(lowered(name));

@@ -1,7 +1,7 @@
 #include "quillon4ppt/formula/operands.h"
 
-#include "quillon4ppt/formula/bracket_group.h"
 #include "common/text.h"
+#include "quillon4ppt/formula/bracket_group.h"
 
 namespace formula {
 namespace {

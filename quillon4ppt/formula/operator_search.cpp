@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "common/text.h"
 #include "quillon4ppt/formula/bracket_group.h"
 #include "quillon4ppt/formula/narrow_width.h"
-#include "common/text.h"
 
 namespace formula {
 namespace {

@@ -31,15 +31,17 @@ void renderTicks(SlideContext& s, const AxesItem& item) {
     for (int i = item.xMin + 1; i <= item.xMax - 1; ++i) {
         if (i == 0) continue;
         s.addLine("x轴刻度线" + std::to_string(i), s.X(i), oy, s.X(i), a.blXkdUp ? oy - tick : oy + tick);
-        addLetter(s, "x轴刻度标注" + std::to_string(i), s.X(i) - 4, a.blXtxtUp ? oy - 15 : oy, std::to_string(i),
-                  false);
+        addLetter(s, "x轴刻度标注" + std::to_string(i), s.X(i) - 4, a.blXtxtUp ? oy - 15 : oy,
+                  std::to_string(i), false);
     }
     for (int j = item.yMin + 1; j <= item.yMax - 1; ++j) {
         if (j == 0) continue;
-        if (a.blYkdLeft) s.addLine("y轴刻度线" + std::to_string(j), ox - tick, s.Y(j), ox, s.Y(j));
-        else s.addLine("y轴刻度线" + std::to_string(j), ox, s.Y(j), ox + tick, s.Y(j));
-        addLetter(s, "y轴刻度标注" + std::to_string(j), a.blYtxtLeft ? ox - 8 : ox + 2, s.Y(j) - 6, std::to_string(j),
-                  false);
+        if (a.blYkdLeft)
+            s.addLine("y轴刻度线" + std::to_string(j), ox - tick, s.Y(j), ox, s.Y(j));
+        else
+            s.addLine("y轴刻度线" + std::to_string(j), ox, s.Y(j), ox + tick, s.Y(j));
+        addLetter(s, "y轴刻度标注" + std::to_string(j), a.blYtxtLeft ? ox - 8 : ox + 2, s.Y(j) - 6,
+                  std::to_string(j), false);
     }
 }
 

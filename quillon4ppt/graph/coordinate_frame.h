@@ -8,7 +8,7 @@ namespace graph {
 
 struct CoordinateFrame {
     std::int16_t xMin = -5, xMax = 5, yMin = -5, yMax = 5;
-    double markSize = 0.1;  // arrowheads, letters and ticks in the preview
+    double markSize = 0.1;                  // arrowheads, letters and ticks in the preview
     std::int32_t originX = 0, originY = 0;  // slide point of the mathematical origin
     double unitLength = 0;                  // slide points per unit
 

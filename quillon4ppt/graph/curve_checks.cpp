@@ -14,7 +14,9 @@ bool ConfirmOutOfFrame(const CurveExtents& e, const CoordinateFrame& f, forms::D
     return dialogs.msgBox(kOutOfFrameQuestion, forms::Buttons::OkCancel) == forms::Answer::Cancel;
 }
 
-void ShowRangeError(forms::Dialogs& dialogs) { dialogs.msgBox(kRangeErrorMessage); }
+void ShowRangeError(forms::Dialogs& dialogs) {
+    dialogs.msgBox(kRangeErrorMessage);
+}
 
 double readBox(const forms::TextBox& box) {
     return common::Val(common::trimBlanks(box.text()));
@@ -25,8 +27,12 @@ bool drawable(double value) {
     return std::isfinite(value) && std::fabs(value) < kLargest;
 }
 
-double Larger(double a, double b) { return a > b ? a : b; }
-double Smaller(double a, double b) { return a >= b ? b : a; }
+double Larger(double a, double b) {
+    return a > b ? a : b;
+}
+double Smaller(double a, double b) {
+    return a >= b ? b : a;
+}
 
 std::int32_t CommonDivisor(std::int32_t a, std::int32_t b) {
     // Wide arithmetic: the sum and the magnitudes of 32-bit values must not overflow.
@@ -45,7 +51,8 @@ std::int32_t CommonDivisor(std::int32_t a, std::int32_t b) {
     return static_cast<std::int32_t>(p);
 }
 
-void DrawDashedGuide(forms::PictureBox& picture, common::Rgb color, double x1, double y1, double x2, double y2) {
+void DrawDashedGuide(forms::PictureBox& picture, common::Rgb color, double x1, double y1, double x2,
+                     double y2) {
     if (x1 != x2) {
         double s = std::fabs(x2 - x1) / 31;
         for (int k = 0; k < 16; ++k) picture.line(x1 + (2 * k + 1) * s, y1, x1 + (2 * k + 2) * s, y1, color);

@@ -32,7 +32,8 @@ double Smaller(double a, double b);
 std::int32_t CommonDivisor(std::int32_t a, std::int32_t b);
 
 // Sixteen dashes along an axis-parallel guide, toward larger coordinates.
-void DrawDashedGuide(forms::PictureBox& picture, common::Rgb color, double x1, double y1, double x2, double y2);
+void DrawDashedGuide(forms::PictureBox& picture, common::Rgb color, double x1, double y1, double x2,
+                     double y2);
 
 constexpr const char* kTooLargeMessage = "您输入的数据过大，无法作图，请检查后重新输入。";
 constexpr const char* kRangeErrorMessage = "您所输入的数据范围有误，请检查后重新输入！";

@@ -9,8 +9,8 @@
 namespace graph {
 
 namespace {
-const char* const kTabCaptions[] = {"三角函数", " 直线", "反比例函数", "作图结果", "幂函数", "指数函数",
-                                    "对数函数", "任意函数", "圆",   "椭圆",   "双曲线",   "抛物线"};
+const char* const kTabCaptions[] = {"三角函数", " 直线",    "反比例函数", "作图结果", "幂函数", "指数函数",
+                                    "对数函数", "任意函数", "圆",         "椭圆",     "双曲线", "抛物线"};
 // The axis lengths the spinners and the length boxes allow.
 constexpr int kShortestAxis = 2, kLongestAxis = 100;
 }  // namespace
@@ -106,11 +106,16 @@ void frmGraph::Form_Load() {
     List1.addItem(kAxesEntry);
 }
 
-int frmGraph::lineStyleValue() const { return common::CInt(common::Val(Combo2.text())); }
-int frmGraph::lineWeightValue() const { return common::CInt(common::Val(Combo1.text())); }
+int frmGraph::lineStyleValue() const {
+    return common::CInt(common::Val(Combo2.text()));
+}
+int frmGraph::lineWeightValue() const {
+    return common::CInt(common::Val(Combo1.text()));
+}
 
 LineLook frmGraph::lineLook() const {
-    return {static_cast<std::int16_t>(lineStyleValue()), static_cast<std::int16_t>(lineWeightValue()), lineColor()};
+    return {static_cast<std::int16_t>(lineStyleValue()), static_cast<std::int16_t>(lineWeightValue()),
+            lineColor()};
 }
 
 void frmGraph::showLineLook(const LineLook& look) {
@@ -151,14 +156,20 @@ void frmGraph::scrollFrame(forms::ScrollBar& bar, std::int16_t& low, std::int16_
     redrawFrame();
 }
 
-void frmGraph::HScrollx_Change() { scrollFrame(HScrollx, frame.xMin, frame.xMax); }
-void frmGraph::HScrolly_Change() { scrollFrame(HScrolly, frame.yMin, frame.yMax); }
+void frmGraph::HScrollx_Change() {
+    scrollFrame(HScrollx, frame.xMin, frame.xMax);
+}
+void frmGraph::HScrolly_Change() {
+    scrollFrame(HScrolly, frame.yMin, frame.yMax);
+}
 
 void frmGraph::txtLenOfAxis_KeyPress(int axis, int keyAscii) {
     if (keyAscii == 13) resizeAxis(axis);
 }
 
-void frmGraph::txtLenOfAxis_LostFocus(int axis) { resizeAxis(axis); }
+void frmGraph::txtLenOfAxis_LostFocus(int axis) {
+    resizeAxis(axis);
+}
 
 // axis 0 is y, 1 is x, as the spinners are numbered.
 void frmGraph::resizeAxis(int axis) {
@@ -196,8 +207,12 @@ void frmGraph::spinAxis(int index, int delta) {
     DrawAxes("new");
 }
 
-void frmGraph::udLenOfAxis_UpClick(int index) { spinAxis(index, 1); }
-void frmGraph::udLenOfAxis_DownClick(int index) { spinAxis(index, -1); }
+void frmGraph::udLenOfAxis_UpClick(int index) {
+    spinAxis(index, 1);
+}
+void frmGraph::udLenOfAxis_DownClick(int index) {
+    spinAxis(index, -1);
+}
 
 void frmGraph::chkDrawScale_Click() {
     if (chkDrawScale.checked()) {

@@ -20,8 +20,18 @@ namespace graph {
 
 // The tab strip's pages.
 enum GraphTab {
-    kTabTrig = 0, kTabLines = 1, kTabInverse = 2, kTabResults = 3, kTabPower = 4, kTabExponential = 5,
-    kTabLogarithm = 6, kTabExpression = 7, kTabCircle = 8, kTabEllipse = 9, kTabHyperbola = 10, kTabParabola = 11
+    kTabTrig = 0,
+    kTabLines = 1,
+    kTabInverse = 2,
+    kTabResults = 3,
+    kTabPower = 4,
+    kTabExponential = 5,
+    kTabLogarithm = 6,
+    kTabExpression = 7,
+    kTabCircle = 8,
+    kTabEllipse = 9,
+    kTabHyperbola = 10,
+    kTabParabola = 11
 };
 
 class frmGraph : public forms::Form {

@@ -12,12 +12,15 @@ using forms::AnchorTop;
 constexpr unsigned kLeftBottom = AnchorLeft | AnchorBottom;
 constexpr unsigned kRightBottom = AnchorRight | AnchorBottom;
 
-void place(forms::Control& c, int left, int top, int width, int height, unsigned anchor = AnchorLeft | AnchorTop,
-           const forms::Control* container = nullptr, int page = -1) {
+void place(forms::Control& c, int left, int top, int width, int height,
+           unsigned anchor = AnchorLeft | AnchorTop, const forms::Control* container = nullptr,
+           int page = -1) {
     c.place(left, top, width, height, container, page, anchor);
 }
 
-void title(forms::Control& c, const char* text) { c.setCaption(text); }
+void title(forms::Control& c, const char* text) {
+    c.setCaption(text);
+}
 
 }  // namespace
 

@@ -72,7 +72,9 @@ void PointFamily::loadRecord(int index) {
     graph_.showLineLook(r.look);
 }
 
-void PointFamily::render(SlideContext& slide, int index) { RenderPoint(slide, records.get(index)); }
+void PointFamily::render(SlideContext& slide, int index) {
+    RenderPoint(slide, records.get(index));
+}
 
 namespace {
 

@@ -8,7 +8,9 @@
 namespace graph {
 namespace {
 
-std::string corner(int a, int b) { return "(" + std::to_string(a) + "," + std::to_string(b) + ")"; }
+std::string corner(int a, int b) {
+    return "(" + std::to_string(a) + "," + std::to_string(b) + ")";
+}
 
 void printAt(forms::PictureBox& p, double x, double y, const std::string& text) {
     p.currentX = x;

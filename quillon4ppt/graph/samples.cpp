@@ -15,8 +15,10 @@ Samples PrepareSamples(double xFrom, double xTo) {
         n = static_cast<long>(std::trunc(span / s.step));
     }
     n = std::clamp(n, 4L, 1L << 20);
-    if (n % 3 == 0) n += 1;
-    else if (n % 3 == 2) n += 2;
+    if (n % 3 == 0)
+        n += 1;
+    else if (n % 3 == 2)
+        n += 2;
     s.points.resize(static_cast<std::size_t>(n));
     return s;
 }

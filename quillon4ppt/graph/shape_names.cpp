@@ -29,7 +29,9 @@ std::string makeName(const std::string& label, int n, const std::string& digits)
 
 }  // namespace
 
-InsertedShapeNames::InsertedShapeNames() : clock(localNow), random(clockSeededRandom) { ResetShapeNames(); }
+InsertedShapeNames::InsertedShapeNames() : clock(localNow), random(clockSeededRandom) {
+    ResetShapeNames();
+}
 
 std::string InsertedShapeNames::NameShape(const std::string& label) {
     std::tm t = clock();

@@ -5,7 +5,9 @@
 
 namespace graph {
 
-ShapeStyle LineLook::shapeStyle() const { return {color, StyleToDash(style), static_cast<float>(weight)}; }
+ShapeStyle LineLook::shapeStyle() const {
+    return {color, StyleToDash(style), static_cast<float>(weight)};
+}
 
 void styleLine(office::Shape& shape, const ShapeStyle& style) {
     shape.line().setForeColor(style.color);

@@ -10,7 +10,8 @@ float toSingle(double points) {
     return static_cast<float>(points);
 }
 
-office::ShapePtr SlideContext::addNamed(const std::string& label, const std::function<office::ShapePtr()>& add) {
+office::ShapePtr SlideContext::addNamed(const std::string& label,
+                                        const std::function<office::ShapePtr()>& add) {
     names.countShape();
     std::string name = names.NameShape(label);
     add()->setName(name);
@@ -34,7 +35,8 @@ office::ShapePtr SlideContext::addDot(const std::string& label, double x, double
     return addOval(label, x - 1.2, y - 1.2, 2.4, 2.4);
 }
 
-office::ShapePtr SlideContext::addText(const std::string& label, double left, double top, const std::string& text) {
+office::ShapePtr SlideContext::addText(const std::string& label, double left, double top,
+                                       const std::string& text) {
     auto shape = addNamed(
         label, [&] { return host.addLabel(office::kTextHorizontal, toSingle(left), toSingle(top), 30, 30); });
     auto& frame = shape->textFrame();

@@ -39,8 +39,10 @@ Environment readEnvironment(const std::filesystem::path& executable) {
     Environment env;
     if (auto deck = variable("QUILLON_DECK")) env.deck = *deck;
     if (auto slide = variable("QUILLON_SLIDE")) env.slide = slideNumber(*slide);
-    if (auto home = variable("QUILLON_HOME")) env.home = *home;
-    else env.home = executable.parent_path();
+    if (auto home = variable("QUILLON_HOME"))
+        env.home = *home;
+    else
+        env.home = executable.parent_path();
     if (auto reg = variable("QUILLON_REGISTRY")) env.registry = *reg;
     if (auto play = variable("QUILLON_PLAY")) env.playScript = *play;
     env.runtimeFolder = runtimeFolder();

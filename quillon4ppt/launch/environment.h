@@ -8,14 +8,14 @@
 namespace launch {
 
 struct Environment {
-    std::filesystem::path deck = "quillon.pptx";       // QUILLON_DECK
-    int slide = 1;                                     // QUILLON_SLIDE, 1-based
-    std::filesystem::path home;                        // QUILLON_HOME: the program folder
-    std::optional<std::filesystem::path> registry;     // QUILLON_REGISTRY
-    std::optional<std::filesystem::path> playScript;   // QUILLON_PLAY
+    std::filesystem::path deck = "quillon.pptx";      // QUILLON_DECK
+    int slide = 1;                                    // QUILLON_SLIDE, 1-based
+    std::filesystem::path home;                       // QUILLON_HOME: the program folder
+    std::optional<std::filesystem::path> registry;    // QUILLON_REGISTRY
+    std::optional<std::filesystem::path> playScript;  // QUILLON_PLAY
     // Where the instance lock lies (XDG_RUNTIME_DIR, else the temporary folder); none: no lock.
     std::optional<std::filesystem::path> runtimeFolder;
-    std::string editor;                                // QUILLON_EDITOR; empty: LibreOffice Impress
+    std::string editor;  // QUILLON_EDITOR; empty: LibreOffice Impress
     // QUILLON_HOST: "pptx" (the deck file) or "impress" (the running Impress); unset,
     // the Impress listening on the pipe when there is one.
     std::optional<std::string> host;

@@ -65,7 +65,9 @@ office::Application& Program::host() {
     return *host_;
 }
 
-void Program::slideChanged() { host().save(); }
+void Program::slideChanged() {
+    host().save();
+}
 
 void Program::ExitProgram(int status) {
     if (host_) {

@@ -7,8 +7,8 @@
 namespace launch {
 
 std::variant<std::unique_ptr<forms::Form>, int> startProgram(Program& program, const VerbTable& verbs,
-                                                             const std::string& commandLine, std::ostream& err,
-                                                             bool onTerminal) {
+                                                             const std::string& commandLine,
+                                                             std::ostream& err, bool onTerminal) {
     program.CheckHost();
     try {
         program.LoadSettings();
@@ -51,18 +51,19 @@ std::vector<std::string> selectedShapeNames(Program& program) {
 
 int runPlay(const Environment& env, const std::string& commandLine, office::HostConnector& connector,
             const VerbTable& verbs, std::ostream& out, std::ostream& err) {
-    return forms::runPlayScript(
-        "quillon4ppt", *env.playScript, out, err,
-        [&](const std::vector<forms::PlayAction>& actions, std::size_t from, forms::ScriptedDialogs& dialogs) {
-            Program program(env, dialogs, connector);
-            auto started = startProgram(program, verbs, commandLine, err, false);
-            if (auto* status = std::get_if<int>(&started)) return *status;
-            auto& window = *std::get<std::unique_ptr<forms::Form>>(started);
-            forms::PlaySession session{window, dialogs, out,
-                                       [&program] { return selectedShapeNames(program); }};
-            forms::play(actions, from, session);
-            program.ExitProgram(0);
-        });
+    return forms::runPlayScript("quillon4ppt", *env.playScript, out, err,
+                                [&](const std::vector<forms::PlayAction>& actions, std::size_t from,
+                                    forms::ScriptedDialogs& dialogs) {
+                                    Program program(env, dialogs, connector);
+                                    auto started = startProgram(program, verbs, commandLine, err, false);
+                                    if (auto* status = std::get_if<int>(&started)) return *status;
+                                    auto& window = *std::get<std::unique_ptr<forms::Form>>(started);
+                                    forms::PlaySession session{window, dialogs, out, [&program] {
+                                                                   return selectedShapeNames(program);
+                                                               }};
+                                    forms::play(actions, from, session);
+                                    program.ExitProgram(0);
+                                });
 }
 
 }  // namespace launch

@@ -14,8 +14,8 @@ namespace launch {
 // The verb's window, or the exit status when the program ends without one.
 // Throws forms::ProgramExit when start-up ends the program.
 std::variant<std::unique_ptr<forms::Form>, int> startProgram(Program& program, const VerbTable& verbs,
-                                                             const std::string& commandLine, std::ostream& err,
-                                                             bool onTerminal);
+                                                             const std::string& commandLine,
+                                                             std::ostream& err, bool onTerminal);
 
 using common::commandLineOf;
 

@@ -11,7 +11,8 @@ constexpr const char* kMathTypeQuestion =
 }
 
 VerbTable::VerbTable() {
-    for (const char* verb : {"tk", "functiongraph", "shapeselecter", "dot", "gs", "test"}) entries_.push_back({verb, {}});
+    for (const char* verb : {"tk", "functiongraph", "shapeselecter", "dot", "gs", "test"})
+        entries_.push_back({verb, {}});
 }
 
 void VerbTable::add(const std::string& verb, WindowFactory open) {

@@ -11,8 +11,9 @@ using namespace settings;
 namespace {
 
 struct AxisSettingsTest : ::testing::Test {
-    fs::path folder = fs::path(testing::TempDir()) / ("axis_" + std::to_string(::getpid()) + "_" +
-                                                      testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::path folder =
+        fs::path(testing::TempDir()) / ("axis_" + std::to_string(::getpid()) + "_" +
+                                        testing::UnitTest::GetInstance()->current_test_info()->name());
     ConfigDatabase db;
 
     void SetUp() override {
@@ -24,12 +25,15 @@ struct AxisSettingsTest : ::testing::Test {
     void makeTable(const std::string& sql) {
         sqlite3* raw = nullptr;
         ASSERT_EQ(sqlite3_open((folder / kConfigFileName).c_str(), &raw), SQLITE_OK);
-        ASSERT_EQ(sqlite3_exec(raw, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(raw);
+        ASSERT_EQ(sqlite3_exec(raw, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK)
+            << sqlite3_errmsg(raw);
         sqlite3_close(raw);
     }
     void rows(const std::string& values) {
-        makeTable("CREATE TABLE pptconfig (id INTEGER, cName TEXT, intvalue INTEGER, blvalue INTEGER);"
-                  "INSERT INTO pptconfig VALUES " + values + ";");
+        makeTable(
+            "CREATE TABLE pptconfig (id INTEGER, cName TEXT, intvalue INTEGER, blvalue INTEGER);"
+            "INSERT INTO pptconfig VALUES " +
+            values + ";");
     }
     std::string failure() {
         try {
@@ -61,7 +65,9 @@ TEST_F(AxisSettingsTest, StoredZerosBecomeFallbacksAndOtherValuesStay) {
 }
 
 TEST_F(AxisSettingsTest, RowsApplyInIdOrderAndHalvesRoundToEven) {
-    rows("(5,'blXkdUp',0,0),(2,'blXkdUp',0,-1),(1,'intK',3,0),(3,'intKD',2.5,0),(4,'intLine',3.5,0),(6,'blXtxtUp',0,7)");
+    rows(
+        "(5,'blXkdUp',0,0),(2,'blXkdUp',0,-1),(1,'intK',3,0),(3,'intKD',2.5,0),(4,'intLine',3.5,0),(6,'"
+        "blXtxtUp',0,7)");
     AxisSettings s = LoadAxisSettings(db, folder);
     EXPECT_FALSE(s.blXkdUp);  // id 5 comes last
     EXPECT_TRUE(s.blXtxtUp);  // any non-zero value
@@ -71,8 +77,9 @@ TEST_F(AxisSettingsTest, RowsApplyInIdOrderAndHalvesRoundToEven) {
 }
 
 TEST_F(AxisSettingsTest, ColumnNamesInAnotherCase) {
-    makeTable("CREATE TABLE pptconfig (ID INTEGER, cname TEXT, IntValue INTEGER, blValue INTEGER);"
-              "INSERT INTO pptconfig VALUES (1,'intK',4,0),(2,'blYkdLeft',0,-1);");
+    makeTable(
+        "CREATE TABLE pptconfig (ID INTEGER, cname TEXT, IntValue INTEGER, blValue INTEGER);"
+        "INSERT INTO pptconfig VALUES (1,'intK',4,0),(2,'blYkdLeft',0,-1);");
     AxisSettings s = LoadAxisSettings(db, folder);
     EXPECT_EQ(s.intK, 4);
     EXPECT_TRUE(s.blYkdLeft);

@@ -47,7 +47,8 @@ QWidget* makeLabel(Label& label, QWidget* parent) {
     auto* widget = new ClickableLabel(parent);
     widget->setWordWrap(true);
     const Qt::Alignment across[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
-    widget->setAlignment(across[label.alignment >= 0 && label.alignment <= 2 ? label.alignment : 0] | Qt::AlignTop);
+    widget->setAlignment(across[label.alignment >= 0 && label.alignment <= 2 ? label.alignment : 0] |
+                         Qt::AlignTop);
     const Show show = follow(label, widget, [widget, &label] { showLabel(label, *widget); });
     widget->onClick = [&label, show] { act(label, show, [&label] { label.click(); }); };
     return widget;

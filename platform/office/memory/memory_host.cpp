@@ -73,7 +73,9 @@ ShapePtr MemoryRange::group() {
     }
     for (auto& d : list)
         if (std::find(shapes_.begin(), shapes_.end(), d) != shapes_.end()) g->children.push_back(d);
-    std::erase_if(list, [&](const DataPtr& d) { return std::find(shapes_.begin(), shapes_.end(), d) != shapes_.end(); });
+    std::erase_if(list, [&](const DataPtr& d) {
+        return std::find(shapes_.begin(), shapes_.end(), d) != shapes_.end();
+    });
     fitBox(*g, corners);
     list.insert(list.begin() + std::min(at, list.size()), g);
     s_->log("Range.Group -> " + g->name);
@@ -170,7 +172,9 @@ private:
         return d;
     }
     ShapePtr add(DataPtr d) {
-        d->name = (d->type == shapetype::Line ? "Line " : d->type == shapetype::TextBox ? "TextBox " : "Shape ") +
+        d->name = (d->type == shapetype::Line      ? "Line "
+                   : d->type == shapetype::TextBox ? "TextBox "
+                                                   : "Shape ") +
                   std::to_string(d->id);
         s_->slide().shapes.push_back(d);
         return shapeHandle(s_, d);
@@ -284,7 +288,8 @@ private:
 
 }  // namespace
 
-ShapeRangePtr rangeHandle(std::shared_ptr<ProgramState> state, std::vector<std::shared_ptr<ShapeData>> shapes) {
+ShapeRangePtr rangeHandle(std::shared_ptr<ProgramState> state,
+                          std::vector<std::shared_ptr<ShapeData>> shapes) {
     return std::make_shared<MemoryRange>(std::move(state), std::move(shapes));
 }
 

@@ -42,15 +42,15 @@ struct ShapeData {
     int type = shapetype::AutoShape;
     int autoShapeType = 0;
     float left = 0, top = 0, width = 0, height = 0;
-    PointF begin, end;             // lines
-    std::vector<PointF> points;    // curves
+    PointF begin, end;           // lines
+    std::vector<PointF> points;  // curves
     LineData line;
     FillData fill;
     bool hasText = false;
     std::u32string text;
-    std::vector<FontData> charFonts;  // one per character of text
-    FontData font;                    // for characters typed later
-    float margins[4] = {7.2f, 3.6f, 7.2f, 3.6f};  // left, top, right, bottom
+    std::vector<FontData> charFonts;                   // one per character of text
+    FontData font;                                     // for characters typed later
+    float margins[4] = {7.2f, 3.6f, 7.2f, 3.6f};       // left, top, right, bottom
     std::vector<std::shared_ptr<ShapeData>> children;  // a group's shapes
     bool deleted = false;
     std::string title, description;  // a picture's
@@ -64,11 +64,11 @@ struct SlideData {
 // The state of the whole presentation program: one presentation, its slides, the
 // selected slide of the active window, the selection and the clipboard.
 struct ProgramState {
-    bool running = true;        // an instance that attach() finds
+    bool running = true;  // an instance that attach() finds
     bool hasPresentation = true;
     float slideWidth = 720, slideHeight = 540;
     std::vector<SlideData> slides = std::vector<SlideData>(1);
-    int currentSlide = 0;       // 0-based
+    int currentSlide = 0;  // 0-based
     int nextId = 2;
     std::vector<std::shared_ptr<ShapeData>> selected;
     // Characters chosen by TextRange.Select in the one selected shape: first index, count.

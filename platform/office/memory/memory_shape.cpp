@@ -8,7 +8,9 @@
 
 namespace office::memory {
 
-std::string numberArg(float value) { return common::PlainNumberText(static_cast<double>(value)); }
+std::string numberArg(float value) {
+    return common::PlainNumberText(static_cast<double>(value));
+}
 
 namespace {
 
@@ -21,14 +23,17 @@ void requireAlive(const ShapeData& d) {
 
 class MemoryFont : public Font {
 public:
-    MemoryFont(StatePtr s, DataPtr d, int from, int count) : s_(std::move(s)), d_(std::move(d)), from_(from), n_(count) {}
+    MemoryFont(StatePtr s, DataPtr d, int from, int count)
+        : s_(std::move(s)), d_(std::move(d)), from_(from), n_(count) {}
     float size() const override { return first().size; }
     void setSize(float v) override {
         checkedFontSize(v);
         apply("Size=" + numberArg(v), [v](FontData& f) { f.size = v; });
     }
     bool bold() const override { return first().bold; }
-    void setBold(bool v) override { apply(std::string("Bold=") + (v ? "-1" : "0"), [v](FontData& f) { f.bold = v; }); }
+    void setBold(bool v) override {
+        apply(std::string("Bold=") + (v ? "-1" : "0"), [v](FontData& f) { f.bold = v; });
+    }
     bool italic() const override { return first().italic; }
     void setItalic(bool v) override {
         apply(std::string("Italic=") + (v ? "-1" : "0"), [v](FontData& f) { f.italic = v; });
@@ -145,7 +150,8 @@ public:
     void setForeColor(common::Rgb v) override { set("ForeColor.RGB", v, d_->line.color); }
     int dashStyle() const override { return d_->line.dashStyle; }
     void setDashStyle(int v) override {
-        if (v < dash::Solid || v > dash::LongDashDot) throw HostError("The dash style " + std::to_string(v) + " is not valid.");
+        if (v < dash::Solid || v > dash::LongDashDot)
+            throw HostError("The dash style " + std::to_string(v) + " is not valid.");
         set("DashStyle", v, d_->line.dashStyle);
     }
     float weight() const override { return d_->line.weight; }
@@ -207,8 +213,7 @@ void moveBy(ShapeData& d, float dx, float dy) {
 
 class MemoryShape : public Shape {
 public:
-    MemoryShape(StatePtr s, DataPtr d)
-        : s_(s), d_(d), line_(s, d), fill_(s, d), frame_(s, d) {}
+    MemoryShape(StatePtr s, DataPtr d) : s_(s), d_(d), line_(s, d), fill_(s, d), frame_(s, d) {}
     std::string name() const override { return alive().name; }
     void setName(const std::string& n) override {
         s_->log(alive().name + ".Name=" + n);
@@ -253,7 +258,8 @@ public:
     void remove() override;
     bool hasTextFrame() const override { return alive().hasText; }
     ShapeRangePtr groupItems() override {
-        if (alive().type != shapetype::Group) throw HostError("The shape \"" + d_->name + "\" is not a group.");
+        if (alive().type != shapetype::Group)
+            throw HostError("The shape \"" + d_->name + "\" is not a group.");
         return rangeHandle(s_, d_->children);
     }
     LineFormat& line() override { return line_; }
@@ -306,6 +312,8 @@ void MemoryShape::remove() {
 
 }  // namespace
 
-ShapePtr shapeHandle(StatePtr state, DataPtr data) { return std::make_shared<MemoryShape>(state, data); }
+ShapePtr shapeHandle(StatePtr state, DataPtr data) {
+    return std::make_shared<MemoryShape>(state, data);
+}
 
 }  // namespace office::memory

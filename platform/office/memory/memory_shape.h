@@ -6,6 +6,7 @@ namespace office::memory {
 
 ShapePtr shapeHandle(std::shared_ptr<ProgramState> state, std::shared_ptr<ShapeData> data);
 std::string numberArg(float value);
-ShapeRangePtr rangeHandle(std::shared_ptr<ProgramState> state, std::vector<std::shared_ptr<ShapeData>> shapes);
+ShapeRangePtr rangeHandle(std::shared_ptr<ProgramState> state,
+                          std::vector<std::shared_ptr<ShapeData>> shapes);
 
 }  // namespace office::memory

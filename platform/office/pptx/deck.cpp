@@ -290,7 +290,8 @@ void Deck::declareExtension(const std::string& extension, const char* contentTyp
     auto types = contentTypes_.document_element();
     for (auto d : types.children("Default")) {
         std::string known = d.attribute("Extension").value();
-        std::transform(known.begin(), known.end(), known.begin(), [](unsigned char c) { return std::tolower(c); });
+        std::transform(known.begin(), known.end(), known.begin(),
+                       [](unsigned char c) { return std::tolower(c); });
         if (known == extension) return;
     }
     auto entry = types.child("Override") ? types.insert_child_before("Default", types.child("Override"))

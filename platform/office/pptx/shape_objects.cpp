@@ -357,7 +357,8 @@ public:
     bool hasTextFrame() const override { return hasText(alive(*r_)); }
     ShapeRangePtr groupItems() override {
         const pugi::xml_node node = alive(*r_);
-        if (shapeType(node) != shapetype::Group) throw HostError("The shape \"" + shapeName(node) + "\" is not a group.");
+        if (shapeType(node) != shapetype::Group)
+            throw HostError("The shape \"" + shapeName(node) + "\" is not a group.");
         std::vector<ShapeRefPtr> members;
         for (const auto& child : shapesIn(node)) members.push_back(r_->slide->ref(child));
         return rangeHandle(s_, std::move(members));

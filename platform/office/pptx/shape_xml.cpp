@@ -286,18 +286,21 @@ pugi::xml_node addTextBox(pugi::xml_node tree, ShapeId id, const Box& box) {
 }
 
 pugi::xml_node addPicture(pugi::xml_node tree, ShapeId id, const Box& box, const std::string& pngRel,
-                          const std::string& svgRel, const std::string& title, const std::string& description) {
+                          const std::string& svgRel, const std::string& title,
+                          const std::string& description) {
     std::string vector;
     if (!svgRel.empty())
-        vector = R"(<a:extLst><a:ext uri="{96DAC541-7B7A-43D3-8B79-37D633B846F1}">)"
-                 R"(<asvg:svgBlip xmlns:asvg="http://schemas.microsoft.com/office/drawing/2016/SVG/main" r:embed=")" +
-                 svgRel + "\"/></a:ext></a:extLst>";
+        vector =
+            R"(<a:extLst><a:ext uri="{96DAC541-7B7A-43D3-8B79-37D633B846F1}">)"
+            R"(<asvg:svgBlip xmlns:asvg="http://schemas.microsoft.com/office/drawing/2016/SVG/main" r:embed=")" +
+            svgRel + "\"/></a:ext></a:extLst>";
     auto picture = append(
-        tree, "<p:pic><p:nvPicPr><p:cNvPr id=\"" + num(id) +
-                  R"(" name=""/><p:cNvPicPr><a:picLocks noChangeAspect="1"/></p:cNvPicPr><p:nvPr/></p:nvPicPr>)" +
-                  "<p:blipFill><a:blip r:embed=\"" + pngRel + "\">" + vector +
-                  "</a:blip><a:stretch><a:fillRect/></a:stretch></p:blipFill><p:spPr>" + xfrmXml(box) +
-                  R"(<a:prstGeom prst="rect"><a:avLst/></a:prstGeom></p:spPr></p:pic>)");
+        tree,
+        "<p:pic><p:nvPicPr><p:cNvPr id=\"" + num(id) +
+            R"(" name=""/><p:cNvPicPr><a:picLocks noChangeAspect="1"/></p:cNvPicPr><p:nvPr/></p:nvPicPr>)" +
+            "<p:blipFill><a:blip r:embed=\"" + pngRel + "\">" + vector +
+            "</a:blip><a:stretch><a:fillRect/></a:stretch></p:blipFill><p:spPr>" + xfrmXml(box) +
+            R"(<a:prstGeom prst="rect"><a:avLst/></a:prstGeom></p:spPr></p:pic>)");
     auto props = picture.child("p:nvPicPr").child("p:cNvPr");
     props.append_attribute("descr") = xmlSafe(description).c_str();
     props.append_attribute("title") = xmlSafe(title).c_str();

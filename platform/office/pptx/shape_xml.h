@@ -50,7 +50,8 @@ pugi::xml_node addTextBox(pugi::xml_node tree, ShapeId id, const Box& box);
 // A picture whose blip is the PNG part `pngRel`; with `svgRel` the SVG part beside it as
 // the extension PowerPoint draws instead. Title and description are set on the shape.
 pugi::xml_node addPicture(pugi::xml_node tree, ShapeId id, const Box& box, const std::string& pngRel,
-                          const std::string& svgRel, const std::string& title, const std::string& description);
+                          const std::string& svgRel, const std::string& title,
+                          const std::string& description);
 std::string shapeTitle(const pugi::xml_node& shape);
 std::string shapeDescription(const pugi::xml_node& shape);
 // A group in place of its children (in z-order), which keep their place on the page.

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "common/color.h"
-#include "quillon4ppt/graph/line_look.h"
 #include "platform/forms/control_array.h"
 #include "platform/forms/controls.h"
+#include "quillon4ppt/graph/line_look.h"
 #include "quillon4ppt/graph/plot_family.h"
 
 namespace graph {

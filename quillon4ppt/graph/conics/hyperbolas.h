@@ -4,9 +4,9 @@
 #include <cstdint>
 
 #include "common/color.h"
-#include "quillon4ppt/graph/line_look.h"
 #include "quillon4ppt/graph/conics/hyperbolas_geometry.h"
 #include "quillon4ppt/graph/frm_graph.h"
+#include "quillon4ppt/graph/line_look.h"
 #include "quillon4ppt/graph/plot_family.h"
 
 namespace graph {

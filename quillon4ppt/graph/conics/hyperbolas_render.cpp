@@ -23,10 +23,7 @@ constexpr Labels kUpright = {"双曲线下半支", "双曲线上半支", "双曲
 class HyperbolaShapes {
 public:
     HyperbolaShapes(SlideContext& s, const HyperbolaRecord& r)
-        : s_(s),
-          r_(r),
-          h_{r.cx, r.cy, r.a2, r.b2, r.horizontal != 0},
-          style_{r.look.shapeStyle()} {}
+        : s_(s), r_(r), h_{r.cx, r.cy, r.a2, r.b2, r.horizontal != 0}, style_{r.look.shapeStyle()} {}
 
     void render() {
         const Labels& names = h_.horizontal ? kSideways : kUpright;

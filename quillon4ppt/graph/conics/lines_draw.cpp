@@ -1,8 +1,8 @@
 // "确定" on the lines tab, and the replay that erases a deleted line.
 #include "common/numbers.h"
 #include "quillon4ppt/graph/conics/lines_family.h"
-#include "quillon4ppt/graph/shape_styles.h"
 #include "quillon4ppt/graph/frm_graph.h"
+#include "quillon4ppt/graph/shape_styles.h"
 
 namespace graph {
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "common/color.h"
-#include "quillon4ppt/graph/line_look.h"
 #include "quillon4ppt/graph/conics/parabolas_geometry.h"
 #include "quillon4ppt/graph/frm_graph.h"
+#include "quillon4ppt/graph/line_look.h"
 #include "quillon4ppt/graph/plot_family.h"
 
 namespace graph {

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "quillon4ppt/graph/conics/hyperbolas_parabolas_slide.h"
-#include "quillon4ppt/graph/shape_styles.h"
 #include "quillon4ppt/graph/conics/parabolas.h"
+#include "quillon4ppt/graph/shape_styles.h"
 
 namespace graph {
 namespace {

@@ -1,8 +1,9 @@
+#include "platform/forms/play.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "platform/forms/play.h"
 #include "test_form.h"
 
 namespace {

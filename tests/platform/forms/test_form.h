@@ -11,7 +11,8 @@
 struct TestForm : forms::Form {
     explicit TestForm(forms::Dialogs& d) : Form("frmTest", d) {
         txtA.Change = [this] { log.push_back("txtA_Change " + txtA.text()); };
-        for (int i = 0; i < 2; ++i) txtArr[i].Change = [this, i] { log.push_back("txtArr_Change " + std::to_string(i)); };
+        for (int i = 0; i < 2; ++i)
+            txtArr[i].Change = [this, i] { log.push_back("txtArr_Change " + std::to_string(i)); };
         chk.Click = [this] { log.push_back("chk_Click " + std::to_string(chk.value())); };
         opt1.Click = [this] { log.push_back("opt1_Click"); };
         opt2.Click = [this] { log.push_back("opt2_Click"); };

@@ -7,7 +7,8 @@ using namespace registry;
 namespace {
 
 RegistryFile withCurVer(const std::string& value) {
-    return RegistryFile::parse("REGEDIT4\n\n[HKEY_CLASSES_ROOT\\Word.Application\\CurVer]\n@=\"" + value + "\"\n");
+    return RegistryFile::parse("REGEDIT4\n\n[HKEY_CLASSES_ROOT\\Word.Application\\CurVer]\n@=\"" + value +
+                               "\"\n");
 }
 
 RegistryFile withDisplayVersion(const std::string& line) {
@@ -47,14 +48,18 @@ TEST(RegistryFile, EscapesCaseAndAbbreviatedRoots) {
 }
 
 TEST(RegistryFile, Utf16WithByteOrderMark) {
-    std::u16string text = u"Windows Registry Editor Version 5.00\r\n[HKEY_CLASSES_ROOT\\Word.Application\\CurVer]\r\n@=\"Word.Application.11\"\r\n";
+    std::u16string text =
+        u"Windows Registry Editor Version "
+        u"5.00\r\n[HKEY_CLASSES_ROOT\\Word.Application\\CurVer]\r\n@=\"Word.Application.11\"\r\n";
     std::string bytes = "\xFF\xFE";
     for (char16_t c : text) bytes += static_cast<char>(c & 0xFF), bytes += static_cast<char>(c >> 8);
     EXPECT_EQ(GetOfficeVersion(RegistryFile::parse(bytes)), "2003");
 }
 
 TEST(RegistryFile, NotARegistryFileIsEmpty) {
-    EXPECT_EQ(GetOfficeVersion(RegistryFile::parse("[HKEY_CLASSES_ROOT\\Word.Application\\CurVer]\n@=\"11\"\n")), "");
+    EXPECT_EQ(
+        GetOfficeVersion(RegistryFile::parse("[HKEY_CLASSES_ROOT\\Word.Application\\CurVer]\n@=\"11\"\n")),
+        "");
 }
 
 }  // namespace

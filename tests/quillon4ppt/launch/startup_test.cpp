@@ -26,7 +26,8 @@ struct FakeWindow : forms::Form {
 };
 
 struct StartupTest : ::testing::Test {
-    fs::path dir = fs::path(testing::TempDir()) / ("startup_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::path dir = fs::path(testing::TempDir()) /
+                   ("startup_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
     std::shared_ptr<office::memory::ProgramState> state = std::make_shared<office::memory::ProgramState>();
     office::memory::Connector connector{state};
     forms::ScriptedDialogs dialogs;
@@ -44,12 +45,14 @@ struct StartupTest : ::testing::Test {
 
     void registry(const std::string& curVer, const std::string& displayVersion) {
         env.registry = dir / "system.reg";
-        std::ofstream(*env.registry) << "REGEDIT4\n\n[HKEY_CLASSES_ROOT\\Word.Application\\CurVer]\n@=\"" << curVer
-                                     << "\"\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\"
-                                        "Uninstall\\DSMT6]\n\"DisplayVersion\"=\""
-                                     << displayVersion << "\"\n";
+        std::ofstream(*env.registry)
+            << "REGEDIT4\n\n[HKEY_CLASSES_ROOT\\Word.Application\\CurVer]\n@=\"" << curVer
+            << "\"\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\"
+               "Uninstall\\DSMT6]\n\"DisplayVersion\"=\""
+            << displayVersion << "\"\n";
     }
-    std::variant<std::unique_ptr<forms::Form>, int> start(Program& p, const std::string& line, bool terminal = false) {
+    std::variant<std::unique_ptr<forms::Form>, int> start(Program& p, const std::string& line,
+                                                          bool terminal = false) {
         return startProgram(p, verbs, line, err, terminal);
     }
     int play(const std::string& script, const std::string& verb, std::ostream& out) {

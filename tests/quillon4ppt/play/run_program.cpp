@@ -36,10 +36,10 @@ ProgramRun playScript(const fs::path& dir, const std::string& script, const std:
     ProgramRun run;
     // The folder stands for the runtime folder too, so other programs running meanwhile
     // are not seen as a second instance.
-    run.status = shell("cd '" + dir.string() +
-                       "' && XDG_RUNTIME_DIR=. QUILLON_PLAY=actions.txt QUILLON_DECK=deck.pptx QUILLON_HOST=pptx " +
-                       environment + " '" +
-                       QUILLON_PROGRAM_DIR + "/quillon4ppt' " + verb + " > out.txt 2> err.txt");
+    run.status =
+        shell("cd '" + dir.string() +
+              "' && XDG_RUNTIME_DIR=. QUILLON_PLAY=actions.txt QUILLON_DECK=deck.pptx QUILLON_HOST=pptx " +
+              environment + " '" + QUILLON_PROGRAM_DIR + "/quillon4ppt' " + verb + " > out.txt 2> err.txt");
     run.out = slurp(dir / "out.txt");
     run.err = slurp(dir / "err.txt");
     if (fs::exists(dir / "deck.pptx")) {
@@ -89,7 +89,8 @@ bool inkNear(const Page& page, double x, double y, int radius) {
 
 double wordLeft(const std::string& bbox, const std::string& word, double near) {
     std::regex pattern("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>" + word + "</word>");
-    for (auto it = std::sregex_iterator(bbox.begin(), bbox.end(), pattern); it != std::sregex_iterator(); ++it) {
+    for (auto it = std::sregex_iterator(bbox.begin(), bbox.end(), pattern); it != std::sregex_iterator();
+         ++it) {
         double left = std::stod((*it)[1]);
         if (near < 0 || std::fabs(left - near) < 5) return left;
     }
