@@ -9,7 +9,7 @@ namespace fs = std::filesystem;
 namespace {
 
 TEST(PlayCurvesPeer, LibreOfficeDrawsTheCurvesWhereTheyBelong) {
-    const fs::path dir = Fresh("play_curves_peer");
+    const fs::path dir = freshFolder("play_curves_peer");
     ASSERT_EQ(playScript(dir, kExpressionSession, "functiongraph").status, 0);
     renderWords(dir / "deck.pptx");
     const Page page = renderPage(dir / "deck.pdf");

@@ -20,10 +20,3 @@ print Label(23)
 click cmdOK
 print caption
 )";
-
-inline std::filesystem::path Fresh(const std::string& name) {
-    std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / name;
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    return dir;
-}

@@ -11,7 +11,7 @@ namespace fs = std::filesystem;
 namespace {
 
 TEST(PlayCurves, EachVisiblePieceLandsAsOneCurve) {
-    const fs::path dir = Fresh("play_curves_expression");
+    const fs::path dir = freshFolder("play_curves_expression");
     ProgramRun run = playScript(dir, kExpressionSession, "functiongraph");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out,

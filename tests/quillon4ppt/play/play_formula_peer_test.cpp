@@ -38,9 +38,7 @@ int darkPixels(const Gray& g, int left, int top, int right, int bottom) {
 }
 
 TEST(PlayPeer, LibreOfficeShowsTheTypesetEquationAtTheTopLeft) {
-    fs::path dir = fs::path(testing::TempDir()) / "play_peer_formula";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const fs::path dir = freshFolder("play_peer_formula");
     ASSERT_EQ(playScript(dir, "set txtGS x^(2)+y^(2)=r^(2)\nclick cmdOK\n", "gs").status, 0);
     renderWords(dir / "deck.pptx");
     // One pixel to a point.

@@ -13,9 +13,7 @@ namespace fs = std::filesystem;
 namespace {
 
 TEST(PlayPeer, LibreOfficeShowsTheAxesAndValuesWhereThePlayPutThem) {
-    fs::path dir = fs::path(testing::TempDir()) / "play_peer_points";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const fs::path dir = freshFolder("play_peer_points");
     ASSERT_EQ(playScript(dir, kPointsSession, "functiongraph").status, 0);
     std::string words = renderWords(dir / "deck.pptx");
     ASSERT_NE(words.find("<word"), std::string::npos) << "LibreOffice rendered nothing";
@@ -38,9 +36,7 @@ office::ShapePtr member(office::SlideHost& host, const std::string& label) {
 // Each family's shape is drawn where the deck puts it: the line along a diagonal of its
 // box, the closed conics round theirs, each open curve to two corners of its box.
 TEST(PlayPeer, LibreOfficeDrawsEveryConicWhereTheDeckPutsIt) {
-    fs::path dir = fs::path(testing::TempDir()) / "play_peer_conics";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const fs::path dir = freshFolder("play_peer_conics");
     ASSERT_EQ(playScript(dir, kConicsSession, "functiongraph").status, 0);
     std::string words = renderWords(dir / "deck.pptx");
     EXPECT_NEAR(wordLeft(words, "x"), 491, 1);
@@ -85,9 +81,7 @@ TEST(PlayPeer, LibreOfficeDrawsEveryConicWhereTheDeckPutsIt) {
 }
 
 TEST(PlayPeer, LibreOfficeDrawsAnInsertedLibraryFigureWhereTheSheetHasIt) {
-    fs::path dir = fs::path(testing::TempDir()) / "play_peer_library";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const fs::path dir = freshFolder("play_peer_library");
     setenv("TMPDIR", dir.c_str(), 1);
     auto run = playScript(dir, "node TreeView1 C1\nclick cmdInsert2PPT\n", "tk");
     unsetenv("TMPDIR");

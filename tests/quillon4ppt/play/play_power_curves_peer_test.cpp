@@ -19,9 +19,7 @@ double Y(double y) {
 }
 
 TEST(PlayPowerCurvesPeer, LibreOfficeDrawsEachCurveOnItsPoints) {
-    fs::path dir = fs::path(testing::TempDir()) / "play_peer_power_curves";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const fs::path dir = freshFolder("play_peer_power_curves");
     ASSERT_EQ(playScript(dir, kPowerCurvesSession, "functiongraph").status, 0);
     std::string words = renderWords(dir / "deck.pptx");
     EXPECT_NEAR(wordLeft(words, "x"), 491, 1);

@@ -13,9 +13,7 @@ namespace fs = std::filesystem;
 namespace {
 
 TEST(PlayPowerCurves, EveryCurveLandsInTheGroupInListOrder) {
-    fs::path dir = fs::path(testing::TempDir()) / "play_power_curves";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const fs::path dir = freshFolder("play_power_curves");
     ProgramRun run = playScript(dir, kPowerCurvesSession, "functiongraph");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out,

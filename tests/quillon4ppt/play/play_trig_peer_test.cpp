@@ -19,9 +19,7 @@ double Y(double y) {
 }
 
 TEST(PlayTrigPeer, LibreOfficeDrawsTheSineAndItsLabels) {
-    fs::path dir = fs::path(testing::TempDir()) / "play_peer_trig";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const fs::path dir = freshFolder("play_peer_trig");
     ASSERT_EQ(playScript(dir, kTrigSession, "functiongraph").status, 0);
     renderWords(dir / "deck.pptx");
     const Page page = renderPage(dir / "deck.pdf");

@@ -13,9 +13,7 @@ namespace fs = std::filesystem;
 namespace {
 
 TEST(PlayTrig, TheDefaultSineLandsWithItsLabelsAndExtremes) {
-    fs::path dir = fs::path(testing::TempDir()) / "play_trig";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const fs::path dir = freshFolder("play_trig");
     ProgramRun run = playScript(dir, kTrigSession, "functiongraph");
     ASSERT_EQ(run.status, 0) << run.err;
     // 2π lies beyond the default frame's 5: the teacher is asked and goes on.

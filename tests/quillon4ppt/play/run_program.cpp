@@ -30,6 +30,13 @@ int shell(const std::string& command) {
 
 }  // namespace
 
+fs::path freshFolder(const std::string& name) {
+    fs::path dir = fs::path(testing::TempDir()) / name;
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    return dir;
+}
+
 ProgramRun playScript(const fs::path& dir, const std::string& script, const std::string& verb,
                       const std::string& environment) {
     std::ofstream(dir / "actions.txt") << script;

@@ -9,6 +9,9 @@ struct ProgramRun {
     std::string err;
 };
 
+// An empty folder of that name in the test's temporary folder.
+std::filesystem::path freshFolder(const std::string& name);
+
 // Plays the script in dir with the deck dir/deck.pptx, whatever Impress may listen, and
 // checks that the deck the program leaves validates against the Office Open XML schemas.
 // `environment` is put before the program on its command line ("QUILLON_HOST=impress ...").

@@ -23,9 +23,7 @@ WordBox boxOf(const std::string& bbox, const std::string& word) {
 }
 
 TEST(UtilitiesPeer, LibreOfficeLowersTheIndexOfALabel) {
-    fs::path dir = fs::path(testing::TempDir()) / "utilities_peer_index";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const fs::path dir = freshFolder("utilities_peer_index");
     ASSERT_EQ(playScript(dir, "choose optType(0)\nclick cmdOk\n", "dot").status, 0);
     std::string words = renderWords(dir / "deck.pptx");
     WordBox letter = boxOf(words, "A"), index = boxOf(words, "1");
