@@ -1,10 +1,13 @@
 #include "platform/office/impress/link.h"
 
+#include <chrono>
 #include <com/sun/star/bridge/UnoUrlResolver.hpp>
 #include <com/sun/star/connection/NoConnectException.hpp>
 #include <com/sun/star/frame/Desktop.hpp>
+#include <com/sun/star/lang/DisposedException.hpp>
 #include <cppuhelper/bootstrap.hxx>
 #include <rtl/bootstrap.hxx>
+#include <thread>
 
 namespace office::impress {
 
@@ -32,6 +35,22 @@ std::string utf8(const rtl::OUString& text) {
 }
 
 std::shared_ptr<Link> Link::open(const std::string& pipe) {
+    // A busy office now and then drops a connection while it is being made, mostly just
+    // after another one closed; a fresh one is then taken at once.
+    constexpr int kAttempts = 5;
+    for (int attempt = 1;; ++attempt) {
+        try {
+            return connect(pipe);
+        } catch (const css::lang::DisposedException& e) {
+            if (attempt == kAttempts)
+                throw HostError("The presentation program on the pipe \"" + pipe +
+                                "\" cannot be reached: " + describe(e.Message));
+            std::this_thread::sleep_for(std::chrono::milliseconds(50 * attempt));
+        }
+    }
+}
+
+std::shared_ptr<Link> Link::connect(const std::string& pipe) {
     auto link = std::make_shared<Link>();
     try {
         auto resolver = css::bridge::UnoUrlResolver::create(localContext());
@@ -40,6 +59,8 @@ std::shared_ptr<Link> Link::open(const std::string& pipe) {
         link->desktop_ = css::frame::Desktop::create(link->context_);
     } catch (const css::connection::NoConnectException&) {
         throw HostNotRunning("Nothing listens on the pipe \"" + pipe + "\".");
+    } catch (const css::lang::DisposedException&) {
+        throw;
     } catch (const css::uno::Exception& e) {
         throw HostError("The presentation program on the pipe \"" + pipe +
                         "\" cannot be reached: " + describe(e.Message));

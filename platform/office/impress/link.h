@@ -43,6 +43,7 @@ public:
     static constexpr const char* kLostMessage = "与演示文稿程序的连接已断开。";
 
 private:
+    static std::shared_ptr<Link> connect(const std::string& pipe);
     [[noreturn]] void failed(const rtl::OUString& message);
     bool alive() const;
     static std::string describe(const rtl::OUString& message);

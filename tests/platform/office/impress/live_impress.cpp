@@ -11,6 +11,7 @@
 #include <com/sun/star/frame/XStorable.hpp>
 #include <stdexcept>
 #include <thread>
+#include <vector>
 
 #include "platform/office/impress/impress_connector.h"
 #include "platform/office/impress/link.h"
@@ -27,6 +28,24 @@ Reference<css::frame::XModel> frontmost(const std::string& pipe) {
     return model;
 }
 
+// Starts soffice with `options` in its own process group, its output going to `log`.
+pid_t startOffice(const std::vector<std::string>& options, const std::string& log) {
+    const pid_t child = fork();
+    if (child == 0) {
+        setpgid(0, 0);
+        const int out = open(log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+        dup2(out, STDOUT_FILENO);
+        dup2(out, STDERR_FILENO);
+        std::vector<char*> argv{const_cast<char*>("soffice")};
+        for (const auto& option : options) argv.push_back(const_cast<char*>(option.c_str()));
+        argv.push_back(nullptr);
+        execvp("soffice", argv.data());
+        _exit(127);
+    }
+    setpgid(child, child);
+    return child;
+}
+
 }  // namespace
 
 void writeBlankDeck(const fs::path& deck) {
@@ -39,19 +58,18 @@ LiveImpress::LiveImpress(const fs::path& dir, const fs::path& deck)
     : pipe_("quillon-test-" + std::to_string(getpid()) + "-" + dir.filename().string()) {
     if (!fs::exists(deck)) writeBlankDeck(deck);
     const std::string profile = "-env:UserInstallation=file://" + (dir / "lo-profile").string();
-    const std::string accept = "--accept=pipe,name=" + pipe_ + ";urp;StarOffice.ComponentContext";
     const std::string log = (dir / "soffice.log").string();
-    group_ = fork();
-    if (group_ == 0) {
-        setpgid(0, 0);
-        const int out = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        dup2(out, STDOUT_FILENO);
-        dup2(out, STDERR_FILENO);
-        execlp("soffice", "soffice", profile.c_str(), "--headless", "--invisible", "--norestore", "--nologo",
-               "--nodefault", accept.c_str(), deck.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    setpgid(group_, group_);
+    const std::vector<std::string> quiet{profile,       "--headless", "--invisible",
+                                         "--norestore", "--nologo",   "--nodefault"};
+    // A new profile makes the office restart once, which would cut a connection made
+    // before: the profile is made by a run of its own.
+    auto first = quiet;
+    first.push_back("--terminate_after_init");
+    waitpid(startOffice(first, log), nullptr, 0);
+    auto listening = quiet;
+    listening.push_back("--accept=pipe,name=" + pipe_ + ";urp;StarOffice.ComponentContext");
+    listening.push_back(deck.string());
+    group_ = startOffice(listening, log);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
     while (std::chrono::steady_clock::now() < deadline) {
         try {
