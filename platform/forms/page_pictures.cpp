@@ -5,7 +5,9 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "common/file_bytes.h"
 #include "platform/forms/child_process.h"
+#include "platform/forms/office_profile.h"
 
 namespace forms {
 
@@ -21,19 +23,13 @@ std::string stampOf(const fs::path& sheet) {
     return std::to_string(fs::file_size(sheet)) + " " + std::to_string(time);
 }
 
-std::string slurp(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 void render(const fs::path& sheet, const fs::path& folder, const std::string& stamp) {
     fs::remove_all(folder);
     fs::create_directories(folder);
     // A profile of our own, kept for the next sheet: a teacher's running LibreOffice
     // would otherwise take the request over, and a new profile costs seconds.
     fs::path profile = sheet.parent_path() / "quillon_libreoffice_profile";
+    prepareOfficeProfile(profile);
     fs::path pdf = folder / (sheet.stem().string() + ".pdf");
     if (!runProgram({"soffice", "-env:UserInstallation=" + fileUrlOf(profile), "--headless", "--norestore",
                      "--convert-to", "pdf", "--outdir", folder.string(), sheet.string()},
@@ -70,7 +66,7 @@ fs::path pictureFolderOf(const fs::path& sheet) {
 fs::path pagePictureOf(const fs::path& sheet, int page) {
     fs::path folder = pictureFolderOf(sheet);
     std::string stamp = stampOf(sheet);
-    if (slurp(folder / "stamp") != stamp) render(sheet, folder, stamp);
+    if (common::fileBytes(folder / "stamp") != stamp) render(sheet, folder, stamp);
     // poppler pads page numbers to the width of the largest one.
     for (int width = 1; width <= 6; ++width) {
         std::string number = std::to_string(page);

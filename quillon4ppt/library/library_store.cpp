@@ -7,6 +7,8 @@
 #include <random>
 #include <sstream>
 
+#include "common/file_bytes.h"
+
 namespace library {
 
 namespace fs = std::filesystem;
@@ -28,13 +30,6 @@ std::string sha256(const std::string& bytes) {
     std::string text;
     for (uint8_t b : digest) text += {hex[b >> 4], hex[b & 15]};
     return text;
-}
-
-std::string slurp(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 std::vector<LibraryRow> rowsOf(const settings::Rows& rows) {
@@ -84,8 +79,8 @@ std::optional<ShownCopy> LibraryStore::makeShownCopy(long long document) {
     std::error_code ec;
     if (fs::exists(shown.path, ec)) {
         // A copy without its note is still current when it holds what is stored.
-        std::string madeFrom =
-            fs::exists(hashPath(document), ec) ? slurp(hashPath(document)) : sha256(slurp(shown.path));
+        std::string madeFrom = fs::exists(hashPath(document), ec) ? common::fileBytes(hashPath(document))
+                                                                  : sha256(common::fileBytes(shown.path));
         if (madeFrom == stored) {
             std::ofstream(hashPath(document), std::ios::trunc) << stored;
             return shown;

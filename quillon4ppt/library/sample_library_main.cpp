@@ -5,6 +5,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "common/file_bytes.h"
 #include "platform/office/pptx/deck_connector.h"
 #include "quillon4ppt/library/sample_figures.h"
 #include "settings/config_database.h"
@@ -38,13 +39,6 @@ void writeSheet(const library::SampleDocument& doc, const fs::path& file) {
     }
 }
 
-std::string slurp(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -62,7 +56,7 @@ int main(int argc, char** argv) {
                 fs::path sheet = fs::path(argv[2]) / ("sheet" + std::to_string(++document) + ".pptx");
                 writeSheet(doc, sheet);
                 db.execute("insert into big (Id, Name, content) values (?, ?, ?)",
-                           {document, doc.name, settings::Blob{slurp(sheet)}});
+                           {document, doc.name, settings::Blob{common::fileBytes(sheet)}});
                 for (const auto& page : doc.pages)
                     for (const auto& figure : page)
                         db.execute("insert into small (Id, Name, big) values (?, ?, ?)",

@@ -10,6 +10,7 @@
 #include <regex>
 #include <sstream>
 
+#include "platform/forms/office_profile.h"
 #include "schema_check.h"
 
 namespace fs = std::filesystem;
@@ -57,8 +58,9 @@ ProgramRun playScript(const fs::path& dir, const std::string& script, const std:
 
 std::string renderWords(const fs::path& deck) {
     fs::path dir = deck.parent_path();
-    std::string profile = "file:///tmp/quillon-play-lo-" + std::to_string(getpid());
-    shell("cd '" + dir.string() + "' && soffice -env:UserInstallation=" + profile +
+    const fs::path profile = "/tmp/quillon-play-lo-" + std::to_string(getpid());
+    forms::prepareOfficeProfile(profile);
+    shell("cd '" + dir.string() + "' && soffice -env:UserInstallation=file://" + profile.string() +
           " --headless --convert-to pdf '" + deck.filename().string() + "' > /dev/null 2>&1");
     fs::path pdf = deck;
     pdf.replace_extension(".pdf");

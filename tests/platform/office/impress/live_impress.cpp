@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/forms/office_profile.h"
 #include "platform/office/impress/impress_connector.h"
 #include "platform/office/impress/link.h"
 #include "platform/office/pptx/deck_connector.h"
@@ -57,6 +58,7 @@ void writeBlankDeck(const fs::path& deck) {
 LiveImpress::LiveImpress(const fs::path& dir, const fs::path& deck)
     : pipe_("quillon-test-" + std::to_string(getpid()) + "-" + dir.filename().string()) {
     if (!fs::exists(deck)) writeBlankDeck(deck);
+    forms::prepareOfficeProfile(dir / "lo-profile");
     const std::string profile = "-env:UserInstallation=file://" + (dir / "lo-profile").string();
     const std::string log = (dir / "soffice.log").string();
     const std::vector<std::string> quiet{profile,       "--headless", "--invisible",

@@ -8,6 +8,7 @@
 #include <regex>
 
 #include "deck_files.h"
+#include "platform/forms/office_profile.h"
 #include "platform/office/pptx/deck_connector.h"
 
 using namespace office;
@@ -112,6 +113,7 @@ struct Peer {
     testdecks::TempDir dir;
 
     void convert(const std::string& to, const std::string& file) const {
+        forms::prepareOfficeProfile(dir.file("profile"));
         run("cd '" + dir.path.string() + "' && timeout 300 soffice -env:UserInstallation=file://" +
             dir.file("profile") + " --headless --convert-to " + to + " --outdir out '" + file +
             "' > soffice.log 2>&1");
