@@ -85,7 +85,8 @@ public:
     }
     int tabIndex = 0;
     std::string fontName;
-    double fontSize = 0;  // 0: the window's font
+    double fontSize = 0;      // 0: the window's font
+    std::string toolTipText;  // shown while the mouse rests on the control
     KeyEvent KeyPress;
     Event LostFocus;
 

@@ -82,6 +82,8 @@ Show follow(Control& control, QWidget* widget, std::function<void()> showOwn) {
         alive->setVisible(control.visible());
         alive->setEnabled(control.enabled());
         showFont(control, *alive);
+        const QString tip = toQString(control.toolTipText);
+        if (alive->toolTip() != tip) alive->setToolTip(tip);
         showOwn();
     };
     control.subscribe(show);

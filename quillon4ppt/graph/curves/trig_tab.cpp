@@ -64,6 +64,8 @@ void TrigFamily::declareLayout() {
         optFS[i].setCaption(ways[i]);
         optFS[i].place(120 + i * 1440, 2760, 1380, 270, page, tab);
     }
+    optFS[0].toolTipText = "定义域关于原点左右对称";
+    optFS[2].toolTipText = "从wx+φ=0作为起点，画指定个周期的图像";
     labPeriods_SJ.setCaption("周期数");
     labPeriods_SJ.place(120, 3180, 720, 255, page, tab);
     txtXmin_SJ.place(840, 3120, 900, 330, page, tab);

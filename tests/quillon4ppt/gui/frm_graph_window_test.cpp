@@ -61,4 +61,12 @@ TEST_F(FrmGraphWindowTest, EveryTabHoldsItsControls) {
     }
 }
 
+// The two period modes whose names say little explain themselves under the mouse.
+TEST_F(FrmGraphWindowTest, ThePeriodModesOfTheTrigonometricTabHaveToolTips) {
+    open();
+    EXPECT_EQ(window_->widgetOf("optFS(0)")->toolTip().toStdString(), "定义域关于原点左右对称");
+    EXPECT_EQ(window_->widgetOf("optFS(1)")->toolTip().toStdString(), "");
+    EXPECT_EQ(window_->widgetOf("optFS(2)")->toolTip().toStdString(), "从wx+φ=0作为起点，画指定个周期的图像");
+}
+
 }  // namespace
