@@ -1,5 +1,6 @@
 // quillon4ppt VERB: opens the verb's window on the running Impress or on the deck that
 // stands for the presentation (QUILLON_HOST), or plays a session (QUILLON_PLAY).
+#include <csignal>
 #include <filesystem>
 #include <iostream>
 
@@ -9,6 +10,9 @@
 #include "quillon4ppt/launch/startup.h"
 
 int main(int argc, char** argv) {
+    // A presentation program or typesetter that went away shows as a failed write, which
+    // the window reports, instead of ending the program without a word.
+    std::signal(SIGPIPE, SIG_IGN);
     launch::Environment env;
     try {
         env = launch::readEnvironment(common::executablePath(argv[0]));

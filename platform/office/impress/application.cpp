@@ -84,7 +84,7 @@ class ImpressWindow : public DocumentWindow {
 public:
     explicit ImpressWindow(SessionPtr s) : selection_(std::move(s)) {}
     Selection& selection() override { return selection_; }
-    void viewPaste() override { throw HostError("Pasting into the live presentation is not supported yet."); }
+    void viewPaste() override { selection_.shapes().paste(); }
 
 private:
     ImpressSelection selection_;
@@ -168,6 +168,7 @@ public:
         });
         return presentation_;
     }
+    void copyPicture(const PictureData& picture) override { s_->clipboard = picture; }
     // The presentation is the teacher's to save: a command's end closes its undo step.
     void save() override {
         if (s_->link->lost()) return;

@@ -300,8 +300,25 @@ void Session::recordInsertion(const std::vector<UnoShape>& inserted) {
     namedBefore_.clear();
 }
 
+namespace {
+
+int shapesIn(const UnoShape& shape) {
+    int count = 1;
+    for (const auto& member : membersOf(shape)) count += shapesIn(member);
+    return count;
+}
+
+}  // namespace
+
+// Numbered as a deck file numbers them: every shape of the slide, grouped or not, and
+// the slide itself have taken a number before.
 std::string Session::defaultName(const char* kind) {
-    if (nextId_ < 0) nextId_ = page()->getCount() + 1;
+    if (nextId_ < 0) {
+        auto slide = page();
+        nextId_ = 2;
+        for (sal_Int32 i = 0; i < slide->getCount(); ++i)
+            nextId_ += shapesIn(UnoShape(slide->getByIndex(i), css::uno::UNO_QUERY_THROW));
+    }
     return kind + std::to_string(nextId_++);
 }
 

@@ -10,6 +10,7 @@
 #include <com/sun/star/lang/XMultiServiceFactory.hpp>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -30,6 +31,8 @@ public:
     Reference<css::frame::XModel> model;  // the presentation the tools work on
     // A presentation just added: its one slide stands for no slide yet.
     bool fresh = false;
+    // What another program copied: the picture the next paste puts on the slide.
+    std::optional<PictureData> clipboard;
 
     // Runs UNO calls that need the shapes as they are: property changes not yet sent
     // go first.

@@ -372,9 +372,11 @@ ShapePtr ImpressRange::group() {
             members->add(shape);
         }
         s_->changing();
+        const std::string name = s_->defaultName("Group ");
         Reference<css::drawing::XShapeGrouper> grouper(page, css::uno::UNO_QUERY_THROW);
         UnoShape made(grouper->group(members), css::uno::UNO_QUERY_THROW);
         if (s_->inserting()) s_->inserted(made);
+        s_->set(made, "Name", css::uno::Any(ou(name)));
         return made;
     });
     return shapeHandle(s_, group);

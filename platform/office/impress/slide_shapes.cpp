@@ -6,6 +6,8 @@
 #include <com/sun/star/drawing/PolyPolygonBezierCoords.hpp>
 #include <com/sun/star/drawing/TextHorizontalAdjust.hpp>
 #include <com/sun/star/drawing/TextVerticalAdjust.hpp>
+#include <com/sun/star/graphic/GraphicProvider.hpp>
+#include <com/sun/star/io/SequenceInputStream.hpp>
 #include <utility>
 #include <vector>
 
@@ -153,7 +155,24 @@ public:
         });
     }
     ShapeRangePtr paste() override {
-        throw HostError("Pasting into the live presentation is not supported yet.");
+        if (!s_->clipboard) throw HostError("Nothing has been copied to paste.");
+        const PictureData& picture = *s_->clipboard;
+        checkSize(picture.width, picture.height);
+        UnoShape shape =
+            addShape("com.sun.star.drawing.GraphicObjectShape", "Picture ", [&](const UnoShape& made) {
+                s_->set(made, "Graphic", Any(graphicOf(picture)));
+                s_->set(made, "Title", Any(ou(picture.title)));
+                s_->set(made, "Description", Any(ou(picture.description)));
+                s_->set(made, "LineStyle", Any(css::drawing::LineStyle_NONE));
+                s_->set(made, "FillStyle", Any(css::drawing::FillStyle_NONE));
+                // Pasted from another program, a picture lands in the middle of the slide.
+                auto slide = propertiesOf(s_->page());
+                const float width = points(property<sal_Int32>(slide, "Width"));
+                const float height = points(property<sal_Int32>(slide, "Height"));
+                place(made, (width - picture.width) / 2, (height - picture.height) / 2, picture.width,
+                      picture.height);
+            });
+        return rangeHandle(s_, {shape});
     }
 
 private:
@@ -167,20 +186,38 @@ private:
     static void setAll(Session& s, const UnoShape& shape, const Properties& properties) {
         for (const auto& [name, value] : properties) s.set(shape, name, value);
     }
+    // The vector picture when there is one: it stays sharp at any size.
+    Reference<css::graphic::XGraphic> graphicOf(const PictureData& picture) const {
+        const std::string& bytes = picture.svg.empty() ? picture.png : picture.svg;
+        const css::uno::Sequence<sal_Int8> data(reinterpret_cast<const sal_Int8*>(bytes.data()),
+                                                static_cast<sal_Int32>(bytes.size()));
+        const auto& context = s_->link->context();
+        css::beans::PropertyValue source;
+        source.Name = "InputStream";
+        source.Value <<= css::io::SequenceInputStream::createStreamFromSequence(context, data);
+        auto graphic = css::graphic::GraphicProvider::create(context)->queryGraphic(
+            css::uno::Sequence<css::beans::PropertyValue>(&source, 1));
+        if (!graphic.is()) throw HostError("The presentation program cannot read the picture.");
+        return graphic;
+    }
     template <typename Build>
     ShapePtr add(const char* service, const char* kind, Build build) {
-        UnoShape shape = s_->call([&] {
+        return shapeHandle(s_, addShape(service, kind, build));
+    }
+    template <typename Build>
+    UnoShape addShape(const char* service, const char* kind, Build build) {
+        return s_->call([&] {
             s_->changing();
             auto page = s_->page();
             UnoShape made(s_->factory()->createInstance(rtl::OUString::createFromAscii(service)),
                           css::uno::UNO_QUERY_THROW);
+            const std::string name = s_->defaultName(kind);
             s_->inserted(made);
             page->add(made);
             build(made);
-            s_->set(made, "Name", Any(ou(s_->defaultName(kind))));
+            s_->set(made, "Name", Any(ou(name)));
             return made;
         });
-        return shapeHandle(s_, shape);
     }
     // The shape of that name on the slide itself.
     UnoShape find(const std::string& name) {

@@ -57,6 +57,8 @@ void writeBlankDeck(const fs::path& deck) {
 
 LiveImpress::LiveImpress(const fs::path& dir, const fs::path& deck)
     : pipe_("quillon-test-" + std::to_string(getpid()) + "-" + dir.filename().string()) {
+    // A connection the office cuts while it restarts must fail the call, not end the test.
+    signal(SIGPIPE, SIG_IGN);
     if (!fs::exists(deck)) writeBlankDeck(deck);
     forms::prepareOfficeProfile(dir / "lo-profile");
     const std::string profile = "-env:UserInstallation=file://" + (dir / "lo-profile").string();
