@@ -11,6 +11,7 @@
 
 #include "platform/office/impress/impress_connector.h"
 #include "platform/office/impress/shape_objects.h"
+#include "platform/office/impress/sheet_paste.h"
 #include "platform/office/impress/slide_shapes.h"
 #include "platform/office/impress/text_objects.h"
 #include "platform/office/impress/uno_values.h"
@@ -82,11 +83,13 @@ private:
 
 class ImpressWindow : public DocumentWindow {
 public:
-    explicit ImpressWindow(SessionPtr s) : selection_(std::move(s)) {}
+    explicit ImpressWindow(SessionPtr s) : s_(s), selection_(std::move(s)) {}
     Selection& selection() override { return selection_; }
     void viewPaste() override { selection_.shapes().paste(); }
+    void viewPasteShapes(const ShapeClip& clip) override { pasteSheetShapes(*s_, clip); }
 
 private:
+    SessionPtr s_;
     ImpressSelection selection_;
 };
 

@@ -232,10 +232,6 @@ UnoShape Session::named(const std::string& name) {
     return nullptr;
 }
 
-namespace {
-
-// The pasted copy of a shape takes the names of the shape and its members, which
-// Impress changed to keep them apart, and its place, which the paste moved a little.
 void takeNamesAndPlace(const UnoShape& from, const UnoShape& to, bool top) {
     auto source = propertiesOf(from), target = propertiesOf(to);
     const auto name = property<rtl::OUString>(source, "Name");
@@ -249,7 +245,27 @@ void takeNamesAndPlace(const UnoShape& from, const UnoShape& to, bool top) {
         takeNamesAndPlace(members[i], copies[i], false);
 }
 
-}  // namespace
+std::vector<UnoShape> copyAndPaste(const Link& link, const Reference<css::frame::XController>& from,
+                                   const std::vector<UnoShape>& shapes,
+                                   const Reference<css::frame::XController>& to,
+                                   const Reference<css::drawing::XDrawPage>& slide) {
+    KeptClipboard clipboard(link.context());
+    auto chosen = css::drawing::ShapeCollection::create(link.context());
+    for (const auto& shape : shapes) chosen->add(shape);
+    Reference<css::view::XSelectionSupplier>(from, css::uno::UNO_QUERY_THROW)->select(css::uno::Any(chosen));
+    auto dispatch = css::frame::DispatchHelper::create(link.context());
+    dispatch->executeDispatch(
+        Reference<css::frame::XDispatchProvider>(from->getFrame(), css::uno::UNO_QUERY_THROW), ".uno:Copy",
+        "", 0, {});
+    const sal_Int32 before = slide->getCount();
+    dispatch->executeDispatch(
+        Reference<css::frame::XDispatchProvider>(to->getFrame(), css::uno::UNO_QUERY_THROW), ".uno:Paste", "",
+        0, {});
+    std::vector<UnoShape> pasted;
+    for (sal_Int32 i = before; i < slide->getCount(); ++i)
+        pasted.emplace_back(slide->getByIndex(i), css::uno::UNO_QUERY_THROW);
+    return pasted;
+}
 
 // Impress records neither shapes added through its API nor what is done to them, so
 // the command's new shapes still on the slide are copied and pasted (which it records)
@@ -270,19 +286,9 @@ void Session::recordInsertion(const std::vector<UnoShape>& inserted) {
     undo_->unlock();
     if (fresh.empty()) return;
     std::sort(fresh.begin(), fresh.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
-    KeptClipboard clipboard(link->context());
-    auto chosen = css::drawing::ShapeCollection::create(link->context());
-    for (const auto& f : fresh) chosen->add(f.first);
-    Reference<css::view::XSelectionSupplier>(controller(), css::uno::UNO_QUERY_THROW)
-        ->select(css::uno::Any(chosen));
-    Reference<css::frame::XDispatchProvider> frame(controller()->getFrame(), css::uno::UNO_QUERY_THROW);
-    auto dispatch = css::frame::DispatchHelper::create(link->context());
-    dispatch->executeDispatch(frame, ".uno:Copy", "", 0, {});
-    const sal_Int32 before = slide->getCount();
-    dispatch->executeDispatch(frame, ".uno:Paste", "", 0, {});
-    std::vector<UnoShape> pasted;
-    for (sal_Int32 i = before; i < slide->getCount(); ++i)
-        pasted.emplace_back(slide->getByIndex(i), css::uno::UNO_QUERY_THROW);
+    std::vector<UnoShape> shapes;
+    for (const auto& f : fresh) shapes.push_back(f.first);
+    std::vector<UnoShape> pasted = copyAndPaste(*link, controller(), shapes, controller(), slide);
     // Pasted, or not at all: then the shapes stay as they are, only unrecorded.
     if (pasted.size() != fresh.size()) {
         undo_->lock();

@@ -105,6 +105,17 @@ private:
 };
 using SessionPtr = std::shared_ptr<Session>;
 
+// Copies the shapes, selected in the window `from` shows, and pastes them onto `slide`,
+// shown in `to`; the pasted shapes, back to front. The teacher's clipboard is kept.
+std::vector<UnoShape> copyAndPaste(const Link& link, const Reference<css::frame::XController>& from,
+                                   const std::vector<UnoShape>& shapes,
+                                   const Reference<css::frame::XController>& to,
+                                   const Reference<css::drawing::XDrawPage>& slide);
+
+// The pasted copy of a shape takes the names of the shape and its members, which Impress
+// changed to keep them apart, and (`top`) its place, which the paste moved.
+void takeNamesAndPlace(const UnoShape& from, const UnoShape& to, bool top);
+
 // One object, whichever of its interfaces a reference holds.
 Reference<css::uno::XInterface> identity(const Reference<css::uno::XInterface>& object);
 

@@ -27,21 +27,28 @@ std::string kindOf(const std::string& name) {
     return name.substr(0, name.find_last_not_of("0123456789 ") + 1);
 }
 
+// LibreOffice opens the text boxes of a figure sheet as rectangles holding text, and
+// stores them so: they look the same on the slide.
+bool sameType(Shape& live, Shape& file, bool sheetShapes) {
+    return live.type() == file.type() ||
+           (sheetShapes && file.type() == shapetype::TextBox && live.type() == shapetype::AutoShape);
+}
+
 // Every shape of the slide and of its groups, in order, compared with the deck file's.
-void expectSameShapes(ShapeRange& live, ShapeRange& file, const std::string& where) {
+void expectSameShapes(ShapeRange& live, ShapeRange& file, const std::string& where, bool sheetShapes) {
     ASSERT_EQ(live.count(), file.count()) << where;
     for (int i = 1; i <= live.count(); ++i) {
         auto a = live.item(i), b = file.item(i);
         const std::string at = where + "/" + b->name();
         EXPECT_EQ(kindOf(a->name()), kindOf(b->name())) << at;
         EXPECT_EQ(a->name().ends_with("_quillon"), b->name().ends_with("_quillon")) << at;
-        EXPECT_EQ(a->type(), b->type()) << at;
+        EXPECT_TRUE(sameType(*a, *b, sheetShapes)) << at << ": " << a->type() << " for " << b->type();
         EXPECT_NEAR(a->left(), b->left(), 0.1) << at;
         EXPECT_NEAR(a->top(), b->top(), 0.1) << at;
         EXPECT_NEAR(a->width(), b->width(), 0.1) << at;
         EXPECT_NEAR(a->height(), b->height(), 0.1) << at;
         if (b->type() == shapetype::Group) {
-            expectSameShapes(*a->groupItems(), *b->groupItems(), at);
+            expectSameShapes(*a->groupItems(), *b->groupItems(), at, sheetShapes);
             continue;
         }
         EXPECT_EQ(a->line().visible(), b->line().visible()) << at;
@@ -52,7 +59,7 @@ void expectSameShapes(ShapeRange& live, ShapeRange& file, const std::string& whe
             EXPECT_EQ(a->line().beginArrowheadStyle(), b->line().beginArrowheadStyle()) << at;
             EXPECT_EQ(a->line().endArrowheadStyle(), b->line().endArrowheadStyle()) << at;
         }
-        if (b->type() == shapetype::TextBox) {
+        if (b->hasTextFrame()) {
             EXPECT_EQ(a->textFrame().textRange().text(), b->textFrame().textRange().text()) << at;
         }
         EXPECT_EQ(a->alternativeText(), b->alternativeText()) << at;
@@ -122,7 +129,7 @@ struct PlayImpress : ::testing::Test {
         auto deck = pptx::DeckConnector((dir / "file" / "deck.pptx").string(), 1).attach();
         SlideShapes liveShapes(slideHost(*stored)), fileShapes(slideHost(*deck));
         ASSERT_GT(fileShapes.count(), 0);
-        expectSameShapes(liveShapes, fileShapes, "slide");
+        expectSameShapes(liveShapes, fileShapes, "slide", sessions.front().first == "tk");
     }
     void expectSameSlide(const std::string& graphSession) {
         expectSameSlide({{"functiongraph", graphSession}});
@@ -159,6 +166,12 @@ TEST_F(PlayImpress, LabelsAndTheSelectorWorkOnTheOpenSlideAsOnTheDeckFile) {
                      {"shapeselecter",
                       "print List1\ntick List1 2 1\nprint selection\nset txtTextBox P\n"
                       "click cmdChangeText\nclick Command1(3)\nclick Command1(0)\n"}});
+}
+
+TEST_F(PlayImpress, FiguresFromTheLibraryLandOnTheOpenSlideAsOnTheDeckFile) {
+    expectSameSlide({{"tk",
+                      "node TreeView1 C1\nclick cmdInsert2PPT\nnode TreeView1 C13\npick dsoFramer1 数轴\n"
+                      "click cmdInsert2PPT\nprint dsoFramer1\n"}});
 }
 
 TEST_F(PlayImpress, OneUndoTakesTheInsertedGraphAway) {
