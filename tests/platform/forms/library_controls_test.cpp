@@ -43,7 +43,9 @@ struct LibraryControls : ::testing::Test {
     forms::TreeView tree{form, "TreeView1"};
     forms::DocumentView view{form, "dsoFramer1"};
     WordSheets sheets;
-    fs::path file = fs::path(testing::TempDir()) / "library_controls_sheet.txt";
+    fs::path file = fs::path(testing::TempDir()) /
+                    ("library_controls_" +
+                     std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + ".txt");
 
     void SetUp() override {
         view.setSource(&sheets);

@@ -16,7 +16,10 @@ namespace fs = std::filesystem;
 namespace {
 
 struct OfficeProfile : ::testing::Test {
-    fs::path dir = fs::path(testing::TempDir()) / "office_profile";
+    // CTest runs the tests side by side: each has a folder of its own.
+    fs::path dir =
+        fs::path(testing::TempDir()) /
+        ("office_profile_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::path profile = dir / "profile";
     fs::path settings = profile / "user" / "registrymodifications.xcu";
     void SetUp() override {

@@ -13,7 +13,9 @@ using launch::InstanceLock;
 namespace {
 
 struct InstanceLockTest : ::testing::Test {
-    fs::path folder = fs::path(testing::TempDir()) / "instance_lock";
+    fs::path folder =
+        fs::path(testing::TempDir()) /
+        ("instance_lock_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
     void SetUp() override {
         fs::remove_all(folder);
         fs::create_directories(folder);

@@ -134,7 +134,9 @@ TEST_F(ShapeSelecterTest, ShapesRenamedOrDeletedAfterLoadReloadTheLists) {
 }
 
 TEST_F(ShapeSelecterTest, ASecondRunningProgramClosesTheSelectorAtOnce) {
-    auto folder = std::filesystem::path(testing::TempDir()) / "selecter_lock";
+    auto folder =
+        std::filesystem::path(testing::TempDir()) /
+        ("selecter_lock_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
     std::filesystem::create_directories(folder);
     launch::InstanceLock running(folder);
     env.runtimeFolder = folder;
