@@ -5,21 +5,14 @@
 
 #include <filesystem>
 
+#include "../memory_program.h"
 #include "platform/office/memory/memory_host.h"
 
 namespace {
 
 using office::memory::ShapeData;
 
-struct FormulaWindow : ::testing::Test {
-    std::shared_ptr<office::memory::ProgramState> state = std::make_shared<office::memory::ProgramState>();
-    office::memory::Connector connector{state};
-    forms::ScriptedDialogs dialogs;
-    launch::Environment env = [] {
-        launch::Environment e;
-        e.home = QUILLON_PROGRAM_DIR;
-        return e;
-    }();
+struct FormulaWindow : ::testing::Test, MemoryProgram {
     launch::Program program{env, dialogs, connector};
     std::unique_ptr<formula::frmGS> gs;
 

@@ -6,18 +6,11 @@
 #include <memory>
 #include <string>
 
+#include "../memory_program.h"
 #include "platform/office/memory/memory_host.h"
 #include "quillon4ppt/graph/frm_graph.h"
 
-struct GraphFixture : ::testing::Test {
-    std::shared_ptr<office::memory::ProgramState> state = std::make_shared<office::memory::ProgramState>();
-    office::memory::Connector connector{state};
-    forms::ScriptedDialogs dialogs;
-    launch::Environment env = [] {
-        launch::Environment e;
-        e.home = QUILLON_PROGRAM_DIR;
-        return e;
-    }();
+struct GraphFixture : ::testing::Test, MemoryProgram {
     launch::Program program{env, dialogs, connector};
     std::unique_ptr<graph::frmGraph> g;
 

@@ -6,19 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "../memory_program.h"
 #include "platform/forms/control.h"
 #include "platform/office/memory/memory_host.h"
 #include "quillon4ppt/launch/program.h"
 
-struct UtilitiesFixture : ::testing::Test {
-    std::shared_ptr<office::memory::ProgramState> state = std::make_shared<office::memory::ProgramState>();
-    office::memory::Connector connector{state};
-    forms::ScriptedDialogs dialogs;
-    launch::Environment env = [] {
-        launch::Environment e;
-        e.home = QUILLON_PROGRAM_DIR;
-        return e;
-    }();
+struct UtilitiesFixture : ::testing::Test, MemoryProgram {
     std::unique_ptr<launch::Program> program;
 
     void start() {
