@@ -44,7 +44,7 @@ def launch_tool(verb, host, wait):
 
 
 def pipe_of(connection_url):
-    """"NAME" of "pipe,name=NAME;urp;..."; None for any other kind of connection."""
+    """The NAME of "pipe,name=NAME;urp;..."; None for any other kind of connection."""
     kind, *params = connection_url.split(";")[0].split(",")
     if kind.strip().lower() != "pipe":
         return None
