@@ -2,8 +2,9 @@
 """The Quillon toolbar in a real LibreOffice, in a fresh user profile.
 
 QuillonSetup (played) installs the tools and registers the extension; unopkg then
-lists it. A headless Impress, started without --accept, listens on the pipe its
-profile configures. With that pipe configured a button runs the tool live: the shapes
+lists it, and the profile's configuration then names the pipe quillon4ppt. The test's
+profile names a pipe of its own instead; a headless Impress, started without --accept,
+listens on it. With that pipe configured a button runs the tool live: the shapes
 appear on the open presentation (a .pptx or a new unsaved one), which is neither
 stored nor reloaded. With a pipe nobody listens on, a button falls back to the round
 trip: a new, unsaved presentation runs nothing, and on a two-slide .pptx open on slide 2
@@ -63,20 +64,48 @@ def connection_url(pipe):
     return f"pipe,name={pipe};urp;StarOffice.ComponentContext"
 
 
-def prepare_profile(profile_dir, pipe):
-    """A profile marked as already run by this LibreOffice (no start-up self-test) that
-    listens on the test's own pipe: the extension's pipe name is shared by every office."""
+SHIPPED_CONNECTION = "pipe,name=quillon4ppt;urp;StarOffice.ComponentContext"
+# Reads the connection URL as a LibreOffice of the profile in UserInstallation sees it,
+# extension layers included, without starting an office.
+READ_CONNECTION = """
+import uno
+ctx = uno.getComponentContext()
+node = ctx.ServiceManager.createInstanceWithContext("com.sun.star.configuration.ConfigurationProvider", ctx)
+path = uno.createUnoStruct("com.sun.star.beans.NamedValue", "nodepath", "/org.openoffice.Setup/Office")
+node = node.createInstanceWithArguments("com.sun.star.configuration.ConfigurationAccess", (path,))
+print(node.getByName("ooSetupConnectionURL"))
+"""
+
+
+def configured_connection(profile, env):
+    return run([sys.executable, "-c", READ_CONNECTION], dict(env, UserInstallation=profile)).stdout.strip()
+
+
+def settings_file(profile_dir):
+    return os.path.join(profile_dir, "user", "registrymodifications.xcu")
+
+
+def prepare_profile(profile_dir):
+    """A profile marked as already run by this LibreOffice: no graphics self-test at start."""
     version = re.search(r"\b(\d+\.\d+)\.\d", run(["soffice", "--version"], os.environ).stdout).group(1)
-    user = os.path.join(profile_dir, "user")
-    os.makedirs(user)
-    with open(os.path.join(user, "registrymodifications.xcu"), "w") as f:
+    os.makedirs(os.path.dirname(settings_file(profile_dir)))
+    with open(settings_file(profile_dir), "w") as f:
         f.write('<?xml version="1.0" encoding="UTF-8"?>\n'
                 '<oor:items xmlns:oor="http://openoffice.org/2001/registry" '
                 'xmlns:xs="http://www.w3.org/2001/XMLSchema" xmlns:xsi="http://www.w3.org/2001/XMLSchema-instance">\n'
                 '<item oor:path="/org.openoffice.Setup/Product"><prop oor:name="ooSetupLastVersion" oor:op="fuse">'
-                f'<value>{version}</value></prop></item>\n'
-                '<item oor:path="/org.openoffice.Setup/Office"><prop oor:name="ooSetupConnectionURL" oor:op="fuse">'
-                f'<value>{connection_url(pipe)}</value></prop></item>\n</oor:items>\n')
+                f'<value>{version}</value></prop></item>\n</oor:items>\n')
+
+
+def listen_on_own_pipe(profile_dir, pipe):
+    """The profile's own connection URL: the extension's pipe name is every office's, and
+    tests run side by side."""
+    with open(settings_file(profile_dir)) as f:
+        settings = f.read()
+    item = ('<item oor:path="/org.openoffice.Setup/Office"><prop oor:name="ooSetupConnectionURL" oor:op="fuse">'
+            f'<value>{connection_url(pipe)}</value></prop></item>\n')
+    with open(settings_file(profile_dir), "w") as f:
+        f.write(settings.replace("</oor:items>", item + "</oor:items>"))
 
 
 def start_office(profile, env):
@@ -236,25 +265,12 @@ def round_trip_on_deck(ctx, desktop, deck):
     reloaded.close(True)
 
 
-def pipe_setting_registered(ctx):
-    """The shipped setting is live configuration data of the extension. Proving its pipe
-    by listening on it would be unsafe: that name is every office's."""
-    manager = ctx.getValueByName("/singletons/com.sun.star.deployment.ExtensionManager")
-    ours = [e for e in manager.getDeployedExtensions("user", None, None) if e.getIdentifier().Value == IDENTIFIER]
-    items = {os.path.basename(i.getURL()): i for e in ours for i in e.getBundle(None, None)}
-    setting = items.get("Connection.xcu")
-    registered = setting is not None and setting.isRegistered(None, None).Value.Value
-    check(registered and setting.getPackageType().getMediaType() == "application/vnd.sun.star.configuration-data",
-          "the extension's connection setting is registered configuration data")
-
-
 def buttons_in_office(work, profile, pipe, env):
     import uno
     office = start_office(profile, env)
     try:
         ctx = connect(pipe)
         desktop = ctx.ServiceManager.createInstanceWithContext("com.sun.star.frame.Desktop", ctx)
-        pipe_setting_registered(ctx)
         deck = os.path.join(work, "deck with blanks.pptx")
         make_deck(desktop, uno.systemPathToFileUrl(deck))
         live_on_deck(ctx, desktop, office, deck)
@@ -280,10 +296,15 @@ def main():
     profile = "file://" + profile_dir
     pipe = f"quillon_toolbar_peer_{os.getpid()}"
     try:
-        prepare_profile(profile_dir, pipe)
+        prepare_profile(profile_dir)
+        check(configured_connection(profile, env) == "", "a profile without the extension configures no connection")
         install(program_dir, work, env)
         listed = run(["unopkg", "list", "-env:UserInstallation=" + profile], env)
         check(IDENTIFIER in listed.stdout, "unopkg lists the extension in the fresh profile")
+        shipped = configured_connection(profile, env)
+        check(shipped == SHIPPED_CONNECTION, "with the extension the connection URL names the pipe quillon4ppt: " + shipped)
+        listen_on_own_pipe(profile_dir, pipe)
+        check(configured_connection(profile, env) == connection_url(pipe), "the profile's own connection URL wins")
         with open(os.path.join(work, "play.txt"), "w") as f:
             f.write("click cmdOK\n")
         buttons_in_office(work, profile, pipe, dict(env, QUILLON_PLAY=os.path.join(work, "play.txt")))
