@@ -302,7 +302,7 @@ def main():
         listed = run(["unopkg", "list", "-env:UserInstallation=" + profile], env)
         check(IDENTIFIER in listed.stdout, "unopkg lists the extension in the fresh profile")
         shipped = configured_connection(profile, env)
-        check(shipped == SHIPPED_CONNECTION, "with the extension the connection URL names the pipe quillon4ppt: " + shipped)
+        check(shipped == SHIPPED_CONNECTION, "with the extension the connection URL names quillon4ppt: " + shipped)
         listen_on_own_pipe(profile_dir, pipe)
         check(configured_connection(profile, env) == connection_url(pipe), "the profile's own connection URL wins")
         with open(os.path.join(work, "play.txt"), "w") as f:
