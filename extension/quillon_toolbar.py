@@ -1,7 +1,9 @@
-# The buttons of the Quillon toolbar in Impress. A button stores the presentation,
-# runs the tool on it and shows the result: the tool program works on a .pptx file.
+# The buttons of the Quillon toolbar in Impress. When Impress listens on its configured
+# pipe, a button starts the tool on the open presentation itself; otherwise it stores the
+# presentation, runs the tool on the .pptx file and reloads it.
 import os
 import subprocess
+import threading
 
 import uno
 import unohelper
@@ -29,11 +31,47 @@ def install_folder():
     return os.path.join(data, "quillon4ppt")
 
 
-def launch_tool(verb, deck, slide):
-    """Runs the tool on the stored deck and waits for it to end."""
+def launch_tool(verb, host, wait):
+    """Starts the tool with the variables that choose its host. A live tool calls back into
+    this office, whose main thread the button holds: it must run on without being waited for."""
     tool = os.path.join(install_folder(), "quillon4ppt")
-    env = dict(os.environ, QUILLON_DECK=deck, QUILLON_SLIDE=str(slide), QUILLON_HOST="pptx")
-    subprocess.run([tool, verb], env=env, stdin=subprocess.DEVNULL, check=False)
+    child = subprocess.Popen([tool, verb], env=dict(os.environ, **host), stdin=subprocess.DEVNULL,
+                             start_new_session=not wait)
+    if wait:
+        child.wait()
+    else:
+        threading.Thread(target=child.wait, daemon=True).start()
+
+
+def pipe_of(connection_url):
+    """The NAME of "pipe,name=NAME;urp;..."; None for any other kind of connection."""
+    kind, *params = connection_url.split(";")[0].split(",")
+    if kind.strip().lower() != "pipe":
+        return None
+    names = [value for key, _, value in (p.partition("=") for p in params) if key.strip().lower() == "name"]
+    return names[0] if names and names[0] else None
+
+
+def configured_pipe(ctx):
+    provider = ctx.ServiceManager.createInstanceWithContext("com.sun.star.configuration.ConfigurationProvider", ctx)
+    node = provider.createInstanceWithArguments("com.sun.star.configuration.ConfigurationAccess",
+                                                (uno.createUnoStruct("com.sun.star.beans.NamedValue", "nodepath",
+                                                                     "/org.openoffice.Setup/Office"),))
+    return pipe_of(node.getByName("ooSetupConnectionURL") or "")
+
+
+def listening_pipe(ctx):
+    """The configured pipe when this office really listens on it. The probe connects and
+    closes at once without a bridge: nothing waits for this office's busy main thread."""
+    pipe = configured_pipe(ctx)
+    if not pipe:
+        return None
+    connector = ctx.ServiceManager.createInstanceWithContext("com.sun.star.connection.Connector", ctx)
+    try:
+        connector.connect("pipe,name=" + pipe).close()
+    except Exception:
+        return None
+    return pipe
 
 
 def show_message(ctx, frame, text):
@@ -58,7 +96,25 @@ def reload_at(ctx, frame, slide):
     controller.setCurrentPage(pages.getByIndex(min(slide, pages.getCount()) - 1))
 
 
+def started(ctx, frame, verb, host, wait):
+    """Whether the tool ran; a missing tool is reported to the teacher."""
+    try:
+        launch_tool(verb, host, wait)
+    except OSError as e:
+        show_message(ctx, frame, NO_TOOL.format(e.filename or install_folder()))
+        return False
+    return True
+
+
 def run_on_presentation(ctx, frame, verb):
+    pipe = listening_pipe(ctx)
+    if pipe:
+        started(ctx, frame, verb, {"QUILLON_HOST": "impress", "QUILLON_IMPRESS_PIPE": pipe}, wait=False)
+    else:
+        round_trip(ctx, frame, verb)
+
+
+def round_trip(ctx, frame, verb):
     controller = frame.getController()
     model = controller.getModel()
     if not is_pptx(model):
@@ -70,12 +126,10 @@ def run_on_presentation(ctx, frame, verb):
     except Exception as e:
         show_message(ctx, frame, NOT_STORED + str(getattr(e, "Message", e)))
         return
-    try:
-        launch_tool(verb, uno.fileUrlToSystemPath(model.getURL()), slide)
-    except OSError as e:
-        show_message(ctx, frame, NO_TOOL.format(e.filename or install_folder()))
-        return
-    reload_at(ctx, frame, slide)
+    deck = {"QUILLON_DECK": uno.fileUrlToSystemPath(model.getURL()), "QUILLON_SLIDE": str(slide),
+            "QUILLON_HOST": "pptx"}
+    if started(ctx, frame, verb, deck, wait=True):
+        reload_at(ctx, frame, slide)
 
 
 class Toolbar(unohelper.Base, XInitialization, XDispatchProvider, XDispatch, XServiceInfo):
