@@ -13,7 +13,9 @@
 namespace fs = std::filesystem;
 
 struct FrmGraphWindowTest : ::testing::Test {
-    fs::path dir = fs::path(QUILLON_SCREENSHOT_DIR) / "deck";
+    // CTest runs the tests side by side: each has a deck of its own.
+    fs::path dir = fs::path(QUILLON_SCREENSHOT_DIR) /
+                   ("deck_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::path deck = dir / "window.pptx";
     forms::ScriptedDialogs dialogs;
 
