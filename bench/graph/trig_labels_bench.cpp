@@ -5,20 +5,12 @@
 
 #include <memory>
 
-#include "platform/office/memory/memory_host.h"
+#include "memory_program.h"
 #include "quillon4ppt/graph/curves/trig.h"
 
 namespace {
 
-struct Workspace {
-    std::shared_ptr<office::memory::ProgramState> state = std::make_shared<office::memory::ProgramState>();
-    office::memory::Connector connector{state};
-    forms::ScriptedDialogs dialogs;
-    launch::Environment env = [] {
-        launch::Environment e;
-        e.home = QUILLON_PROGRAM_DIR;
-        return e;
-    }();
+struct Workspace : MemoryProgram {
     launch::Program program{env, dialogs, connector};
     std::unique_ptr<graph::frmGraph> g;
 
