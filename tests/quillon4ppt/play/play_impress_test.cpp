@@ -21,7 +21,8 @@ using namespace office;
 namespace {
 
 // What a shape's name says of it without its number: "x轴" of "x轴：3_quillon", "Picture"
-// of "Picture 12". The numbers follow each backend's own count.
+// of "Picture 12". The numbers are drawn at random or follow each backend's own count, and
+// a long label's name is cut at 32 characters, "_quillon" and all.
 std::string kindOf(const std::string& name) {
     if (name.find("：") != std::string::npos) return name.substr(0, name.find("："));
     return name.substr(0, name.find_last_not_of("0123456789 ") + 1);
@@ -39,9 +40,8 @@ void expectSameShapes(ShapeRange& live, ShapeRange& file, const std::string& whe
     ASSERT_EQ(live.count(), file.count()) << where;
     for (int i = 1; i <= live.count(); ++i) {
         auto a = live.item(i), b = file.item(i);
-        const std::string at = where + "/" + b->name();
+        const std::string at = where + "/" + b->name() + " (live: " + a->name() + ")";
         EXPECT_EQ(kindOf(a->name()), kindOf(b->name())) << at;
-        EXPECT_EQ(a->name().ends_with("_quillon"), b->name().ends_with("_quillon")) << at;
         EXPECT_TRUE(sameType(*a, *b, sheetShapes)) << at << ": " << a->type() << " for " << b->type();
         EXPECT_NEAR(a->left(), b->left(), 0.1) << at;
         EXPECT_NEAR(a->top(), b->top(), 0.1) << at;
