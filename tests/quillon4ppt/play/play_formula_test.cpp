@@ -30,13 +30,6 @@ fs::path programFolder(const fs::path& dir) {
     return home;
 }
 
-fs::path freshDir(const std::string& name) {
-    fs::path dir = fs::path(testing::TempDir()) / name;
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
-}
-
 // Processes whose command line names the typesetter of that program folder.
 std::vector<pid_t> typesetters(const fs::path& home) {
     std::string script = (home / "typeset" / "typeset.js").string();
@@ -69,7 +62,7 @@ std::string program() {
 }
 
 TEST(PlayFormula, ATypedFormulaLandsAsATypesetPictureAndNoTypesetterIsLeft) {
-    fs::path dir = freshDir("play_formula");
+    fs::path dir = freshFolder("play_formula");
     fs::path home = programFolder(dir);
     std::ofstream(dir / "actions.txt")
         << "key txtGS 65\nprint Image1\nset txtGS （a+b）/（c-d）\nclick cmdOK\n";
@@ -95,7 +88,7 @@ TEST(PlayFormula, ATypedFormulaLandsAsATypesetPictureAndNoTypesetterIsLeft) {
 }
 
 TEST(PlayFormula, TheTypesetterEndsWhenTheProgramIsKilled) {
-    fs::path dir = freshDir("play_formula_killed");
+    fs::path dir = freshFolder("play_formula_killed");
     fs::path home = programFolder(dir);
     pid_t child = fork();
     if (child == 0) {
