@@ -1,5 +1,6 @@
 #include "quillon4ppt/host_choice.h"
 
+#include "common/messages.h"
 #include "platform/office/pptx/deck_connector.h"
 #ifdef QUILLON_WITH_IMPRESS
 #include "platform/office/impress/impress_connector.h"
@@ -18,7 +19,7 @@ public:
     }
 
 private:
-    static constexpr const char* kMessage = "未找到正在运行的演示文稿程序。";
+    static constexpr const char* kMessage = common::messages::kNoPresentationProgram;
 };
 #endif
 
@@ -33,7 +34,7 @@ bool impressWanted(const launch::Environment& env) {
 
 std::unique_ptr<office::HostConnector> chooseHost(const launch::Environment& env) {
     if (!impressWanted(env))
-        return std::make_unique<office::pptx::DeckConnector>(env.deck.string(), env.slide);
+        return std::make_unique<office::pptx::DeckConnector>(env.deck.string(), env.slide, env.select);
 #ifdef QUILLON_WITH_IMPRESS
     return std::make_unique<office::impress::ImpressConnector>(env.impressPipe);
 #else

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/color.h"
+#include "common/messages.h"
 #include "common/shown_error.h"
 
 namespace office {
@@ -20,7 +21,7 @@ public:
     // For a detail that is already the whole sentence the teacher reads.
     struct Sentence {};
     HostError(Sentence, const std::string& sentence) : common::ShownError(sentence, sentence) {}
-    static constexpr const char* kHostErrorText = "演示文稿未能完成这一操作：";
+    static constexpr const char* kHostErrorText = common::messages::kHostErrorPrefix;
 };
 
 // There is no running presentation to attach to (a new instance may be started).

@@ -49,6 +49,7 @@ Environment readEnvironment(const std::filesystem::path& executable) {
     if (auto editor = variable("QUILLON_EDITOR")) env.editor = *editor;
     if (auto host = variable("QUILLON_HOST")) env.host = hostKind(*host);
     if (auto pipe = variable("QUILLON_IMPRESS_PIPE")) env.impressPipe = *pipe;
+    if (auto select = variable("QUILLON_SELECT")) env.select = *select;
     return env;
 }
 

@@ -20,6 +20,8 @@ struct Environment {
     // the Impress listening on the pipe when there is one.
     std::optional<std::string> host;
     std::string impressPipe = "quillon4ppt";  // QUILLON_IMPRESS_PIPE
+    // QUILLON_SELECT: on the deck file, the shape that stands selected at start-up.
+    std::optional<std::string> select;
 };
 
 class EnvironmentError : public std::runtime_error {

@@ -6,11 +6,12 @@
 #include <memory>
 #include <string>
 
+#include "common/messages.h"
 #include "platform/office/host.h"
 
 namespace office::impress {
 
-constexpr const char* kNoPresentationProgram = "未找到正在运行的演示文稿程序。";
+constexpr const char* kNoPresentationProgram = common::messages::kNoPresentationProgram;
 
 class ImpressConnector : public HostConnector {
 public:

@@ -40,7 +40,7 @@ public:
     // Called once, when the office is found gone; it may end the program by throwing.
     void setLostHandler(std::function<void(const std::string&)> handler) { onLost_ = std::move(handler); }
 
-    static constexpr const char* kLostMessage = "与演示文稿程序的连接已断开。";
+    static constexpr const char* kLostMessage = common::messages::kConnectionLost;
 
 private:
     static std::shared_ptr<Link> connect(const std::string& pipe);

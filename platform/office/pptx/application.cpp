@@ -199,8 +199,8 @@ private:
 
 }  // namespace
 
-DeckConnector::DeckConnector(std::string deckPath, int slideNumber)
-    : path_(std::move(deckPath)), slide_(slideNumber) {}
+DeckConnector::DeckConnector(std::string deckPath, int slideNumber, std::optional<std::string> selectName)
+    : path_(std::move(deckPath)), slide_(slideNumber), select_(std::move(selectName)) {}
 
 std::unique_ptr<Application> DeckConnector::attach() {
     auto stamp = [&] {
@@ -215,7 +215,11 @@ std::unique_ptr<Application> DeckConnector::attach() {
     session->path = path_;
     session->slideNumber = slide_;
     session->deck = Deck::open(path_);
-    session->deck->slide(slide_);
+    SlidePart& slide = session->deck->slide(slide_);
+    if (select_) {
+        for (auto shape : shapesIn(slide.tree()))
+            if (shapeName(shape) == *select_) session->selected = {slide.ref(shape)};
+    }
     return std::make_unique<PptxApplication>(session);
 }
 

@@ -344,6 +344,18 @@ TEST_F(NewDeck, SelectionIsOnlyTheStateOfThisRun) {
     EXPECT_THROW(reopen()->activeWindow().selection().shapeRange(), HostError);
 }
 
+TEST_F(NewDeck, ANamedShapeStandsSelectedWhenTheDeckIsAttached) {
+    host.addLine(0, 0, 1, 1)->setName("axis");
+    host.addLabel(kTextHorizontal, 0, 0, 9, 9)->setName("graph");
+    app->save();
+    auto selecting = pptx::DeckConnector(path, 1, "graph").attach();
+    auto selected = selecting->activeWindow().selection().shapeRange();
+    ASSERT_EQ(selected->count(), 1);
+    EXPECT_EQ(selected->item(1)->name(), "graph");
+    auto missing = pptx::DeckConnector(path, 1, "no such shape").attach();
+    EXPECT_THROW(missing->activeWindow().selection().shapeRange(), HostError);
+}
+
 TEST_F(NewDeck, DeletedShapesFailAndLeaveTheSelection) {
     auto s = host.addLine(0, 0, 1, 1);
     s->setName("gone");
