@@ -105,7 +105,7 @@ bool frmGS::insert(const std::string& formula) {
     } catch (const typeset::TypesetterMissing& e) {
         dialogs().msgBox(e.what());
     } catch (const office::HostError& e) {
-        dialogs().msgBox(e.what());
+        dialogs().msgBox(common::ShownText(e));
     }
     return false;
 }

@@ -220,7 +220,7 @@ TEST(FormulaWindowPaste, AFailedPasteLeavesTheTeachersSelectionWhereItWas) {
     EXPECT_NO_THROW(gs.cmdOK.click());
     EXPECT_FALSE(gs.unloaded());
     ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_EQ(dialogs.shown()[0], "This presentation program cannot take a picture to paste.");
+    EXPECT_EQ(dialogs.shown()[0], "这个演示文稿程序无法粘贴图片。");
     ASSERT_EQ(state->slide().shapes.size(), 1u);
     EXPECT_FLOAT_EQ(state->slide().shapes[0]->left, 300);
     EXPECT_FLOAT_EQ(state->slide().shapes[0]->height, 20);
