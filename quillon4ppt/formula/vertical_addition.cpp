@@ -14,53 +14,15 @@ namespace {
 
 constexpr std::u32string_view kPlaceholderStem = U"MyRStr";
 
-bool isLetter(char32_t c) {
-    return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z');
-}
-
-bool isDigit(char32_t c) {
-    return c >= U'0' && c <= U'9';
-}
-
-// Past the brace groups that start at i (the end of the text for an unclosed one).
-std::size_t afterBraceGroups(std::u32string_view s, std::size_t i) {
-    while (i < s.size() && s[i] == U'{') {
-        int depth = 0;
-        do {
-            if (s[i] == U'{') ++depth;
-            if (s[i] == U'}') --depth;
-            ++i;
-        } while (i < s.size() && depth > 0);
-    }
-    return i;
-}
-
-// A cell is one typed character, or what an earlier rewrite made of the operand (a
-// command or placeholder name with its brace groups, a brace group), kept whole so the
-// TeX stays sound and nested additions do not double in size.
-std::size_t cellEnd(std::u32string_view s, std::size_t i) {
-    std::size_t j = i + 1;
-    if (s[i] == U'\\') {
-        while (j < s.size() && isLetter(s[j])) ++j;
-        if (j == i + 1 && j < s.size()) ++j;
-    } else if (s.substr(i).starts_with(kPlaceholderStem)) {
-        j = i + kPlaceholderStem.size();
-        while (j < s.size() && isDigit(s[j])) ++j;
-    } else if (s[i] != U'{') {
-        return j;
-    } else {
-        j = i;
-    }
-    return afterBraceGroups(s, j);
-}
-
+// What an earlier rule made of an addend (a command, a brace group, a placeholder) is
+// one cell as a whole, so the TeX stays sound and nested additions do not double;
+// typed characters are a cell each.
 std::vector<std::u32string> cellsOf(std::u32string_view text) {
+    if (text.empty()) return {};
+    if (text.find_first_of(U"\\{}") != text.npos || text.find(kPlaceholderStem) != text.npos)
+        return {std::u32string(text)};
     std::vector<std::u32string> cells;
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t end = cellEnd(text, i);
-        cells.emplace_back(text.substr(i, end - i));
-        i = end;
-    }
+    for (char32_t c : text) cells.emplace_back(1, c);
     return cells;
 }
 

@@ -96,9 +96,9 @@ bool frmTK::ShowDocument(long long n) {
 }
 
 void frmTK::SaveDocument(long long n) {
-    if (!store_) return;
+    if (!store_ || !documentShown()) return;
     // Only the view's own copy of document n may become its content.
-    if (!dsoFramer1.isOpen() || dsoFramer1.path() != store_->shownCopyPath(n)) {
+    if (dsoFramer1.path() != store_->shownCopyPath(n)) {
         dialogs().msgBox(msg::kShownIsNotChosen);
         return;
     }

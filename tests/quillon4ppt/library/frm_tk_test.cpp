@@ -126,7 +126,9 @@ TEST_F(TkTest, WithoutADocumentTheButtonsSaySo) {
     EXPECT_TRUE(tk->TreeView1.treeOrder().empty());
     EXPECT_EQ(tk->caption(), "图库");
     tk->cmdPageView[1].click();
-    EXPECT_EQ(dialogs.shown(), std::vector<std::string>{"没有显示任何文档。"});
+    tk->Option1[1].click();
+    tk->cmdInsert2PPT.click();
+    EXPECT_EQ(dialogs.shown(), std::vector<std::string>(2, "没有显示任何文档。"));
 }
 
 TEST_F(TkTest, ADatabaseThatCannotBeOpenedIsReportedAtLoad) {
