@@ -22,8 +22,8 @@ bool UploadBlob(const std::filesystem::path& file, ContentField& field, forms::D
 // Writes the field's bytes to the file, replacing it whole or not at all.
 bool DownloadBlob(const ContentField& field, const std::filesystem::path& file, forms::Dialogs& dialogs);
 
-// The temporary folder (TMPDIR, else /tmp) with a trailing separator; empty when
-// neither is a folder.
+// The user's own working folder (common::userCacheFolder) with a trailing separator;
+// empty when it cannot be made.
 std::string GetTempFolder();
 
 }  // namespace library
