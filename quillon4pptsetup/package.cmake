@@ -15,24 +15,31 @@ foreach(program IN ITEMS quillon4ppt QuillonSetup)
   install(FILES ${links}/${program} DESTINATION bin)
 endforeach()
 install(FILES quillonsetup.desktop DESTINATION share/applications)
-# What Debian asks of every package: the copyright and, for a native one, changelog.gz.
-set(changelog ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
-add_custom_command(OUTPUT ${changelog}
-  COMMAND gzip -9nc ${CMAKE_CURRENT_SOURCE_DIR}/debian/changelog > ${changelog}
-  DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/debian/changelog)
-add_custom_target(package_changelog ALL DEPENDS ${changelog})
-install(FILES debian/copyright ${changelog} DESTINATION share/doc/quillon4ppt)
+# What Debian asks of every package: the copyright, for a native one changelog.gz, and
+# manual pages, compressed the way Debian compresses them.
+set(compressed)
+foreach(file IN ITEMS changelog quillon4ppt.1 QuillonSetup.1)
+  set(gz ${CMAKE_CURRENT_BINARY_DIR}/${file}.gz)
+  add_custom_command(OUTPUT ${gz}
+    COMMAND gzip -9nc ${CMAKE_CURRENT_SOURCE_DIR}/debian/${file} > ${gz}
+    DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/debian/${file})
+  list(APPEND compressed ${gz})
+endforeach()
+add_custom_target(package_documents ALL DEPENDS ${compressed})
+install(FILES debian/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION share/doc/quillon4ppt)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/quillon4ppt.1.gz ${CMAKE_CURRENT_BINARY_DIR}/QuillonSetup.1.gz
+        DESTINATION share/man/man1)
+install(FILES debian/lintian-overrides DESTINATION share/lintian/overrides RENAME quillon4ppt)
 install(FILES ${PROJECT_SOURCE_DIR}/extension/icons/functiongraph_26.png
         DESTINATION share/pixmaps RENAME quillonsetup.png)
 
 set(CPACK_PACKAGE_NAME quillon4ppt)
 set(CPACK_PACKAGE_VENDOR "quillon4ppt")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "mathematics tools that put graphs, formulas and labels on slides")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Small Chinese-language windows put coordinate systems, function graphs, conics,
-typeset formulas, prepared figures and point labels onto a presentation slide as
-ordinary, editable shapes: on a .pptx deck file or live in LibreOffice Impress,
-through a toolbar that QuillonSetup installs for each user.")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Small Chinese-language windows put coordinate systems, function
+graphs, conics, typeset formulas, prepared figures and point labels onto a
+presentation slide as ordinary, editable shapes: on a .pptx deck file, or live
+in LibreOffice Impress through a toolbar that QuillonSetup installs per user.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
