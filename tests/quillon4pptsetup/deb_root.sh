@@ -119,7 +119,7 @@ dsoFramer1 = 1/2 三角形ABC" ] || fail "the library said: $out"
 deck_of library.pptx
 grep -q "三角形ABC" <<< "$(unzip -p "$work/library.pptx" ppt/slides/slide1.xml)" || fail "the figure is not on the slide"
 cache_dir=$root$home/.cache/quillon4ppt
-[ "$(stat -c '%U %a' "$cache_dir")" = "teacher 700" ] || fail "the working folder is $(stat -c '%U %a' "$cache_dir")"
+[ "$(stat -c '%u:%g %a' "$cache_dir")" = "$teacher 700" ] || fail "the working folder is $(stat -c '%u:%g %a' "$cache_dir")"
 "$checks" ink "$cache_dir/quillon_temp4show1.pptx.pages/page-1.png" || fail "the library's page is not drawn"
 timed "library"
 
