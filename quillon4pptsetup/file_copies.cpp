@@ -11,11 +11,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool present(const fs::path& p) {
-    std::error_code ec;
-    return fs::exists(fs::symlink_status(p, ec));
-}
-
 // The complete copy under a hidden name in the target's folder, or empty.
 fs::path stagedCopy(const fs::path& from, const fs::path& to) {
     fs::path staged =
@@ -27,6 +22,11 @@ fs::path stagedCopy(const fs::path& from, const fs::path& to) {
 }
 
 }  // namespace
+
+bool present(const fs::path& p) {
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(p, ec));
+}
 
 bool copyWithoutReplacing(const fs::path& from, const fs::path& to) {
     if (present(to)) return false;

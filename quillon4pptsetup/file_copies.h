@@ -5,6 +5,8 @@
 
 namespace setup {
 
+// Whether anything (a link too) lies at the path.
+bool present(const std::filesystem::path& p);
 // Copies unless `to` exists; false when it was not copied.
 bool copyWithoutReplacing(const std::filesystem::path& from, const std::filesystem::path& to);
 // Copies over `to`, which keeps its old content when the copy fails.

@@ -1,5 +1,6 @@
 #include "quillon4pptsetup/frm_main.h"
 
+#include "common/messages.h"
 #include "quillon4pptsetup/setup_program.h"
 
 namespace setup {
@@ -18,8 +19,8 @@ void frmMain::Form_Load() {
 void frmMain::Command1_Click(int index) {
     switch (index) {
         case 0:
-            program_.setup.InstallFiles(Label1);
-            setCaption(kInstalledCaption);
+            setCaption(program_.setup.InstallFiles(Label1) ? kInstalledCaption
+                                                           : common::messages::kSetupCaptionNotInstalled);
             break;
         case 1:
             unload();

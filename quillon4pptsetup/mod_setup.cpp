@@ -23,6 +23,16 @@ bool isDirectory(const fs::path& p) {
     return fs::is_directory(p, ec);
 }
 
+// At most five names; the count tells how many more.
+std::string notCopiedText(const std::vector<std::string>& names, const fs::path& install) {
+    constexpr std::size_t kNamed = 5;
+    std::string listed;
+    for (std::size_t i = 0; i < names.size() && i < kNamed; ++i) listed += (i ? "、" : "") + names[i];
+    if (names.size() > kNamed) listed += "等";
+    return common::messages::fill(common::messages::kSetupFilesNotCopied,
+                                  {std::to_string(names.size()), install.string(), listed});
+}
+
 }  // namespace
 
 modSetup::modSetup(SetupPaths paths, ToolbarRegistrar& toolbar, std::function<void()> DoEvents)
@@ -48,9 +58,15 @@ void modSetup::copyFolder(const fs::path& from, const fs::path& to, forms::Label
     if (!isDirectory(to)) fs::create_directories(to, ec);
     for (const std::string& name : FolderFiles) {
         Label1.setCaption(kInstalling + name);
-        copyWithoutReplacing(from / name, to / name);
+        copyInPlace(from / name, to / name);
         DoEvents_();
     }
+}
+
+// A file already there is in place (it is never replaced); one missing afterwards is not.
+void modSetup::copyInPlace(const fs::path& from, const fs::path& to) {
+    if (copyWithoutReplacing(from, to) || present(to)) return;
+    notCopied_.push_back(to.lexically_relative(paths_.install).string());
 }
 
 // The typesetter keeps its files in folders of their own, so it is copied as a tree.
@@ -65,7 +81,7 @@ void modSetup::copyTree(const fs::path& from, const fs::path& to, forms::Label& 
             fs::create_directories(to / relative, kind);
         } else if (it->is_regular_file(kind)) {
             Label1.setCaption(kInstalling + (from.filename() / relative).string());
-            copyWithoutReplacing(it->path(), to / relative);
+            copyInPlace(it->path(), to / relative);
             DoEvents_();
         }
     }
@@ -76,24 +92,33 @@ std::optional<std::string> modSetup::installCommandBar() {
     if (!isDirectory(paths_.commandBarFolder)) fs::create_directories(paths_.commandBarFolder, ec);
     const fs::path file = paths_.commandBarFile();
     bool copied;
-    if (fs::exists(fs::symlink_status(file, ec))) {
+    if (present(file)) {
         // The teacher's own file is replaced only once it is safe in the backup.
         copied =
             copyReplacing(file, paths_.commandBarBackup()) && copyReplacing(paths_.commandBarSource(), file);
     } else {
         copied = copyWithoutReplacing(paths_.commandBarSource(), file);
     }
+    toolbarCopied_ = copied;
     if (!copied) return msg::fill(msg::kToolbarNotCopied, {paths_.commandBarFolder.string()});
     if (auto reason = toolbar_.add(file)) return msg::fill(msg::kToolbarNotRegistered, {*reason});
     return std::nullopt;
 }
 
-void modSetup::InstallFiles(forms::Label& Label1) {
+bool modSetup::InstallFiles(forms::Label& Label1) {
+    notCopied_.clear();
     copyFolder(paths_.source, paths_.install, Label1);
     copyFolder(paths_.pictureSource(), paths_.pictureFolder(), Label1);
     copyTree(paths_.typesetterSource(), paths_.typesetterFolder(), Label1);
     auto toolbarTrouble = installCommandBar();
-    Label1.setCaption(kInstalled + toolbarTrouble.value_or(""));
+    std::string status = notCopied_.empty() ? kInstalled : notCopiedText(notCopied_, paths_.install);
+    if (toolbarTrouble) status += *toolbarTrouble;
+    if (!notCopied_.empty())
+        status += common::messages::kSetupCopyAgain;
+    else if (!toolbarTrouble)
+        status += common::messages::kSetupRestartImpress;
+    Label1.setCaption(status);
+    return notCopied_.empty() && toolbarCopied_;
 }
 
 void modSetup::deleteFolderFiles(const fs::path& folder, forms::Label& Label1) {

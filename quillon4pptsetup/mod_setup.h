@@ -22,8 +22,9 @@ public:
     // order the file system gives them; empty for a missing folder.
     void ListFolderFiles(const std::filesystem::path& folder);
     // Copies the program and picture files and the typesetter without replacing any,
-    // then installs and registers the toolbar file; Label1 shows the progress.
-    void InstallFiles(forms::Label& Label1);
+    // then installs and registers the toolbar file; Label1 shows the progress and at the
+    // end what was not copied. Whether every file is in place.
+    bool InstallFiles(forms::Label& Label1);
     // Removes the toolbar, the installed files and the typesetter, leaving the install
     // and picture folders and the backup.
     void UninstallFiles(forms::Form& window, forms::Label& Label1);
@@ -34,6 +35,7 @@ public:
 private:
     void copyFolder(const std::filesystem::path& from, const std::filesystem::path& to, forms::Label& Label1);
     void copyTree(const std::filesystem::path& from, const std::filesystem::path& to, forms::Label& Label1);
+    void copyInPlace(const std::filesystem::path& from, const std::filesystem::path& to);
     // What the status line adds when the toolbar is not in place and registered.
     std::optional<std::string> installCommandBar();
     void deleteFolderFiles(const std::filesystem::path& folder, forms::Label& Label1);
@@ -41,6 +43,8 @@ private:
     SetupPaths paths_;
     ToolbarRegistrar& toolbar_;
     std::function<void()> DoEvents_;
+    std::vector<std::string> notCopied_;  // relative to the install folder
+    bool toolbarCopied_ = false;
 };
 
 }  // namespace setup

@@ -1,35 +1,17 @@
 #include "quillon4pptsetup/setup_paths.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <cstdlib>
 
-#include "common/messages.h"
+#include "common/user_folders.h"
 
 namespace setup {
 namespace {
 
 namespace fs = std::filesystem;
 
-// Relative XDG folders are to be ignored, as the base directory rules say.
-fs::path absoluteVariable(const char* name, bool relativeAllowed) {
+fs::path pathVariable(const char* name) {
     const char* v = std::getenv(name);
-    if (!v || !*v) return {};
-    fs::path p(v);
-    if (p.is_absolute()) return p;
-    return relativeAllowed ? fs::absolute(p) : fs::path();
-}
-
-fs::path homeFolder() {
-    if (fs::path home = absoluteVariable("HOME", false); !home.empty()) return home;
-    if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_dir && *pw->pw_dir) return pw->pw_dir;
-    throw SetupPathError(common::messages::kNoHomeFolder);
-}
-
-fs::path baseFolder(const char* variable, const char* fallbackUnderHome) {
-    if (fs::path p = absoluteVariable(variable, false); !p.empty()) return p;
-    return homeFolder() / fallbackUnderHome;
+    return v && *v ? fs::absolute(v) : fs::path();
 }
 
 }  // namespace
@@ -37,10 +19,15 @@ fs::path baseFolder(const char* variable, const char* fallbackUnderHome) {
 SetupPaths readSetupPaths(const fs::path& executable) {
     SetupPaths paths;
     paths.source = executable.parent_path();
-    paths.install = absoluteVariable("QUILLON_INSTALL_DIR", true);
-    if (paths.install.empty()) paths.install = baseFolder("XDG_DATA_HOME", ".local/share") / "quillon4ppt";
-    paths.commandBarFolder = baseFolder("XDG_CONFIG_HOME", ".config") / "quillon4ppt";
-    paths.settingsFolder = absoluteVariable("QUILLON_HOME", true);
+    try {
+        paths.install = pathVariable("QUILLON_INSTALL_DIR");
+        if (paths.install.empty())
+            paths.install = common::baseFolder("XDG_DATA_HOME", ".local/share") / "quillon4ppt";
+        paths.commandBarFolder = common::baseFolder("XDG_CONFIG_HOME", ".config") / "quillon4ppt";
+    } catch (const common::UserFolderError& e) {
+        throw SetupPathError(e.what());
+    }
+    paths.settingsFolder = pathVariable("QUILLON_HOME");
     if (paths.settingsFolder.empty()) paths.settingsFolder = paths.install;
     return paths;
 }

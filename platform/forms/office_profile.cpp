@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/file_bytes.h"
+#include "common/user_folders.h"
 
 namespace forms {
 
@@ -29,6 +30,7 @@ std::string officeVersion() {
 }  // namespace
 
 void prepareOfficeProfile(const fs::path& profile) {
+    common::setAsideUnlessOwned(profile);
     const fs::path settings = profile / "user" / "registrymodifications.xcu";
     if (fs::exists(settings) && common::fileBytes(settings).find("ooSetupLastVersion") != std::string::npos)
         return;

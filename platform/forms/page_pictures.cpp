@@ -7,6 +7,7 @@
 
 #include "common/file_bytes.h"
 #include "common/shown_error.h"
+#include "common/user_folders.h"
 #include "platform/forms/child_process.h"
 #include "platform/forms/office_profile.h"
 
@@ -29,7 +30,7 @@ void render(const fs::path& sheet, const fs::path& folder, const std::string& st
     fs::create_directories(folder);
     // A profile of our own, kept for the next sheet: a teacher's running LibreOffice
     // would otherwise take the request over, and a new profile costs seconds.
-    fs::path profile = sheet.parent_path() / "quillon_libreoffice_profile";
+    fs::path profile = common::userCacheFolder() / "quillon_libreoffice_profile";
     prepareOfficeProfile(profile);
     fs::path pdf = folder / (sheet.stem().string() + ".pdf");
     if (!runProgram({"soffice", "-env:UserInstallation=" + fileUrlOf(profile), "--headless", "--norestore",
@@ -69,6 +70,8 @@ fs::path pictureFolderOf(const fs::path& sheet) {
 
 fs::path pagePictureOf(const fs::path& sheet, int page) {
     fs::path folder = pictureFolderOf(sheet);
+    // Pictures another account left or could change are never shown.
+    common::setAsideUnlessOwned(folder);
     std::string stamp = stampOf(sheet);
     if (common::fileBytes(folder / "stamp") != stamp) render(sheet, folder, stamp);
     // poppler pads page numbers to the width of the largest one.

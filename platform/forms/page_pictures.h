@@ -1,7 +1,9 @@
 #pragma once
 // Pictures of a sheet's pages exactly as LibreOffice draws them: the sheet is turned
 // into a PDF by LibreOffice (headless) and its pages into PNG pictures by poppler, once;
-// they are kept in a folder beside the sheet and made again when the sheet changes.
+// they are kept in a folder beside the sheet and made again when the sheet changes or
+// the folder is not the user's own. LibreOffice runs with a profile in the user's
+// working folder.
 #include <filesystem>
 #include <string>
 

@@ -13,7 +13,7 @@ struct Environment {
     std::filesystem::path home;                       // QUILLON_HOME: the program folder
     std::optional<std::filesystem::path> registry;    // QUILLON_REGISTRY
     std::optional<std::filesystem::path> playScript;  // QUILLON_PLAY
-    // Where the instance lock lies (XDG_RUNTIME_DIR, else the temporary folder); none: no lock.
+    // Where the instance lock lies (XDG_RUNTIME_DIR, else the user's working folder); none: no lock.
     std::optional<std::filesystem::path> runtimeFolder;
     std::string editor;  // QUILLON_EDITOR; empty: LibreOffice Impress
     // QUILLON_HOST: "pptx" (the deck file) or "impress" (the running Impress); unset,

@@ -8,11 +8,13 @@
 #include <cstdlib>
 #include <string>
 
+#include "common/user_folders.h"
+
 namespace launch {
 
 namespace {
 
-// The temporary folder may be shared by all users: each has a file of their own.
+// Each user has a file of their own, whatever folder holds it.
 std::string lockFileName() {
     return "quillon4ppt-" + std::to_string(getuid()) + ".lock";
 }
@@ -26,16 +28,18 @@ int lockRetryingSignals(int fd, int operation) {
 
 }  // namespace
 
-std::filesystem::path runtimeFolder() {
+std::optional<std::filesystem::path> runtimeFolder() {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     if (runtime && *runtime) return runtime;
-    std::error_code ec;
-    auto temp = std::filesystem::temp_directory_path(ec);
-    return ec ? std::filesystem::path("/tmp") : temp;
+    try {
+        return common::userCacheFolder();
+    } catch (const common::UserFolderError&) {
+        return std::nullopt;
+    }
 }
 
 InstanceLock::InstanceLock(const std::filesystem::path& folder) {
-    fd_ = open((folder / lockFileName()).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    fd_ = open((folder / lockFileName()).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd_ < 0) return;
     // Alone when nobody holds it: the exclusive lock then turns into the shared one
     // every instance keeps.

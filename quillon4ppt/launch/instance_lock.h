@@ -2,6 +2,7 @@
 // Every running tool program holds a shared lock on one file in the user's runtime
 // folder; the kernel lets it go when the program ends, however it ends.
 #include <filesystem>
+#include <optional>
 
 namespace launch {
 
@@ -22,7 +23,8 @@ private:
     bool othersRunning_ = false;
 };
 
-// XDG_RUNTIME_DIR, else the temporary folder.
-std::filesystem::path runtimeFolder();
+// XDG_RUNTIME_DIR, else the user's working folder (common::userCacheFolder); none when
+// neither is there.
+std::optional<std::filesystem::path> runtimeFolder();
 
 }  // namespace launch

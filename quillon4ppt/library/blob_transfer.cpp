@@ -1,11 +1,11 @@
 #include "quillon4ppt/library/blob_transfer.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 
 #include "common/shown_error.h"
+#include "common/user_folders.h"
 
 namespace library {
 
@@ -78,14 +78,11 @@ bool DownloadBlob(const ContentField& field, const fs::path& file, forms::Dialog
 }
 
 std::string GetTempFolder() {
-    std::error_code ec;
-    const char* tmpdir = std::getenv("TMPDIR");
-    for (std::string folder : {std::string(tmpdir ? tmpdir : ""), std::string("/tmp")}) {
-        if (folder.empty() || !fs::is_directory(folder, ec)) continue;
-        if (folder.back() != '/') folder += '/';
-        return folder;
+    try {
+        return common::userCacheFolder().string() + "/";
+    } catch (const common::UserFolderError&) {
+        return {};
     }
-    return {};
 }
 
 }  // namespace library

@@ -21,8 +21,8 @@ bool UploadBlob(const std::filesystem::path& file, ContentField& field, forms::D
 // field is no document and is reported under the download title.
 bool DownloadBlob(const ContentField& field, const std::filesystem::path& file, forms::Dialogs& dialogs);
 
-// The temporary folder (TMPDIR, else /tmp) with a trailing separator; empty when
-// neither is a folder.
+// The user's own working folder (common::userCacheFolder) with a trailing separator;
+// empty when it cannot be made.
 std::string GetTempFolder();
 
 }  // namespace library

@@ -11,6 +11,7 @@
 #include "common/file_bytes.h"
 #include "common/numbers.h"
 #include "common/shown_error.h"
+#include "common/user_folders.h"
 
 namespace library {
 
@@ -88,6 +89,9 @@ std::optional<ShownCopy> LibraryStore::makeShownCopy(long long document) {
     field_ = ContentField{document, content >= 0 ? row.cells[content].bytes.value_or("") : ""};
     ShownCopy shown{shownCopyPath(document), name >= 0 ? row.cells[name].text.value_or("") : ""};
     const std::string stored = sha256(field_.bytes);
+    // Only the user's own copy and note are trusted; another account's are made afresh.
+    common::setAsideUnlessOwned(shown.path);
+    common::setAsideUnlessOwned(hashPath(document));
     std::error_code ec;
     if (fs::exists(shown.path, ec)) {
         // A copy without its note is still current when it holds what is stored.
@@ -123,6 +127,7 @@ fs::path LibraryStore::newSaveFile() {
     fs::path file = temp_ / ("quillon_temp4save" + std::to_string(r) + ".pptx");
     std::error_code ec;
     fs::remove(file, ec);
+    common::setAsideUnlessOwned(file);
     return file;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The figure library in config.mdb: documents (table big) with their entries (table
-// small), and the shown copies and save files in the temporary folder.
+// small), and the shown copies and save files in the user's own working folder.
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -33,7 +33,8 @@ public:
 
     std::filesystem::path shownCopyPath(long long document) const;
     // Makes the shown copy of the document exist and match what is stored: an existing
-    // copy is kept unless the stored document changed since it was made. Nothing when
+    // copy is kept unless the stored document changed since it was made, or it or its note
+    // is not the user's own. Nothing when
     // the document has no row or cannot be written to the copy (reported).
     std::optional<ShownCopy> makeShownCopy(long long document);
     // Deletes the shown copy and what is kept beside it.

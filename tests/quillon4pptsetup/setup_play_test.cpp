@@ -72,7 +72,7 @@ TEST_F(SetupPlayTest, InstallThenEditTheInstalledSettingsThenQuit) {
         << slurp(root / "err.txt");
     EXPECT_EQ(out,
               "caption = Quillonppt版已经安装完成！\n"
-              "Label1 = PPT版文件拷贝完毕\n"
+              "Label1 = PPT版文件拷贝完毕。请重新启动LibreOffice Impress，Quillon工具栏才会出现。\n"
               "caption = 《Quillon》用户配置\n"
               "Text1(0) = 2\n"
               "caption = 《Quillon》安装及配置程序\n");

@@ -108,7 +108,8 @@ TEST_F(SetupTest, InstallCopiesTheFilesAndRegistersTheToolbar) {
     EXPECT_FALSE(fs::exists(paths.commandBarBackup()));
     EXPECT_EQ(toolbar.calls, std::vector<std::string>{"add " + paths.commandBarFile().string()});
     EXPECT_EQ(main.caption(), "Quillonppt版已经安装完成！");
-    EXPECT_EQ(main.Label1.caption(), "PPT版文件拷贝完毕");
+    EXPECT_EQ(main.Label1.caption(),
+              "PPT版文件拷贝完毕。请重新启动LibreOffice Impress，Quillon工具栏才会出现。");
     for (const auto& entry : fs::directory_iterator(paths.install))
         EXPECT_EQ(entry.path().filename().string().find(".quillon-"), std::string::npos)
             << "no copy is left half-done";
@@ -154,7 +155,8 @@ TEST_F(SetupTest, InstallingFromTheInstallFolderCopiesNothingButTheToolbar) {
     EXPECT_EQ(names, (std::vector<std::string>{"img", "quillon4ppt", kCommandBarName}));
     EXPECT_EQ(slurp(paths.install / "quillon4ppt"), "installed tool");
     EXPECT_EQ(slurp(paths.commandBarFile()), "installed toolbar");
-    EXPECT_EQ(main.Label1.caption(), "PPT版文件拷贝完毕");
+    EXPECT_EQ(main.caption(), "Quillonppt版已经安装完成！") << "files already in place count as installed";
+    EXPECT_EQ(main.Label1.caption().rfind("PPT版文件拷贝完毕。", 0), 0u);
 }
 
 TEST_F(SetupTest, ASourceWithoutPicturesStillInstallsAnEmptyPictureFolderAndTheToolbar) {
@@ -181,6 +183,33 @@ TEST_F(SetupTest, WhatKeepsTheToolbarFromWorkingIsOnTheStatusLine) {
     main.Command1_Click(0);
     EXPECT_TRUE(toolbar.calls.empty()) << "nothing to register";
     EXPECT_EQ(main.Label1.caption().rfind("PPT版文件拷贝完毕，但Quillon工具栏文件没能复制到 ", 0), 0u);
+    EXPECT_EQ(main.caption(), "Quillonppt版没有安装完成！");
+}
+
+TEST_F(SetupTest, AnInstallThatCouldNotCopyItsFilesSaysWhichAndClaimsNoSuccess) {
+    write(root / "home", "a file where the install folder's parent should be");
+    frmMain& main = start();
+    main.Command1_Click(0);
+    EXPECT_EQ(main.caption(), "Quillonppt版没有安装完成！");
+    const std::string status = main.Label1.caption();
+    EXPECT_EQ(status.find("拷贝完毕"), std::string::npos) << status;
+    EXPECT_EQ(status.rfind("有4个文件没能拷贝到 " + paths.install.string() + "：", 0), 0u) << status;
+    for (const char* name : {"quillon4ppt", "config.mdb", kCommandBarName, "img/help.png"})
+        EXPECT_NE(status.find(name), std::string::npos) << name << " in " << status;
+    EXPECT_NE(status.find("再按“安装”"), std::string::npos) << status;
+    EXPECT_EQ(status.find("重新启动"), std::string::npos) << status;
+}
+
+TEST_F(SetupTest, OnlyTheFilesThatAreMissingAfterwardsAreNamed) {
+    write(paths.source / "typeset/typeset.js", "script");
+    write(paths.install / "img", "a file where the picture folder should be");
+    frmMain& main = start();
+    main.Command1_Click(0);
+    EXPECT_EQ(slurp(paths.install / "quillon4ppt"), "tool");
+    EXPECT_EQ(slurp(paths.install / "typeset/typeset.js"), "script");
+    EXPECT_EQ(main.caption(), "Quillonppt版没有安装完成！");
+    EXPECT_EQ(main.Label1.caption(), "有1个文件没能拷贝到 " + paths.install.string() +
+                                         "：img/help.png。请检查该文件夹是否可以写入，然后再按“安装”。");
 }
 
 TEST_F(SetupTest, UninstallRemovesTheToolbarAndTheFilesButKeepsTheFoldersAndTheBackup) {

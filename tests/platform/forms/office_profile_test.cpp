@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "common/file_bytes.h"
+#include "common/user_folders.h"
 #include "platform/forms/page_pictures.h"
 
 namespace fs = std::filesystem;
@@ -44,9 +45,13 @@ TEST_F(OfficeProfile, TheMarkIsTheRunningVersionAndTheSelfTestIsSkipped) {
 
     fs::path sheet = dir / "sheet.pptx";
     fs::copy_file(fs::path(QUILLON_FIXTURES) / "powerpoint" / "shp-shapes.pptx", sheet);
-    fs::rename(profile, sheet.parent_path() / "quillon_libreoffice_profile");
+    setenv("XDG_CACHE_HOME", dir.c_str(), 1);
+    const fs::path used = common::userCacheFolder() / "quillon_libreoffice_profile";
+    fs::rename(profile, used);
     EXPECT_TRUE(fs::exists(forms::pagePictureOf(sheet, 1)));
-    EXPECT_FALSE(fs::exists(dir / "quillon_libreoffice_profile" / "user" / "GraphicsRenderTests.log"))
+    unsetenv("XDG_CACHE_HOME");
+    EXPECT_TRUE(fs::exists(used / "user" / "registrymodifications.xcu")) << "the page renderer's own profile";
+    EXPECT_FALSE(fs::exists(used / "user" / "GraphicsRenderTests.log"))
         << "the office ran its start-up self-test";
 }
 

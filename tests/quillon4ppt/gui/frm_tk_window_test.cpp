@@ -26,7 +26,7 @@ TEST(FrmTkWindowTest, APageShowsAsLibreOfficeDrawsItAndFiguresAreSelectedWithThe
     fs::path dir = fs::path(QUILLON_SCREENSHOT_DIR) / "library";
     fs::remove_all(dir);
     fs::create_directories(dir);
-    setenv("TMPDIR", dir.c_str(), 1);
+    setenv("XDG_CACHE_HOME", dir.c_str(), 1);
     forms::ScriptedDialogs dialogs;
     office::pptx::DeckConnector connector((dir / "deck.pptx").string(), 1);
     launch::Environment env;
@@ -76,7 +76,7 @@ TEST(FrmTkWindowTest, APageShowsAsLibreOfficeDrawsItAndFiguresAreSelectedWithThe
             if (qGray(shot.pixel(x, y)) < 100) ++dark;
     EXPECT_GT(dark, 200);
     EXPECT_TRUE(dialogs.shown().empty()) << dialogs.shown().front();
-    unsetenv("TMPDIR");
+    unsetenv("XDG_CACHE_HOME");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -53,6 +54,18 @@ TEST_F(InstanceLockTest, AKilledProgramLeavesNoLockBehind) {
 
 TEST_F(InstanceLockTest, AFolderThatCannotHoldTheLockStopsNobody) {
     EXPECT_FALSE(InstanceLock(folder / "missing").othersRunning());
+}
+
+TEST_F(InstanceLockTest, TheLockLiesInTheRuntimeFolderElseInTheUsersOwnWorkingFolder) {
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    const std::string kept = runtime ? runtime : "";
+    setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
+    EXPECT_EQ(launch::runtimeFolder(), folder);
+    unsetenv("XDG_RUNTIME_DIR");
+    setenv("XDG_CACHE_HOME", folder.c_str(), 1);
+    EXPECT_EQ(launch::runtimeFolder(), folder / "quillon4ppt") << "never a folder other accounts share";
+    unsetenv("XDG_CACHE_HOME");
+    if (!kept.empty()) setenv("XDG_RUNTIME_DIR", kept.c_str(), 1);
 }
 
 }  // namespace

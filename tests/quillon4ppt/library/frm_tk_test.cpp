@@ -32,7 +32,7 @@ struct TkTest : LibraryFolder {
             if (editorDoes) editorDoes(sheet);
         });
     }
-    fs::path copyOf(long long n) { return dir / ("quillon_temp4show" + std::to_string(n) + ".pptx"); }
+    fs::path copyOf(long long n) { return cache / ("quillon_temp4show" + std::to_string(n) + ".pptx"); }
     std::string keyOf(const std::string& figure) {
         for (const auto* node : tk->TreeView1.treeOrder())
             if (node->text == figure) return node->key;

@@ -1,6 +1,6 @@
 #pragma once
 // A copy of the built config.mdb with the sample library in a folder of its own, which
-// is also the temporary folder, and a deck standing for the presentation.
+// also stands for the user's cache folder, and a deck standing for the presentation.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -14,7 +14,8 @@
 
 struct LibraryFolder : ::testing::Test {
     std::filesystem::path dir;
-    std::string oldTmp;
+    std::filesystem::path cache;  // the library's working folder
+    std::string oldCache;
 
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -23,14 +24,15 @@ struct LibraryFolder : ::testing::Test {
         std::filesystem::create_directories(dir);
         std::filesystem::copy_file(std::filesystem::path(QUILLON_PROGRAM_DIR) / "config.mdb",
                                    dir / "config.mdb");
-        if (const char* t = getenv("TMPDIR")) oldTmp = t;
-        setenv("TMPDIR", dir.c_str(), 1);
+        cache = dir / "quillon4ppt";
+        if (const char* t = getenv("XDG_CACHE_HOME")) oldCache = t;
+        setenv("XDG_CACHE_HOME", dir.c_str(), 1);
     }
     void TearDown() override {
-        if (oldTmp.empty())
-            unsetenv("TMPDIR");
+        if (oldCache.empty())
+            unsetenv("XDG_CACHE_HOME");
         else
-            setenv("TMPDIR", oldTmp.c_str(), 1);
+            setenv("XDG_CACHE_HOME", oldCache.c_str(), 1);
         std::filesystem::remove_all(dir);
     }
 

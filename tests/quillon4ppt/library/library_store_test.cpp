@@ -2,9 +2,14 @@
 #include "quillon4ppt/library/library_store.h"
 
 #include <sqlite3.h>
+#include <unistd.h>
 
+#include "common/user_folders.h"
 #include "library_fixture.h"
+#include "platform/forms/page_pictures.h"
+#include "quillon4ppt/library/sheet_source.h"
 
+namespace fs = std::filesystem;
 using library::LibraryStore;
 
 // Keeps the titles of the reports as well.
@@ -54,7 +59,7 @@ TEST_F(StoreTest, EntriesFollowTheirIdsAndADocumentWithoutRowsHasNone) {
 TEST_F(StoreTest, ShowingADocumentTwiceDownloadsItOnce) {
     auto first = store->makeShownCopy(3);
     ASSERT_TRUE(first);
-    EXPECT_EQ(first->path, dir / "quillon_temp4show3.pptx");
+    EXPECT_EQ(first->path, cache / "quillon_temp4show3.pptx");
     EXPECT_EQ(first->name, "坐标与函数");
     EXPECT_EQ(slurp(first->path), stored(3));
     ASSERT_TRUE(store->makeShownCopy(3));
@@ -64,7 +69,7 @@ TEST_F(StoreTest, ShowingADocumentTwiceDownloadsItOnce) {
 TEST_F(StoreTest, ACopyLeftFromAnEarlierRunIsShownAsItIs) {
     ASSERT_TRUE(store->makeShownCopy(2));
     // The teacher changed the copy in the editor and did not store it yet.
-    write(dir / "quillon_temp4show2.pptx", "edited");
+    write(cache / "quillon_temp4show2.pptx", "edited");
     LibraryStore nextRun(db, dialogs, library::GetTempFolder());
     auto shown = nextRun.makeShownCopy(2);
     ASSERT_TRUE(shown);
@@ -79,28 +84,28 @@ TEST_F(StoreTest, ACopyOfAnOlderStoredDocumentIsDownloadedAfresh) {
     LibraryStore nextRun(db, dialogs, library::GetTempFolder());
     ASSERT_TRUE(nextRun.makeShownCopy(2));
     EXPECT_EQ(nextRun.downloads(), 1);
-    EXPECT_EQ(slurp(dir / "quillon_temp4show2.pptx"), "new content");
+    EXPECT_EQ(slurp(cache / "quillon_temp4show2.pptx"), "new content");
 }
 
 TEST_F(StoreTest, ACopyWithoutItsNoteIsKeptOnlyWhenItHoldsWhatIsStored) {
-    write(dir / "quillon_temp4show1.pptx", stored(1));
+    write(cache / "quillon_temp4show1.pptx", stored(1));
     ASSERT_TRUE(store->makeShownCopy(1));
     EXPECT_EQ(store->downloads(), 0);
-    write(dir / "quillon_temp4show3.pptx", "something else");
+    write(cache / "quillon_temp4show3.pptx", "something else");
     ASSERT_TRUE(store->makeShownCopy(3));
     EXPECT_EQ(store->downloads(), 1);
-    EXPECT_EQ(slurp(dir / "quillon_temp4show3.pptx"), stored(3));
+    EXPECT_EQ(slurp(cache / "quillon_temp4show3.pptx"), stored(3));
 }
 
 TEST_F(StoreTest, ADocumentWithoutARowShowsNothing) {
     EXPECT_FALSE(store->makeShownCopy(42));
-    EXPECT_FALSE(std::filesystem::exists(dir / "quillon_temp4show42.pptx"));
+    EXPECT_FALSE(std::filesystem::exists(cache / "quillon_temp4show42.pptx"));
     EXPECT_TRUE(dialogs.shown().empty());
 }
 
 TEST_F(StoreTest, StoringReplacesTheContentWhole) {
     auto file = store->newSaveFile();
-    EXPECT_EQ(file.parent_path(), dir);
+    EXPECT_EQ(file.parent_path(), cache);
     EXPECT_EQ(file.filename().string().rfind("quillon_temp4save", 0), 0u);
     write(file, std::string("stored bytes\0with a zero", 24));
     EXPECT_TRUE(store->storeDocument(3, file));
@@ -147,7 +152,7 @@ TEST_F(StoreTest, AnEmptyOrMissingDocumentIsReportedAsAFailedDownload) {
     const std::string why = "图库中的这个文档是空的，无法显示。请在编辑模式下为它保存一份新的内容。";
     EXPECT_EQ(dialogs.shown(), (std::vector<std::string>{why, why}));
     EXPECT_EQ(dialogs.titles, std::vector<std::string>(2, "错误！文件下载到本地不成功！"));
-    EXPECT_FALSE(std::filesystem::exists(dir / "quillon_temp4show2.pptx"));
+    EXPECT_FALSE(std::filesystem::exists(cache / "quillon_temp4show2.pptx"));
 }
 
 // Another program holds config.mdb for writing: the store says it could not write.
@@ -167,8 +172,62 @@ TEST_F(StoreTest, AStoreWhileTheDatabaseIsLockedSaysItCouldNotWrite) {
                                        "：另一个程序正在使用这个文件。请关闭那个程序后再试一次。"});
 }
 
-TEST_F(StoreTest, TheTemporaryFolderEndsInASeparator) {
-    EXPECT_EQ(library::GetTempFolder(), dir.string() + "/");
-    setenv("TMPDIR", (dir / "not-there").c_str(), 1);
-    EXPECT_EQ(library::GetTempFolder(), "/tmp/");
+TEST_F(StoreTest, TheWorkingFolderIsTheUsersOwnAndEndsInASeparator) {
+    EXPECT_EQ(library::GetTempFolder(), cache.string() + "/");
+    EXPECT_TRUE(common::ownedPrivately(cache));
+    write(dir / "not-a-folder", "");
+    setenv("XDG_CACHE_HOME", (dir / "not-a-folder").c_str(), 1);
+    EXPECT_EQ(library::GetTempFolder(), "");
+}
+
+// What another account left in the working folder is never shown nor inserted.
+struct ForeignFilesTest : StoreTest {
+    static constexpr uid_t kStranger = 54321;  // an account nobody uses
+    void SetUp() override {
+        StoreTest::SetUp();
+        if (geteuid() != 0) GTEST_SKIP() << "giving files to another account needs root";
+    }
+    static void giveAway(const fs::path& top) {
+        ASSERT_EQ(lchown(top.c_str(), kStranger, kStranger), 0) << top;
+        if (fs::is_directory(top)) {
+            for (const auto& e : fs::recursive_directory_iterator(top))
+                ASSERT_EQ(lchown(e.path().c_str(), kStranger, kStranger), 0);
+        }
+    }
+};
+
+TEST_F(ForeignFilesTest, AShownCopyOfAnotherAccountIsDownloadedAgainThoughItsNoteSaysItIsCurrent) {
+    auto shown = store->makeShownCopy(2);
+    ASSERT_TRUE(shown);
+    write(shown->path, "planted by another account");
+    giveAway(shown->path);
+    giveAway(fs::path(shown->path.string() + ".sha256"));
+    LibraryStore nextRun(db, dialogs, library::GetTempFolder());
+    ASSERT_TRUE(nextRun.makeShownCopy(2));
+    EXPECT_EQ(nextRun.downloads(), 1);
+    EXPECT_EQ(slurp(shown->path), stored(2));
+    EXPECT_TRUE(common::ownedPrivately(shown->path));
+    EXPECT_TRUE(common::ownedPrivately(fs::path(shown->path.string() + ".sha256")));
+}
+
+TEST_F(ForeignFilesTest, PagesAndAProfileOfAnotherAccountAreDrawnAgain) {
+    auto shown = store->makeShownCopy(1);
+    ASSERT_TRUE(shown);
+    library::DeckSheets sheets;
+    const fs::path page = sheets.pagePicture(shown->path, 1);
+    const std::string drawn = slurp(page);
+    ASSERT_GT(drawn.size(), 1000u);
+    const fs::path pages = page.parent_path(), profile = cache / "quillon_libreoffice_profile";
+    ASSERT_EQ(pages, forms::pictureFolderOf(shown->path));
+    ASSERT_TRUE(fs::is_directory(profile / "user"));
+    write(page, "planted picture");
+    write(profile / "user" / "planted.xcu", "planted settings");
+    giveAway(pages);
+    giveAway(profile);
+
+    EXPECT_EQ(sheets.pagePicture(shown->path, 1), page);
+    EXPECT_EQ(slurp(page).substr(0, 8), "\x89PNG\r\n\x1a\n") << "the page is drawn again";
+    EXPECT_TRUE(common::ownedPrivately(pages));
+    EXPECT_TRUE(common::ownedPrivately(profile));
+    EXPECT_FALSE(fs::exists(profile / "user" / "planted.xcu"));
 }

@@ -82,9 +82,7 @@ TEST(PlayPeer, LibreOfficeDrawsEveryConicWhereTheDeckPutsIt) {
 
 TEST(PlayPeer, LibreOfficeDrawsAnInsertedLibraryFigureWhereTheSheetHasIt) {
     const fs::path dir = freshFolder("play_peer_library");
-    setenv("TMPDIR", dir.c_str(), 1);
     auto run = playScript(dir, "node TreeView1 C1\nclick cmdInsert2PPT\n", "tk");
-    unsetenv("TMPDIR");
     ASSERT_EQ(run.status, 0) << run.err;
     std::string words = renderWords(dir / "deck.pptx");
     ASSERT_NE(words.find("<word"), std::string::npos) << "LibreOffice rendered nothing";

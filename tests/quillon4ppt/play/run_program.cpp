@@ -42,12 +42,12 @@ ProgramRun playScript(const fs::path& dir, const std::string& script, const std:
                       const std::string& environment) {
     std::ofstream(dir / "actions.txt") << script;
     ProgramRun run;
-    // The folder stands for the runtime folder too, so other programs running meanwhile
-    // are not seen as a second instance.
-    run.status =
-        shell("cd '" + dir.string() +
-              "' && XDG_RUNTIME_DIR=. QUILLON_PLAY=actions.txt QUILLON_DECK=deck.pptx QUILLON_HOST=pptx " +
-              environment + " '" + QUILLON_PROGRAM_DIR + "/quillon4ppt' " + verb + " > out.txt 2> err.txt");
+    // The folder stands for the runtime and cache folders too, so other programs running
+    // meanwhile are not seen as a second instance and keep their working files apart.
+    run.status = shell("cd '" + dir.string() +
+                       "' && XDG_RUNTIME_DIR=. XDG_CACHE_HOME=\"$PWD\" QUILLON_PLAY=actions.txt " +
+                       "QUILLON_DECK=deck.pptx QUILLON_HOST=pptx " + environment + " '" +
+                       QUILLON_PROGRAM_DIR + "/quillon4ppt' " + verb + " > out.txt 2> err.txt");
     run.out = slurp(dir / "out.txt");
     run.err = slurp(dir / "err.txt");
     if (fs::exists(dir / "deck.pptx")) {
