@@ -5,6 +5,7 @@
 
 #include "common/numbers.h"
 #include "common/text.h"
+#include "quillon4ppt/graph/samples.h"
 
 namespace graph {
 
@@ -133,9 +134,38 @@ void frmGraph::listItem(PlotFamily& family) {
 bool frmGraph::beginCurve(double lowest, double highest) {
     CurveExtents.cyMin = lowest;
     CurveExtents.cyMax = highest;
-    if (outOfFrameDeclined()) return false;
+    if (!extentsFit(CurveExtents) || outOfFrameDeclined()) return false;
     if (!chkMultImage.checked()) cmdCls_Click();
     return true;
+}
+
+bool frmGraph::extentsFit(const graph::CurveExtents& e) {
+    if (!RecordItems) return true;
+    if (!slideHolds(e.cxMin, e.cxMax, e.cyMin, e.cyMax)) {
+        dialogs().msgBox(kTooLargeMessage);
+        return false;
+    }
+    if (!Samplable(e.cxMin, e.cxMax)) {
+        showRangeError();
+        return false;
+    }
+    return true;
+}
+
+CoordinateFrame frmGraph::slideFrame() {
+    CoordinateFrame f = frame;
+    office::Presentation& deck = program_.host().activePresentation();
+    ComputeSlideFrame(f, deck.slideWidth(), deck.slideHeight(), program_.AxisSettings.intK, f.xMax - f.xMin);
+    return f;
+}
+
+// The insertion takes what it finds then, all or nothing.
+bool frmGraph::slideHolds(double xLow, double xHigh, double yLow, double yHigh) {
+    try {
+        return SlideHolds(slideFrame(), xLow, xHigh, yLow, yHigh);
+    } catch (const office::HostError&) {
+        return true;
+    }
 }
 
 void frmGraph::redrawFrame() {

@@ -1,6 +1,7 @@
 // The free-expression tab's draw action "确定" and its curves on the slide.
 #include <algorithm>
 
+#include "common/messages.h"
 #include "common/text.h"
 #include "platform/script/expression.h"
 #include "quillon4ppt/graph/conics/hyperbolas_parabolas_tab.h"
@@ -14,8 +15,8 @@ namespace graph {
 namespace {
 
 constexpr double kStep = 0.01;
-constexpr const char* kDrawing = "正在绘制函数图像，请稍等";
-constexpr const char* kDrawn = "函数图像绘制完成！";
+constexpr const char* kDrawing = common::messages::kGraphDrawing;
+constexpr const char* kDrawn = common::messages::kGraphDrawn;
 
 CurveAxis AxisOf(int kind) {
     return kind == 1 ? CurveAxis::Vertical : CurveAxis::Horizontal;
