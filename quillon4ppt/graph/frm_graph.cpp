@@ -97,7 +97,8 @@ void frmGraph::Form_Load() {
     Picture1.cls();
     Line1.setColor(lineColor());
     Line1.setStyle(lineStyleValue());
-    Line1.setWidth(lineWeightValue());
+    // The canvas draws in the width Combo1 shows, as after the teacher's own choice.
+    Combo1_Change();
     DrawAxes("new");
     SSTab1.setTab(kTabResults);
     axesItem.drawScale = 0;
@@ -174,12 +175,19 @@ void frmGraph::redrawFrame() {
     if (chkDrawScale.checked()) DrawScale("new");
 }
 
+// The bar's new range may clamp its value, and its return to 0 changes it again: those
+// changes only redraw, so one move shifts the frame once.
 void frmGraph::scrollFrame(forms::ScrollBar& bar, std::int16_t& low, std::int16_t& high) {
     Picture1.cls();
-    int v = bar.value();
+    const int v = rebarring_ ? 0 : bar.value();
     if (v != 0) {
         low = common::CInt(low - v);
         high = common::CInt(high - v);
+        rebarring_ = true;
+        struct Done {
+            bool& flag;
+            ~Done() { flag = false; }
+        } done{rebarring_};
         bar.setRange(low, high);
         bar.setValue(0);
     }

@@ -151,6 +151,7 @@ private:
 
     launch::Program& program_;
     std::vector<std::unique_ptr<PlotFamily>> families_;
+    bool rebarring_ = false;  // a scroll bar takes the frame's new range
 };
 
 // Every family this build has, in the order of the plot-kind table.
