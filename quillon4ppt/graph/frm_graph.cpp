@@ -140,13 +140,15 @@ bool frmGraph::beginCurve(double lowest, double highest) {
     return true;
 }
 
+bool frmGraph::fitsSlide(const graph::CurveExtents& e) {
+    if (!RecordItems || slideHolds(e.cxMin, e.cxMax, e.cyMin, e.cyMax)) return true;
+    dialogs().msgBox(kTooLargeMessage);
+    return false;
+}
+
 bool frmGraph::extentsFit(const graph::CurveExtents& e) {
-    if (!RecordItems) return true;
-    if (!slideHolds(e.cxMin, e.cxMax, e.cyMin, e.cyMax)) {
-        dialogs().msgBox(kTooLargeMessage);
-        return false;
-    }
-    if (!Samplable(e.cxMin, e.cxMax)) {
+    if (!fitsSlide(e)) return false;
+    if (RecordItems && !Samplable(e.cxMin, e.cxMax)) {
         showRangeError();
         return false;
     }

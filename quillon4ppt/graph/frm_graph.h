@@ -80,9 +80,10 @@ public:
     // (extentsFit of CurveExtents) or the teacher declined the out-of-frame question; otherwise the
     // canvas is cleared first unless several graphs share it.
     bool beginCurve(double lowest, double highest);
-    // An item of these extents fits on the slide and within the sampler's bound;
-    // otherwise the teacher is told why and it is false. A deletion's replay redraws
-    // what was accepted, without asking.
+    // An item of these extents fits on the slide (and, for extentsFit, within the
+    // sampler's bound); otherwise the teacher is told why and it is false. A
+    // deletion's replay redraws what was accepted, without asking.
+    bool fitsSlide(const graph::CurveExtents& extents);
     bool extentsFit(const graph::CurveExtents& extents);
     // The frame with the slide mapping an insertion would use now.
     CoordinateFrame slideFrame();
