@@ -53,6 +53,7 @@ void frmGraph::insertList(SlideContext& slide) {
 // A shape that failed on the way (and was skipped) fails the item too: it would be
 // missing from the graph.
 void frmGraph::placeEntry(SlideContext& slide, const std::string& text) {
+    bool placed = false;
     try {
         PlotEntry entry = parseEntry(text);
         if (entry.key == "ZBX") {
@@ -60,12 +61,14 @@ void frmGraph::placeEntry(SlideContext& slide, const std::string& text) {
         } else if (PlotFamily* f = family(entry.key)) {
             f->render(slide, entry.index);
         }
-        if (slide.allNamed()) return;
+        placed = slide.allNamed();
     } catch (const office::HostError&) {
+        placed = false;
     } catch (...) {
         slide.removeAdded();
         throw;
     }
+    if (placed) return;
     slide.removeAdded();
     throw NotPlaced{msg::fill(msg::kGraphItemNotPlaced, {common::trimBlanks(text)})};
 }

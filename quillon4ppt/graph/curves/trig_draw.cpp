@@ -93,9 +93,10 @@ void TrigFamily::cmdOK_sin_Click() {
 // (their pieces stop at its edges) or to their own.
 bool TrigFamily::fits(const TrigRecord& r) {
     graph::CurveExtents e = graph_.CurveExtents;
-    if (r.type > kCosine)
-        e.cyMin = std::min<double>(graph_.frame.yMin, -kPi),
+    if (r.type > kCosine) {
+        e.cyMin = std::min<double>(graph_.frame.yMin, -kPi);
         e.cyMax = std::max<double>(graph_.frame.yMax, kPi);
+    }
     return graph_.extentsFit(e);
 }
 
