@@ -11,7 +11,7 @@ namespace common {
 // A value does not fit the integer type it is stored in.
 class OverflowError : public ShownError {
 public:
-    explicit OverflowError(const std::string& detail) : ShownError("溢出", detail) {}
+    explicit OverflowError(const std::string& detail) : ShownError(messages::kOverflow, detail) {}
 };
 
 // The leading number of the text: every blank, tab and line break is skipped first,

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "common/messages.h"
+
 namespace common {
 
 class ShownError : public std::runtime_error {
@@ -16,10 +18,12 @@ private:
     std::string shown_;
 };
 
-// The message box text for an error that stopped a command.
-inline std::string ShownText(const std::exception& e) {
+// The message box text for an error that stopped a command; `otherwise` for an error
+// that has none (its what() is for developers, never for the teacher).
+inline std::string ShownText(const std::exception& e,
+                             const char* otherwise = common::messages::kUnexpectedFailure) {
     if (const auto* shown = dynamic_cast<const ShownError*>(&e)) return shown->shown();
-    return e.what();
+    return otherwise;
 }
 
 }  // namespace common

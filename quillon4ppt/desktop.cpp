@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "common/messages.h"
 #include "platform/forms/console_dialogs.h"
 #include "platform/forms/control.h"
 #include "platform/forms/qt/display.h"
@@ -25,7 +26,7 @@ int runWithoutDisplay(const launch::Environment& env, const std::string& command
     try {
         auto started = launch::startProgram(program, verbs, commandLine, std::cerr, isatty(STDERR_FILENO));
         if (auto* status = std::get_if<int>(&started)) return *status;
-        std::cerr << "quillon4ppt: 没有可用的显示，无法打开窗口（可用 QUILLON_PLAY 回放操作）。\n";
+        std::cerr << common::messages::fill(common::messages::kNoDisplay, {"quillon4ppt"}) << '\n';
         return 1;
     } catch (const forms::ProgramExit& e) {
         return e.status;

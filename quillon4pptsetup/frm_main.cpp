@@ -3,10 +3,7 @@
 #include "quillon4pptsetup/setup_program.h"
 
 namespace setup {
-namespace {
-constexpr const char* kMacroAdvice =
-    "为了使quillon4ppt能正常运行，您需要将ppt的宏安全性设为低，安装程序不能执行该操作，请您手工在ppt中设置。";
-}
+using common::messages::kMacroAdvice;
 
 frmMain::frmMain(SetupProgram& program) : Form("frmMain", program.dialogs()), program_(program) {
     declareLayout();

@@ -1,5 +1,6 @@
 #pragma once
 // The installer window: install, settings, uninstall, quit, and a status line.
+#include "common/messages.h"
 #include "platform/forms/control_array.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
@@ -24,7 +25,7 @@ private:
     SetupProgram& program_;
 };
 
-constexpr const char* kMainCaption = "《Quillon》安装及配置程序";
-constexpr const char* kInstalledCaption = "Quillonppt版已经安装完成！";
+using common::messages::kInstalledCaption;
+using common::messages::kMainCaption;
 
 }  // namespace setup

@@ -1,5 +1,6 @@
 #include "quillon4pptsetup/mod_setup.h"
 
+#include "common/messages.h"
 #include "quillon4pptsetup/file_copies.h"
 
 namespace setup {
@@ -7,14 +8,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kInstalling = "正在安装PowerPoint文件：";
-const std::string kInstalled = "PPT版文件拷贝完毕";
-constexpr const char* kDeleting = "正在删除PowerPoint文件：";
-constexpr const char* kUninstalledCaption = "Quillonppt版已经成功删除";
+namespace msg = common::messages;
+using msg::kDeleting;
+using msg::kInstalled;
+using msg::kInstalling;
+using msg::kUninstalledCaption;
 
 std::string uninstalledText(const fs::path& install) {
-    return "PPT版文件已经从您的ppt中删除，由于系统原因，" + install.string() +
-           "文件夹中部分文件需要手工删除。给您带来的不便请谅解。";
+    return msg::fill(msg::kUninstalledLeftovers, {install.string()});
 }
 
 bool isDirectory(const fs::path& p) {
@@ -82,8 +83,8 @@ std::optional<std::string> modSetup::installCommandBar() {
     } else {
         copied = copyWithoutReplacing(paths_.commandBarSource(), file);
     }
-    if (!copied) return "，但Quillon工具栏文件没能复制到 " + paths_.commandBarFolder.string();
-    if (auto reason = toolbar_.add(file)) return "，但Quillon工具栏没能在LibreOffice中注册：" + *reason;
+    if (!copied) return msg::fill(msg::kToolbarNotCopied, {paths_.commandBarFolder.string()});
+    if (auto reason = toolbar_.add(file)) return msg::fill(msg::kToolbarNotRegistered, {*reason});
     return std::nullopt;
 }
 

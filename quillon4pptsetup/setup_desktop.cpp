@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <iostream>
 
+#include "common/messages.h"
 #include "platform/forms/console_dialogs.h"
 #include "platform/forms/control.h"
 #include "platform/forms/qt/display.h"
@@ -21,7 +22,7 @@ int runWithoutDisplay(const SetupPaths& paths, const std::string& commandLine) {
     try {
         if (!program.Main(commandLine)) return 0;
     } catch (const forms::ProgramExit& e) {
-        std::cerr << "QuillonSetup: 没有可用的显示，无法打开窗口（可用 QUILLON_PLAY 回放操作）。\n";
+        std::cerr << common::messages::fill(common::messages::kNoDisplay, {"QuillonSetup"}) << '\n';
         return e.status;
     }
     return 1;

@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 
+#include "common/messages.h"
+
 namespace setup {
 namespace {
 
@@ -22,7 +24,7 @@ fs::path absoluteVariable(const char* name, bool relativeAllowed) {
 fs::path homeFolder() {
     if (fs::path home = absoluteVariable("HOME", false); !home.empty()) return home;
     if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_dir && *pw->pw_dir) return pw->pw_dir;
-    throw SetupPathError("找不到您的主文件夹（没有设置 HOME）。");
+    throw SetupPathError(common::messages::kNoHomeFolder);
 }
 
 fs::path baseFolder(const char* variable, const char* fallbackUnderHome) {

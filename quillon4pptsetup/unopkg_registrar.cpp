@@ -6,12 +6,15 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "common/messages.h"
 #include "quillon4pptsetup/toolbar_registrar.h"
 
 extern char** environ;
 
 namespace setup {
 namespace {
+
+namespace msg = common::messages;
 
 // unopkg may ask on its input; with nothing there it takes the default.
 void quietStreams(posix_spawn_file_actions_t& actions) {
@@ -55,15 +58,13 @@ std::optional<std::string> UnopkgRegistrar::add(const std::filesystem::path& ext
     // In a profile that does not exist yet, the first add only sets the profile up.
     for (int attempt = 0; attempt < 2; ++attempt) {
         int status = run({"add", "--force", extension.string()});
-        if (status == kNotStarted)
-            return "找不到LibreOffice的扩展管理程序 " + program_ + "，请先安装LibreOffice。";
-        if (status != 0 && geteuid() == 0)
-            return "LibreOffice不为root用户注册扩展，请以您自己的身份运行QuillonSetup。";
-        if (status == kAbnormal) return program_ + " 异常结束。";
-        if (status != 0) return program_ + " 出错（退出状态 " + std::to_string(status) + "）。";
+        if (status == kNotStarted) return msg::fill(msg::kNoExtensionManager, {program_});
+        if (status != 0 && geteuid() == 0) return msg::kNoRegisteringForAdministrator;
+        if (status == kAbnormal) return msg::fill(msg::kExtensionManagerCrashed, {program_});
+        if (status != 0) return msg::fill(msg::kExtensionManagerFailed, {program_, std::to_string(status)});
         if (run({"list", kExtensionIdentifier}) == 0) return std::nullopt;
     }
-    return program_ + " 没有登记这个扩展。";
+    return msg::fill(msg::kExtensionNotListed, {program_});
 }
 
 void UnopkgRegistrar::remove() {

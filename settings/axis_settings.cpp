@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "common/messages.h"
 #include "common/numbers.h"
 
 namespace settings {
@@ -19,13 +20,7 @@ struct Columns {
 
 void apply(AxisSettings& s, const Row& row, const Columns& c, const std::string& key) {
     auto integer = [&](std::int16_t& field, std::int16_t fallback) {
-        double v = c.integer < 0 ? 0 : numberOf(row.cells[c.integer]);
-        try {
-            field = common::CInt(v);
-        } catch (const common::OverflowError&) {
-            throw SettingsError("设置项 " + key + " 的值 " + common::PlainNumberText(v) +
-                                " 超出范围（-32768 到 32767）。");
-        }
+        field = IntegerSetting(key, c.integer < 0 ? 0 : numberOf(row.cells[c.integer]));
         if (field == 0) field = fallback;
     };
     auto boolean = [&](bool& field) { field = c.boolean >= 0 && numberOf(row.cells[c.boolean]) != 0; };
@@ -46,6 +41,15 @@ void apply(AxisSettings& s, const Row& row, const Columns& c, const std::string&
 }
 
 }  // namespace
+
+std::int16_t IntegerSetting(const std::string& key, double value) {
+    try {
+        return common::CInt(value);
+    } catch (const common::OverflowError&) {
+        throw SettingsError(common::messages::fill(common::messages::kSettingOutOfRange,
+                                                   {key, common::PlainNumberText(value)}));
+    }
+}
 
 AxisSettings LoadAxisSettings(ConfigDatabase& db, const std::filesystem::path& programFolder) {
     db.OpenConfigDatabase(programFolder / kConfigFileName);

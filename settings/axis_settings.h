@@ -2,6 +2,7 @@
 // How coordinate systems look on the slide, read once at start-up from pptconfig.
 #include <cstdint>
 #include <filesystem>
+#include <string>
 
 #include "settings/config_database.h"
 
@@ -18,6 +19,10 @@ struct AxisSettings {
 };
 
 constexpr const char* kAxisSettingsQuery = "select * from  pptconfig  order by id asc";
+
+// The 16-bit whole number the integer setting of that key loads as (halves to even);
+// SettingsError, shown as it is, when the value does not fit.
+std::int16_t IntegerSetting(const std::string& key, double value);
 
 // Reads config.mdb of the program folder. SettingsError when the file is missing,
 // corrupt, lacks the table or holds a number that does not fit.

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include "common/messages.h"
 #include "common/text.h"
 
 namespace settings {
@@ -13,19 +14,60 @@ int Rows::column(const std::string& name) const {
     return -1;
 }
 
-void ConfigDatabase::fail(const std::string& reason) const {
-    throw SettingsError("无法读取设置文件 " + path_.string() + "：" + reason);
+namespace {
+
+namespace msg = common::messages;
+
+// What an SQLite result means for the teacher, without SQLite's own words.
+const char* reasonOf(int code, bool atPrepare) {
+    switch (code & 0xff) {
+        case SQLITE_NOTADB:
+            return msg::kDatabaseNotADatabase;
+        case SQLITE_CORRUPT:
+            return msg::kDatabaseCorrupt;
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            return msg::kDatabaseLocked;
+        case SQLITE_READONLY:
+            return msg::kDatabaseReadOnly;
+        case SQLITE_CANTOPEN:
+        case SQLITE_PERM:
+        case SQLITE_AUTH:
+            return msg::kDatabaseCannotOpen;
+        case SQLITE_IOERR:
+            return msg::kDatabaseDiskError;
+        case SQLITE_FULL:
+            return msg::kDatabaseDiskFull;
+        case SQLITE_NOMEM:
+            return msg::kDatabaseNoMemory;
+        case SQLITE_CONSTRAINT:
+            return msg::kDatabaseRefused;
+        default:
+            return atPrepare ? msg::kDatabaseMissingTable : msg::kDatabaseFailed;
+    }
+}
+
+}  // namespace
+
+void ConfigDatabase::fail(Access access, const std::string& reason) const {
+    const char* text = access == Access::kWrite ? msg::kSettingsCannotWrite : msg::kSettingsCannotRead;
+    throw SettingsError(msg::fill(text, {path_.string(), reason}));
+}
+
+void ConfigDatabase::failWith(Access access, int code, bool atPrepare) const {
+    fail(access, reasonOf(code, atPrepare));
 }
 
 void ConfigDatabase::OpenConfigDatabase(const std::filesystem::path& path) {
     CloseConfigDatabase();
     path_ = path;
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) fail("文件不存在。");
-    if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
-        std::string reason = db_ ? sqlite3_errmsg(db_) : "out of memory";
+    if (!std::filesystem::is_regular_file(path, ec)) fail(Access::kRead, msg::kDatabaseFileMissing);
+    const int rc = sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc != SQLITE_OK) {
+        const int code = db_ ? sqlite3_extended_errcode(db_) : rc;
         CloseConfigDatabase();
-        fail(reason);
+        failWith(Access::kRead, code, false);
     }
     sqlite3_busy_timeout(db_, 2000);
 }
@@ -37,6 +79,10 @@ void ConfigDatabase::CloseConfigDatabase() {
 
 Rows ConfigDatabase::query(const std::string& sql) {
     return query(sql, {});
+}
+
+Rows ConfigDatabase::query(const std::string& sql, const std::vector<Value>& parameters) {
+    return run(Access::kRead, sql, parameters);
 }
 
 namespace {
@@ -71,12 +117,14 @@ int bind(sqlite3_stmt* stmt, int index, const Value& value) {
 
 }  // namespace
 
-Rows ConfigDatabase::query(const std::string& sql, const std::vector<Value>& parameters) {
-    if (!db_) fail("数据库没有打开。");
+Rows ConfigDatabase::run(Access access, const std::string& sql, const std::vector<Value>& parameters) {
+    if (!db_) fail(access, msg::kDatabaseNotOpen);
     Statement s;
-    if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &s.stmt, nullptr) != SQLITE_OK) fail(sqlite3_errmsg(db_));
+    if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &s.stmt, nullptr) != SQLITE_OK)
+        failWith(access, sqlite3_extended_errcode(db_), true);
     for (std::size_t i = 0; i < parameters.size(); ++i)
-        if (bind(s.stmt, static_cast<int>(i) + 1, parameters[i]) != SQLITE_OK) fail(sqlite3_errmsg(db_));
+        if (bind(s.stmt, static_cast<int>(i) + 1, parameters[i]) != SQLITE_OK)
+            failWith(access, sqlite3_extended_errcode(db_), false);
     Rows result;
     for (int i = 0; i < sqlite3_column_count(s.stmt); ++i)
         result.columns.push_back(sqlite3_column_name(s.stmt, i));
@@ -86,12 +134,12 @@ Rows ConfigDatabase::query(const std::string& sql, const std::vector<Value>& par
         for (int i = 0; i < sqlite3_column_count(s.stmt); ++i) row.cells.push_back(cellOf(s.stmt, i));
         result.rows.push_back(std::move(row));
     }
-    if (rc != SQLITE_DONE) fail(sqlite3_errmsg(db_));
+    if (rc != SQLITE_DONE) failWith(access, sqlite3_extended_errcode(db_), false);
     return result;
 }
 
 int ConfigDatabase::execute(const std::string& sql, const std::vector<Value>& parameters) {
-    query(sql, parameters);
+    run(Access::kWrite, sql, parameters);
     return sqlite3_changes(db_);
 }
 
@@ -107,16 +155,9 @@ void ConfigDatabase::transaction(const std::function<void()>& body) {
 }
 
 void ConfigDatabase::executeEach(const std::string& sql, const std::vector<std::vector<double>>& values) {
-    try {
-        transaction([&] {
-            for (const auto& row : values) execute(sql, std::vector<Value>(row.begin(), row.end()));
-        });
-    } catch (const SettingsError& e) {
-        const std::string what = e.what(), colon = "：";
-        const auto reason = what.find(colon);
-        throw SettingsError("无法保存设置文件 " + path_.string() + colon +
-                            (reason == std::string::npos ? what : what.substr(reason + colon.size())));
-    }
+    transaction([&] {
+        for (const auto& row : values) execute(sql, std::vector<Value>(row.begin(), row.end()));
+    });
 }
 
 }  // namespace settings

@@ -8,15 +8,18 @@
 #include <variant>
 #include <vector>
 
+#include "common/shown_error.h"
+
 struct sqlite3;
 
 namespace settings {
 
 // config.mdb is missing, unreadable or not what it should be. The message names the
-// file and the reason and can be shown as it is.
-class SettingsError : public std::runtime_error {
+// file, says whether it was read or written and why, in the teacher's words, and can be
+// shown as it is.
+class SettingsError : public common::ShownError {
 public:
-    using std::runtime_error::runtime_error;
+    explicit SettingsError(const std::string& message) : common::ShownError(message, message) {}
 };
 
 // One cell; a NULL reads as nothing.
@@ -69,7 +72,11 @@ public:
     void executeEach(const std::string& sql, const std::vector<std::vector<double>>& values);
 
 private:
-    [[noreturn]] void fail(const std::string& reason) const;
+    // What the teacher is told names the file and whether it was read or written.
+    enum class Access { kRead, kWrite };
+    Rows run(Access access, const std::string& sql, const std::vector<Value>& parameters);
+    [[noreturn]] void fail(Access access, const std::string& reason) const;
+    [[noreturn]] void failWith(Access access, int sqliteCode, bool atPrepare) const;
     sqlite3* db_ = nullptr;
     std::filesystem::path path_;
 };

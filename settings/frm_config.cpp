@@ -1,6 +1,7 @@
 #include "settings/frm_config.h"
 
 #include "common/numbers.h"
+#include "settings/axis_settings.h"
 
 namespace settings {
 namespace {
@@ -62,10 +63,19 @@ void frmConfig::showRow(const std::string& key, double intvalue, bool blvalue) {
 std::vector<double> frmConfig::valuesOf(const std::string& key, double intvalue, bool blvalue) {
     if (auto* pair = optionsOf(key)) return {intvalue, (*pair)[0].value() ? kTrue : 0};
     double stored = blvalue ? kTrue : 0;
-    if (key == "intK") return {common::Val(Text1[0].text()), stored};
-    if (key == "intKD") return {common::Val(Text1[1].text()), stored};
-    if (key == "intLine") return {common::Val(Combo1.text()), stored};
-    return {};
+    std::string typed;
+    if (key == "intK")
+        typed = Text1[0].text();
+    else if (key == "intKD")
+        typed = Text1[1].text();
+    else if (key == "intLine")
+        typed = Combo1.text();
+    else
+        return {};
+    // Stored as typed, but never a value the tools would refuse to start with.
+    const double value = common::Val(typed);
+    IntegerSetting(key, value);
+    return {value, stored};
 }
 
 void frmConfig::Form_Load() {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "common/shown_error.h"
+
 namespace forms {
 
 namespace fs = std::filesystem;
@@ -34,7 +36,7 @@ void DocumentView::close() {
 }
 
 void DocumentView::save(const fs::path& target) const {
-    if (!isOpen()) throw std::runtime_error("没有打开的文档。");
+    if (!isOpen()) throw common::ShownError(common::messages::kNoOpenDocument, "no document is open");
     fs::copy_file(path_, target, fs::copy_options::overwrite_existing);
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "common/file_bytes.h"
+#include "common/shown_error.h"
 #include "platform/forms/child_process.h"
 #include "platform/forms/office_profile.h"
 
@@ -35,9 +36,12 @@ void render(const fs::path& sheet, const fs::path& folder, const std::string& st
                      "--convert-to", "pdf", "--outdir", folder.string(), sheet.string()},
                     kRenderLimit) ||
         !fs::exists(pdf))
-        throw std::runtime_error("LibreOffice 无法显示文档 " + sheet.string() + "。");
+        throw common::ShownError(
+            common::messages::fill(common::messages::kSheetNotRendered, {sheet.string()}),
+            "soffice did not convert " + sheet.string());
     if (!runProgram({"pdftoppm", "-png", "-r", "96", pdf.string(), (folder / "page").string()}, kRenderLimit))
-        throw std::runtime_error("无法生成文档 " + sheet.string() + " 的页面图片。");
+        throw common::ShownError(common::messages::fill(common::messages::kSheetNoPictures, {sheet.string()}),
+                                 "pdftoppm failed on " + sheet.string());
     fs::remove(pdf);
     std::ofstream(folder / "stamp") << stamp;
 }
@@ -74,7 +78,9 @@ fs::path pagePictureOf(const fs::path& sheet, int page) {
         fs::path picture = folder / ("page-" + number + ".png");
         if (fs::exists(picture)) return picture;
     }
-    throw std::runtime_error("文档 " + sheet.string() + " 没有第 " + std::to_string(page) + " 页。");
+    throw common::ShownError(
+        common::messages::fill(common::messages::kSheetNoSuchPage, {sheet.string(), std::to_string(page)}),
+        "no picture of page " + std::to_string(page) + " of " + sheet.string());
 }
 
 }  // namespace forms

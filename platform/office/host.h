@@ -14,14 +14,21 @@
 
 namespace office {
 
-// Shown to the teacher as a Chinese sentence followed by the detail.
+// The teacher reads a Chinese sentence; the detail, for developers, stays in what().
 class HostError : public common::ShownError {
 public:
-    explicit HostError(const std::string& detail) : common::ShownError(kHostErrorText + detail, detail) {}
+    explicit HostError(const std::string& detail)
+        : common::ShownError(common::messages::kHostCallFailed, detail) {}
     // For a detail that is already the whole sentence the teacher reads.
     struct Sentence {};
     HostError(Sentence, const std::string& sentence) : common::ShownError(sentence, sentence) {}
-    static constexpr const char* kHostErrorText = common::messages::kHostErrorPrefix;
+    HostError(Sentence, std::string sentence, const std::string& detail)
+        : common::ShownError(std::move(sentence), detail) {}
+    // A catalogue message with its placeholders filled, the detail in English.
+    static HostError said(std::string_view message, std::initializer_list<std::string_view> args,
+                          const std::string& detail) {
+        return HostError(Sentence{}, common::messages::fill(message, args), detail);
+    }
 };
 
 // There is no running presentation to attach to (a new instance may be started).
@@ -296,7 +303,8 @@ public:
     // makes them the selection.
     virtual void viewPasteShapes(const ShapeClip& clip) {
         (void)clip;
-        throw HostError("Shapes of a figure sheet cannot be pasted here.");
+        throw HostError::said(common::messages::kSheetShapesCannotPaste, {},
+                              "Shapes of a figure sheet cannot be pasted here.");
     }
 };
 
@@ -321,7 +329,8 @@ public:
     virtual void save() = 0;
     // Stands for a copy in another program: the picture the next Paste puts on the slide.
     virtual void copyPicture(const PictureData&) {
-        throw HostError("This presentation program cannot take a picture to paste.");
+        throw HostError::said(common::messages::kPictureCannotPaste, {},
+                              "This presentation program cannot take a picture to paste.");
     }
 };
 

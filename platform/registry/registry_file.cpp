@@ -1,9 +1,8 @@
 #include "platform/registry/registry_file.h"
 
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
+#include "common/file_bytes.h"
 #include "common/text.h"
 
 namespace registry {
@@ -98,10 +97,7 @@ Value parseData(std::string_view data) {
 }  // namespace
 
 RegistryFile RegistryFile::load(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {};
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return parse(bytes);
+    return parse(common::fileBytes(path));
 }
 
 RegistryFile RegistryFile::parse(std::string_view bytes) {

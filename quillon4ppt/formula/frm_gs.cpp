@@ -89,6 +89,8 @@ void frmGS::cmdExit_Click() {
 void frmGS::cmdOK_Click() {
     if (txtGS.text().empty()) return;
     const std::string formula = common::toUtf8(NarrowWidth(common::toUtf32(txtGS.text())));
+    // Blanks alone typeset to an empty picture: nothing to put on the slide.
+    if (common::trimBlanks(formula).empty()) return;
     if (program_.MathTypeFound && !insert(formula)) return;
     fitAndPlace();
     unload();
@@ -105,7 +107,7 @@ bool frmGS::insert(const std::string& formula) {
     } catch (const typeset::TypesetterMissing& e) {
         dialogs().msgBox(e.what());
     } catch (const office::HostError& e) {
-        dialogs().msgBox(e.what());
+        dialogs().msgBox(common::ShownText(e));
     }
     return false;
 }

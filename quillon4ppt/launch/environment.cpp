@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "common/messages.h"
 #include "quillon4ppt/launch/instance_lock.h"
 
 namespace launch {
@@ -23,13 +24,13 @@ int slideNumber(const std::string& text) {
         used = 0;
     }
     if (used != text.size() || n < 1)
-        throw EnvironmentError("QUILLON_SLIDE 应为从 1 开始的幻灯片编号，而不是 \"" + text + "\"。");
+        throw EnvironmentError(common::messages::fill(common::messages::kBadSlideVariable, {text}));
     return n;
 }
 
 std::string hostKind(const std::string& text) {
     if (text != "pptx" && text != "impress")
-        throw EnvironmentError("QUILLON_HOST 应为 pptx 或 impress，而不是 \"" + text + "\"。");
+        throw EnvironmentError(common::messages::fill(common::messages::kBadHostVariable, {text}));
     return text;
 }
 

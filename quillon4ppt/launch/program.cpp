@@ -6,10 +6,7 @@
 
 namespace launch {
 
-namespace {
-constexpr const char* kVersionQuestion =
-    "您的系统中没有安装PowerPoint2003，本程序只能在2003的环境中使用。您还要继续运行吗？";
-}
+using common::messages::kVersionQuestion;
 
 Program::Program(Environment env, forms::Dialogs& dialogs, office::HostConnector& connector)
     : env_(std::move(env)), dialogs_(dialogs), connector_(connector) {
@@ -61,12 +58,23 @@ void Program::LoadSettings() {
 }
 
 office::Application& Program::host() {
-    if (!host_) throw office::HostError("没有连接到演示文稿。");
+    if (!host_) throw office::HostError(office::HostError::Sentence{}, common::messages::kNotConnected);
     return *host_;
 }
 
 void Program::slideChanged() {
-    host().save();
+    try {
+        host().save();
+    } catch (const office::HostError& e) {
+        reportSaveFailure(e);
+    }
+}
+
+void Program::reportSaveFailure(const office::HostError& e) {
+    const std::string text = common::ShownText(e);
+    if (text == reportedSaveFailure_) return;
+    reportedSaveFailure_ = text;
+    dialogs_.msgBox(text);
 }
 
 void Program::ExitProgram(int status) {
@@ -74,7 +82,7 @@ void Program::ExitProgram(int status) {
         try {
             host_->save();
         } catch (const office::HostError& e) {
-            dialogs_.msgBox(common::ShownText(e));
+            reportSaveFailure(e);
             status = status == 0 ? 1 : status;
         }
         host_.reset();

@@ -3,6 +3,7 @@
 // works on, the start-up flags, the settings, the dialogs; and the exit routine.
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "platform/forms/dialogs.h"
 #include "platform/office/host.h"
@@ -26,7 +27,8 @@ public:
 
     office::Application& host();
     office::SlideHost& slideHost() { return office::slideHost(host()); }
-    // A command changed the slide: make it last.
+    // A command changed the slide: make it last. A failure is told to the teacher here,
+    // and the same failure only once, however often it recurs.
     void slideChanged();
 
     // Saves what must be saved, releases the presentation and ends the program at
@@ -43,6 +45,7 @@ public:
 
 private:
     void startNewInstance();
+    void reportSaveFailure(const office::HostError& e);
 
     Environment env_;
     forms::Dialogs& dialogs_;
@@ -50,6 +53,7 @@ private:
     std::optional<registry::RegistryFile> registry_;
     std::unique_ptr<office::Application> host_;
     std::unique_ptr<InstanceLock> instanceLock_;
+    std::string reportedSaveFailure_;
 };
 
 }  // namespace launch

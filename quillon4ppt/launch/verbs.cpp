@@ -1,14 +1,12 @@
 #include "quillon4ppt/launch/verbs.h"
 
+#include "common/messages.h"
 #include "common/text.h"
 #include "platform/forms/control.h"
 
 namespace launch {
 
-namespace {
-constexpr const char* kMathTypeQuestion =
-    "您的系统中可能没有安装mathtype6.5以上版本的公式编辑器，程序无法正常生成公式。您还要继续运行程序吗？";
-}
+using common::messages::kMathTypeQuestion;
 
 VerbTable::VerbTable() {
     for (const char* verb : {"tk", "functiongraph", "shapeselecter", "dot", "gs", "test"})

@@ -5,20 +5,27 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "common/shown_error.h"
+
 namespace library {
 
 namespace fs = std::filesystem;
+namespace msg = common::messages;
 
 namespace {
 
+common::ShownError fileError(const char* message, const fs::path& file) {
+    return common::ShownError(msg::fill(message, {file.string()}), file.string());
+}
+
 std::string readWhole(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
-    if (!in) throw std::runtime_error("无法打开文件 " + file.string() + "。");
+    if (!in) throw fileError(msg::kFileCannotOpen, file);
     std::ostringstream bytes;
     bytes << in.rdbuf();
-    if (in.bad()) throw std::runtime_error("无法读取文件 " + file.string() + "。");
+    if (in.bad()) throw fileError(msg::kFileCannotRead, file);
     std::string all = std::move(bytes).str();
-    if (all.empty()) throw std::runtime_error("文件 " + file.string() + " 是空的，不能存入数据库。");
+    if (all.empty()) throw fileError(msg::kFileEmptyNotStored, file);
     return all;
 }
 
@@ -33,14 +40,14 @@ void writeWhole(const fs::path& file, const std::string& bytes) {
         if (!out) {
             std::error_code ignored;
             fs::remove(partial, ignored);
-            throw std::runtime_error("无法写入文件 " + file.string() + "。");
+            throw fileError(msg::kFileCannotWrite, file);
         }
     }
     std::error_code ec;
     fs::rename(partial, file, ec);
     if (ec) {
         fs::remove(partial, ec);
-        throw std::runtime_error("无法写入文件 " + file.string() + "。");
+        throw fileError(msg::kFileCannotWrite, file);
     }
 }
 
@@ -51,17 +58,21 @@ bool UploadBlob(const fs::path& file, ContentField& field, forms::Dialogs& dialo
         field.bytes = readWhole(file);
         return true;
     } catch (const std::exception& e) {
-        dialogs.msgBoxTitled(e.what(), kUploadFailedTitle);
+        dialogs.msgBoxTitled(common::ShownText(e), msg::kUploadFailedTitle);
         return false;
     }
 }
 
 bool DownloadBlob(const ContentField& field, const fs::path& file, forms::Dialogs& dialogs) {
+    if (field.bytes.empty()) {
+        dialogs.msgBoxTitled(msg::kLibraryDocumentEmpty, msg::kDownloadFailedTitle);
+        return false;
+    }
     try {
         writeWhole(file, field.bytes);
         return true;
     } catch (const std::exception& e) {
-        dialogs.msgBoxTitled(e.what(), kDownloadFailedTitle);
+        dialogs.msgBoxTitled(common::ShownText(e), msg::kDownloadFailedTitle);
         return false;
     }
 }

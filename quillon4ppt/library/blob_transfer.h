@@ -3,12 +3,10 @@
 #include <filesystem>
 #include <string>
 
+#include "common/messages.h"
 #include "platform/forms/dialogs.h"
 
 namespace library {
-
-constexpr const char* kUploadFailedTitle = "错误！文件上传到数据库不成功！";
-constexpr const char* kDownloadFailedTitle = "错误！文件下载到本地不成功！";
 
 // The content field of one big row, as read from the database or about to be written.
 struct ContentField {
@@ -19,7 +17,8 @@ struct ContentField {
 // Reads the whole file into the field. A file that cannot be read or is empty is
 // reported with its reason under the upload title; the field is then left as it was.
 bool UploadBlob(const std::filesystem::path& file, ContentField& field, forms::Dialogs& dialogs);
-// Writes the field's bytes to the file, replacing it whole or not at all.
+// Writes the field's bytes to the file, replacing it whole or not at all. An empty
+// field is no document and is reported under the download title.
 bool DownloadBlob(const ContentField& field, const std::filesystem::path& file, forms::Dialogs& dialogs);
 
 // The temporary folder (TMPDIR, else /tmp) with a trailing separator; empty when

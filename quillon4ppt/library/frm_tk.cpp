@@ -1,11 +1,14 @@
 #include "quillon4ppt/library/frm_tk.h"
 
+#include "common/messages.h"
+#include "common/shown_error.h"
 #include "platform/forms/page_pictures.h"
 #include "platform/office/ignore_failure.h"
 
 namespace library {
 
 namespace fs = std::filesystem;
+namespace msg = common::messages;
 
 namespace {
 
@@ -44,7 +47,7 @@ void frmTK::bindEvents() {
 }
 
 void frmTK::Form_Load() {
-    setCaption("图库");
+    setCaption(msg::kLibraryCaption);
     Option1[0].setValue(true);
     cmdInsert2PPT.setCaption(kInsertCaption);
     try {
@@ -54,18 +57,21 @@ void frmTK::Form_Load() {
     } catch (const settings::SettingsError& e) {
         store_.reset();
         TreeView1.clear();
-        dialogs().msgBox(e.what());
+        dialogs().msgBox(common::ShownText(e));
         return;
     }
     ShowDocument(1);
 }
 
+// Keys are unique across the tree: of entries with the same id, the first is listed.
 void frmTK::buildTree() {
     for (const auto& document : store_->listDocuments()) {
         std::string key = "F" + std::to_string(document.id);
         TreeView1.addNode("", key, document.name);
-        for (const auto& entry : store_->listEntries(document.id))
-            TreeView1.addNode(key, "C" + std::to_string(entry.id), entry.name);
+        for (const auto& entry : store_->listEntries(document.id)) {
+            std::string child = "C" + std::to_string(entry.id);
+            if (!TreeView1.node(child)) TreeView1.addNode(key, child, entry.name);
+        }
     }
 }
 
@@ -75,14 +81,14 @@ bool frmTK::ShowDocument(long long n) {
     try {
         copy = store_->makeShownCopy(n);
     } catch (const settings::SettingsError& e) {
-        dialogs().msgBox(e.what());
+        dialogs().msgBox(common::ShownText(e));
         return false;
     }
     if (!copy) return false;
     try {
         dsoFramer1.open(copy->path);
     } catch (const std::exception& e) {
-        dialogs().msgBox(e.what());
+        dialogs().msgBox(common::ShownText(e));
         return false;
     }
     setCaption(copy->name);
@@ -90,13 +96,17 @@ bool frmTK::ShowDocument(long long n) {
 }
 
 void frmTK::SaveDocument(long long n) {
+    if (!store_ || !documentShown()) return;
     // Only the view's own copy of document n may become its content.
-    if (!store_ || !dsoFramer1.isOpen() || dsoFramer1.path() != store_->shownCopyPath(n)) return;
+    if (dsoFramer1.path() != store_->shownCopyPath(n)) {
+        dialogs().msgBox(msg::kShownIsNotChosen);
+        return;
+    }
     fs::path saveFile = store_->newSaveFile();
     try {
         dsoFramer1.save(saveFile);
     } catch (const std::exception& e) {
-        dialogs().msgBoxTitled(e.what(), kUploadFailedTitle);
+        dialogs().msgBoxTitled(common::ShownText(e), msg::kUploadFailedTitle);
         return;
     }
     store_->storeDocument(n, saveFile);
@@ -114,7 +124,7 @@ void frmTK::DropShownCopy(long long n) {
 
 bool frmTK::documentShown() {
     if (dsoFramer1.isOpen()) return true;
-    dialogs().msgBox(kNoDocumentShown);
+    dialogs().msgBox(msg::kNoDocumentShown);
     return false;
 }
 
@@ -126,7 +136,8 @@ void frmTK::TreeView1_NodeClick(const forms::TreeNode& node) {
         CurrentDocumentId = id;
     }
     if (!entry || !documentShown()) return;
-    if (!dsoFramer1.goToBookmark(node.text)) dialogs().msgBox("文档中没有找到图形“" + node.text + "”。");
+    if (!dsoFramer1.goToBookmark(node.text))
+        dialogs().msgBox(msg::fill(msg::kFigureNotInDocument, {node.text}));
 }
 
 void frmTK::cmdPageView_Click(int index) {
@@ -147,7 +158,7 @@ void frmTK::Option1_Click(int index) {
     try {
         editor_(dsoFramer1.path());
     } catch (const std::exception& e) {
-        dialogs().msgBox(e.what());
+        dialogs().msgBox(common::ShownText(e));
     }
 }
 
@@ -159,7 +170,7 @@ void frmTK::cmdInsert2PPT_Click() {
         office::ignoreFailure([&] {
             program_.host().activeWindow().selection().shapeRange()->zOrder(office::zorder::BringToFront);
         });
-        if (pasted) office::ignoreFailure([&] { program_.slideChanged(); });
+        if (pasted) program_.slideChanged();
         return;
     }
     if (cmdInsert2PPT.caption() != kSaveCaption) return;

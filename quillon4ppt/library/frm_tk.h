@@ -18,8 +18,6 @@
 
 namespace library {
 
-constexpr const char* kNoDocumentShown = "没有显示任何文档。";
-
 class frmTK : public forms::Form {
 public:
     // Opens a sheet in the teacher's presentation program for edit mode.

@@ -5,9 +5,12 @@
 #include <chrono>
 #include <fstream>
 #include <random>
+#include <set>
 #include <sstream>
 
 #include "common/file_bytes.h"
+#include "common/numbers.h"
+#include "common/shown_error.h"
 
 namespace library {
 
@@ -32,12 +35,21 @@ std::string sha256(const std::string& bytes) {
     return text;
 }
 
+// A row whose id is no number (NULL, text) cannot be listed; ids are whole numbers as
+// the window handles them, and of rows with the same id the first is listed.
 std::vector<LibraryRow> rowsOf(const settings::Rows& rows) {
     int id = rows.column("Id"), name = rows.column("Name");
     std::vector<LibraryRow> result;
+    std::set<long long> listed;
     for (const auto& row : rows.rows) {
+        if (id < 0 || !row.cells[id].number) continue;
         LibraryRow r;
-        if (id >= 0 && row.cells[id].number) r.id = static_cast<long long>(*row.cells[id].number);
+        try {
+            r.id = common::CInt(*row.cells[id].number);
+        } catch (const common::OverflowError&) {
+            continue;
+        }
+        if (!listed.insert(r.id).second) continue;
         if (name >= 0 && row.cells[name].text) r.name = *row.cells[name].text;
         result.push_back(std::move(r));
     }
@@ -122,7 +134,7 @@ bool LibraryStore::storeDocument(long long document, const fs::path& file) {
         db_.transaction([&] { db_.execute(kStoreDocument, {settings::Blob{field_.bytes}, document}); });
         return true;
     } catch (const std::exception& e) {
-        dialogs_.msgBoxTitled(e.what(), kUploadFailedTitle);
+        dialogs_.msgBoxTitled(common::ShownText(e), common::messages::kUploadFailedTitle);
         return false;
     }
 }

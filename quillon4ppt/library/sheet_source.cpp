@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "common/shown_error.h"
 #include "platform/forms/child_process.h"
 #include "platform/forms/page_pictures.h"
 #include "platform/office/pptx/sheet_outline.h"
@@ -15,7 +16,9 @@ forms::SheetPages DeckSheets::read(const fs::path& sheet) {
     try {
         outline = office::pptx::readSheetOutline(sheet.string());
     } catch (const std::exception& e) {
-        throw std::runtime_error("无法显示文档 " + sheet.string() + "：" + e.what());
+        const std::string why = common::ShownText(e, common::messages::kDeckReasonDamaged);
+        throw common::ShownError(
+            common::messages::fill(common::messages::kSheetCannotShow, {sheet.string(), why}), e.what());
     }
     forms::SheetPages pages{outline.width, outline.height, {}};
     for (const auto& page : outline.pages) {
@@ -40,8 +43,9 @@ void openInEditor(const std::string& editor, const fs::path& sheet) {
     else
         args.insert(args.end(), {editor, sheet.string()});
     if (!forms::runProgram(args, std::chrono::seconds(10)))
-        throw std::runtime_error("无法启动编辑程序 " + (editor.empty() ? std::string("soffice") : editor) +
-                                 "。");
+        throw common::ShownError(common::messages::fill(common::messages::kEditorCannotStart,
+                                                        {editor.empty() ? "soffice" : editor}),
+                                 "the editor did not start");
 }
 
 }  // namespace library

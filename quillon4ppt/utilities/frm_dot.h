@@ -1,6 +1,7 @@
 #pragma once
 // The point labeler: a run of point labels (A, B, C…; 1, 2, 3…; letters with an
 // index or a prime) put on the slide in one step, each a small text box of its own.
+#include "common/messages.h"
 #include "platform/forms/control_array.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
@@ -46,10 +47,10 @@ private:
     launch::Program& program_;
 };
 
-constexpr const char* kDotCaption = "点标注符";
-constexpr const char* kNoStartLetter = "请输入起始字母。";
-constexpr const char* kTooManyLabels = "标注个数不能超过100。";
-constexpr const char* kBadFontSize = "字号应在1到4000之间。";
+using common::messages::kBadFontSize;
+using common::messages::kDotCaption;
+using common::messages::kNoStartLetter;
+using common::messages::kTooManyLabels;
 constexpr int kMostLabels = 100;
 
 }  // namespace utilities

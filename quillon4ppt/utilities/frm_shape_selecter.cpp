@@ -51,7 +51,7 @@ void frmShapeSelecter::Form_Load() {
     try {
         shapes = fillLists();
     } catch (const office::HostError& e) {
-        dialogs().msgBox(e.what());
+        dialogs().msgBox(common::ShownText(e));
         return;
     }
     if (shapes == 0) dialogs().msgBox(kNoShapesOnLoad);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/messages.h"
 #include "platform/forms/control_array.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
@@ -49,10 +50,9 @@ private:
 // The label part of a shape name: the text before its first "：".
 std::string ShapeLabel(const std::string& name);
 
-constexpr const char* kSelecterCaption = "对象选择器";
-constexpr const char* kNoShapesOnLoad =
-    "您没有选择任何图形对象！单击“全部选中”按钮可以选中当前页中的所有图形对象。";
-constexpr const char* kNoShapesOnSlide = "当前页中没有图形对象";
-constexpr const char* kShapesChanged = "图形对象已改变，列表已更新。";
+using common::messages::kNoShapesOnLoad;
+using common::messages::kNoShapesOnSlide;
+using common::messages::kSelecterCaption;
+using common::messages::kShapesChanged;
 
 }  // namespace utilities

@@ -98,7 +98,8 @@ TEST_F(SetupPlayTest, TheVerbsOfTheCommandLine) {
     EXPECT_EQ(out, "caption = 《Quillon》安装及配置程序\n");
     // Nothing is installed yet: the editor reports the missing file and hands over to frmMain.
     EXPECT_EQ(play("print caption\n", "Config", out), 0);
-    EXPECT_EQ(out, "msgbox: 无法读取设置文件 " + (install / "config.mdb").string() + "：文件不存在。\n" +
+    EXPECT_EQ(out, "msgbox: 无法读取设置文件 " + (install / "config.mdb").string() +
+                       "：文件不存在。请用安装程序重新安装本程序。\n" +
                        "caption = 《Quillon》安装及配置程序\n");
     EXPECT_FALSE(fs::exists(install / "config.mdb"));
     EXPECT_EQ(play("click nothing\n", "", out), 2);

@@ -96,16 +96,28 @@ TEST_F(AxisSettingsTest, MissingRowsAndColumnsLeaveNoZeroDivisors) {
 TEST_F(AxisSettingsTest, BadFilesAreReportedWithTheirNameAndNeverCreated) {
     EXPECT_NE(failure().find((folder / "config.mdb").string()), std::string::npos);
     EXPECT_FALSE(fs::exists(folder / kConfigFileName));
+    const std::string file = (folder / kConfigFileName).string();
+    EXPECT_EQ(failure(), "无法读取设置文件 " + file + "：文件不存在。请用安装程序重新安装本程序。");
     std::ofstream(folder / kConfigFileName) << "this is not a database at all, just some text";
-    EXPECT_NE(failure().find("config.mdb"), std::string::npos);
+    EXPECT_EQ(failure(), "无法读取设置文件 " + file +
+                             "：它不是本程序的设置数据库，或者已经损坏。请用安装程序重新安装本程序。");
     fs::remove(folder / kConfigFileName);
     makeTable("CREATE TABLE other (x INTEGER);");
-    EXPECT_NE(failure().find("pptconfig"), std::string::npos);
+    EXPECT_EQ(failure(),
+              "无法读取设置文件 " + file + "：其中缺少本程序需要的表或列。请用安装程序重新安装本程序。");
 }
 
 TEST_F(AxisSettingsTest, ANumberTooLargeForItsFieldIsAnError) {
     rows("(1,'intK',70000,0)");
-    EXPECT_NE(failure().find("intK"), std::string::npos);
+    EXPECT_EQ(failure(), "设置项 intK 的值 70000 超出范围（-32768 到 32767）。");
+}
+
+TEST_F(AxisSettingsTest, TheEditorAndTheLoaderRefuseTheSameValues) {
+    EXPECT_EQ(IntegerSetting("intK", 32767.4), 32767);
+    EXPECT_EQ(IntegerSetting("intKD", -32768), -32768);
+    EXPECT_EQ(IntegerSetting("intLine", 2.5), 2);
+    EXPECT_THROW(IntegerSetting("intK", 32767.5), SettingsError);
+    EXPECT_THROW(IntegerSetting("intK", -40000), SettingsError);
 }
 
 }  // namespace

@@ -125,8 +125,31 @@ TEST_F(FrmConfigTest, AFileWithoutTheTableIsReportedAndLeftAlone) {
     sql("create table other (x integer)");
     open();
     ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_NE(dialogs.shown()[0].find("pptconfig"), std::string::npos);
+    EXPECT_EQ(dialogs.shown()[0], "无法读取设置文件 " + (folder / kConfigFileName).string() +
+                                      "：其中缺少本程序需要的表或列。请用安装程序重新安装本程序。");
     EXPECT_EQ(mainShown, 1);
+}
+
+TEST_F(FrmConfigTest, AValueTheToolsWouldRefuseIsNotStored) {
+    useBuiltDatabase();
+    open();
+    form->Text1[0].setText("40000");
+    form->Text1[1].setText("4");
+    form->cmdOK.click();
+    EXPECT_EQ(dialogs.shown(),
+              std::vector<std::string>{"设置项 intK 的值 40000 超出范围（-32768 到 32767）。"});
+    EXPECT_EQ(stored("intK"), 2);
+    EXPECT_EQ(stored("intKD"), 5) << "nothing is stored when one value is refused";
+    EXPECT_FALSE(form->unloaded());
+    form->Combo1.setText("-40000");
+    form->Text1[0].setText("32767");
+    form->cmdOK.click();
+    EXPECT_EQ(dialogs.shown().back(), "设置项 intLine 的值 -40000 超出范围（-32768 到 32767）。");
+    form->Combo1.setText("32767.4");
+    form->cmdOK.click();
+    EXPECT_TRUE(form->unloaded());
+    EXPECT_EQ(stored("intK"), 32767);
+    EXPECT_DOUBLE_EQ(stored("intLine"), 32767.4);
 }
 
 TEST_F(FrmConfigTest, ASaveThatFailsChangesNoRowAndKeepsTheWindowOpen) {
@@ -137,7 +160,8 @@ TEST_F(FrmConfigTest, ASaveThatFailsChangesNoRowAndKeepsTheWindowOpen) {
     form->Text1[0].setText("4");
     form->cmdOK.click();
     ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_NE(dialogs.shown()[0].find("refused"), std::string::npos);
+    EXPECT_EQ(dialogs.shown()[0], "无法写入设置文件 " + (folder / kConfigFileName).string() +
+                                      "：数据库拒绝了这次修改，没有写入任何内容。");
     EXPECT_EQ(stored("intK"), 2) << "the rows are written in one transaction";
     EXPECT_FALSE(form->unloaded());
     EXPECT_EQ(form->Text1[0].text(), "4");

@@ -11,9 +11,10 @@
 namespace office::memory {
 
 SlideData& ProgramState::slide() {
-    if (!hasPresentation) throw HostError("There is no open presentation.");
+    if (!hasPresentation)
+        throw HostError::said(common::messages::kNoOpenPresentation, {}, "There is no open presentation.");
     if (currentSlide < 0 || currentSlide >= static_cast<int>(slides.size()))
-        throw HostError("The selected slide does not exist.");
+        throw HostError::said(common::messages::kNoSelectedSlide, {}, "The selected slide does not exist.");
     return slides[currentSlide];
 }
 
@@ -47,7 +48,8 @@ public:
         for (auto& d : shapes_) s_->selected.push_back(d);
     }
     int type() const override {
-        if (shapes_.empty()) throw HostError("The range holds no shapes.");
+        if (shapes_.empty())
+            throw HostError::said(common::messages::kNoShapesInRange, {}, "The range holds no shapes.");
         for (auto& d : shapes_)
             if (d->type != shapes_[0]->type) return shapetype::Mixed;
         return shapes_[0]->type;
@@ -61,7 +63,9 @@ private:
 };
 
 ShapePtr MemoryRange::group() {
-    if (shapes_.size() < 2) throw HostError("At least two shapes are needed to make a group.");
+    if (shapes_.size() < 2)
+        throw HostError::said(common::messages::kGroupNeedsTwo, {},
+                              "At least two shapes are needed to make a group.");
     auto& list = s_->slide().shapes;
     auto g = std::make_shared<ShapeData>();
     g->id = s_->nextId++;
@@ -132,7 +136,8 @@ public:
     ShapePtr item(int index) override {
         auto& list = s_->slide().shapes;
         if (index < 1 || index > static_cast<int>(list.size()))
-            throw HostError("There is no shape number " + std::to_string(index) + " on the slide.");
+            throw HostError::said(common::messages::kShapeNumberMissing, {std::to_string(index)},
+                                  "There is no shape number " + std::to_string(index) + " on the slide.");
         return shapeHandle(s_, list[index - 1]);
     }
     ShapePtr item(const std::string& name) override { return shapeHandle(s_, find(name)); }
@@ -151,7 +156,8 @@ public:
     }
     ShapeRangePtr paste() override {
         s_->log("Paste");
-        if (s_->clipboard.empty()) throw HostError("The clipboard is empty.");
+        if (s_->clipboard.empty())
+            throw HostError::said(common::messages::kClipboardEmpty, {}, "The clipboard is empty.");
         std::vector<DataPtr> pasted;
         for (const auto& c : s_->clipboard) {
             auto d = std::make_shared<ShapeData>(c);
@@ -187,7 +193,8 @@ private:
     DataPtr find(const std::string& name) {
         for (auto& d : s_->slide().shapes)
             if (d->name == name) return d;
-        throw HostError("The shape \"" + name + "\" was not found on the slide.");
+        throw HostError::said(common::messages::kShapeNotFound, {name},
+                              "The shape \"" + name + "\" was not found on the slide.");
     }
     StatePtr s_;
 };
@@ -204,11 +211,13 @@ public:
         return host_;
     }
     ShapeRangePtr shapeRange() override {
-        if (s_->selected.empty()) throw HostError("Nothing is selected.");
+        if (s_->selected.empty())
+            throw HostError::said(common::messages::kNothingSelected, {}, "Nothing is selected.");
         return std::make_shared<MemoryRange>(s_, s_->selected);
     }
     std::unique_ptr<TextRange> textRange() override {
-        if (s_->selected.size() != 1 || !s_->selected[0]->hasText) throw HostError("No text is selected.");
+        if (s_->selected.size() != 1 || !s_->selected[0]->hasText)
+            throw HostError::said(common::messages::kNoTextSelected, {}, "No text is selected.");
         auto [from, count] = s_->selectedText.value_or(std::pair{0, 1 << 30});
         return shapeHandle(s_, s_->selected[0])->textFrame().textRange().characters(from + 1, count);
     }
@@ -254,11 +263,14 @@ class MemoryApplication : public Application {
 public:
     explicit MemoryApplication(StatePtr s) : s_(s), window_(s), presentation_(s) {}
     DocumentWindow& activeWindow() override {
-        if (!s_->hasPresentation) throw HostError("There is no active window.");
+        if (!s_->hasPresentation)
+            throw HostError::said(common::messages::kNoActiveWindow, {}, "There is no active window.");
         return window_;
     }
     Presentation& activePresentation() override {
-        if (!s_->hasPresentation) throw HostError("There is no open presentation.");
+        if (!s_->hasPresentation)
+            throw HostError::said(common::messages::kNoOpenPresentation, {},
+                                  "There is no open presentation.");
         return presentation_;
     }
     void setVisible(bool on) override { s_->log(std::string("Visible=") + (on ? "-1" : "0")); }

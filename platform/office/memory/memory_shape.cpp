@@ -18,7 +18,9 @@ using StatePtr = std::shared_ptr<ProgramState>;
 using DataPtr = std::shared_ptr<ShapeData>;
 
 void requireAlive(const ShapeData& d) {
-    if (d.deleted) throw HostError("The shape \"" + d.name + "\" has been deleted.");
+    if (d.deleted)
+        throw HostError::said(common::messages::kShapeDeleted, {d.name},
+                              "The shape \"" + d.name + "\" has been deleted.");
 }
 
 class MemoryFont : public Font {

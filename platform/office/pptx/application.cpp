@@ -47,7 +47,8 @@ public:
     ShapePtr item(int index) override {
         auto shapes = shapesIn(s_->slide().tree());
         if (index < 1 || index > static_cast<int>(shapes.size()))
-            throw HostError("There is no shape number " + std::to_string(index) + " on the slide.");
+            throw HostError::said(common::messages::kShapeNumberMissing, {std::to_string(index)},
+                                  "There is no shape number " + std::to_string(index) + " on the slide.");
         return shapeHandle(s_, s_->slide().ref(shapes[index - 1]));
     }
     ShapePtr item(const std::string& name) override { return shapeHandle(s_, find(name)); }
@@ -103,7 +104,8 @@ private:
         SlidePart& slide = s_->slide();
         for (auto shape : shapesIn(slide.tree()))
             if (shapeName(shape) == name) return slide.ref(shape);
-        throw HostError("The shape \"" + name + "\" was not found on the slide.");
+        throw HostError::said(common::messages::kShapeNotFound, {name},
+                              "The shape \"" + name + "\" was not found on the slide.");
     }
     SessionPtr s_;
 };
@@ -121,12 +123,14 @@ public:
     }
     ShapeRangePtr shapeRange() override {
         auto live = s_->liveSelection();
-        if (live.empty()) throw HostError("Nothing is selected.");
+        if (live.empty())
+            throw HostError::said(common::messages::kNothingSelected, {}, "Nothing is selected.");
         return rangeHandle(s_, live);
     }
     std::unique_ptr<TextRange> textRange() override {
         auto live = s_->liveSelection();
-        if (live.size() != 1 || !hasText(live[0]->node)) throw HostError("No text is selected.");
+        if (live.size() != 1 || !hasText(live[0]->node))
+            throw HostError::said(common::messages::kNoTextSelected, {}, "No text is selected.");
         auto [from, count] = s_->selectedText.value_or(std::pair<std::size_t, std::size_t>{0, 1 << 30});
         return shapeHandle(s_, live[0])
             ->textFrame()
@@ -173,7 +177,8 @@ class PptxApplication : public Application {
 public:
     explicit PptxApplication(SessionPtr s) : s_(s), window_(s), presentation_(s) {}
     DocumentWindow& activeWindow() override {
-        if (!s_->deck) throw HostError("There is no active window.");
+        if (!s_->deck)
+            throw HostError::said(common::messages::kNoActiveWindow, {}, "There is no active window.");
         return window_;
     }
     Presentation& activePresentation() override {
@@ -207,7 +212,8 @@ std::unique_ptr<Application> DeckConnector::attach() {
         try {
             return stampOf(path_);
         } catch (const std::exception& e) {
-            throw HostError("The deck \"" + path_ + "\" cannot be opened: " + e.what() + ".");
+            throw HostError::said(common::messages::kDeckNotReachable, {path_},
+                                  "The deck \"" + path_ + "\" cannot be opened: " + e.what() + ".");
         }
     }();
     if (!stamp) throw HostNotRunning("There is no deck \"" + path_ + "\" yet.");

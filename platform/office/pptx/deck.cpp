@@ -28,6 +28,11 @@ std::string inQuotes(const std::string& path) {
     return "\"" + path + "\"";
 }
 
+// Why a package cannot be used, in the teacher's words.
+std::string reasonOf(const std::exception& e) {
+    return common::ShownText(e, common::messages::kDeckReasonDamaged);
+}
+
 // One past the largest slide id, as the presentation programs number slides; the
 // smallest free one when the largest is already the last an id may be.
 long long newSlideId(const std::set<long long>& used) {
@@ -45,8 +50,9 @@ std::vector<Relationship> relationshipsOf(const pugi::xml_document& doc, const s
 
 }  // namespace
 
-void Deck::fail(const std::string& reason) const {
-    throw HostError("The deck " + inQuotes(path_) + " cannot be opened: " + reason + ".");
+void Deck::fail(const std::string& reason, const std::string& detail) const {
+    throw HostError::said(common::messages::kDeckCannotOpen, {path_, reason},
+                          "The deck " + inQuotes(path_) + " cannot be opened: " + detail + ".");
 }
 
 std::unique_ptr<Deck> Deck::open(const std::string& path) {
@@ -59,7 +65,7 @@ std::unique_ptr<Deck> Deck::open(const std::string& path) {
     } catch (const HostError&) {
         throw;
     } catch (const std::exception& e) {
-        deck->fail(e.what());
+        deck->fail(reasonOf(e), e.what());
     }
     return deck;
 }
@@ -128,8 +134,10 @@ void Deck::readStructure() {
 
 SlidePart& Deck::slide(int number) {
     if (number < 1 || number > slideCount())
-        throw HostError("The deck " + inQuotes(path_) + " has no slide " + std::to_string(number) +
-                        " (it has " + std::to_string(slideCount()) + ").");
+        throw HostError::said(common::messages::kDeckNoSuchSlide,
+                              {path_, std::to_string(number), std::to_string(slideCount())},
+                              "The deck " + inQuotes(path_) + " has no slide " + std::to_string(number) +
+                                  " (it has " + std::to_string(slideCount()) + ").");
     const std::string& part = slideParts_[number - 1];
     auto& loaded = slides_[part];
     if (!loaded) {
@@ -137,7 +145,8 @@ SlidePart& Deck::slide(int number) {
             loaded = std::make_unique<SlidePart>(part, readPart(part));
         } catch (const std::exception& e) {
             slides_.erase(part);
-            fail("its slide " + std::to_string(number) + " (" + part + ") cannot be read: " + e.what());
+            fail(reasonOf(e),
+                 "its slide " + std::to_string(number) + " (" + part + ") cannot be read: " + e.what());
         }
         try {
             inheritInto(*loaded);
@@ -229,7 +238,8 @@ void Deck::addBlankSlide(int index) {
     } catch (const HostError&) {
         throw;
     } catch (const std::exception& e) {
-        throw HostError("The deck " + inQuotes(path_) + " cannot take a new slide: " + e.what() + ".");
+        throw HostError::said(common::messages::kDeckCannotAdd, {path_, reasonOf(e)},
+                              "The deck " + inQuotes(path_) + " cannot take a new slide: " + e.what() + ".");
     }
 }
 
@@ -281,7 +291,8 @@ std::string Deck::addMedia(const SlidePart& slide, std::string bytes, const std:
     } catch (const HostError&) {
         throw;
     } catch (const std::exception& e) {
-        throw HostError("The deck " + inQuotes(path_) + " cannot take a picture: " + e.what() + ".");
+        throw HostError::said(common::messages::kDeckCannotAdd, {path_, reasonOf(e)},
+                              "The deck " + inQuotes(path_) + " cannot take a picture: " + e.what() + ".");
     }
 }
 
@@ -364,8 +375,9 @@ FileStamp Deck::writeTo(const std::string& target, const std::optional<FileStamp
     } catch (const ChangedMeanwhile&) {
         throw;
     } catch (const std::exception& e) {
-        throw HostError("The deck " + inQuotes(target) + " could not be saved: " + e.what() +
-                        ". The file on disk was left as it was.");
+        throw HostError::said(common::messages::kDeckNotSaved, {target},
+                              "The deck " + inQuotes(target) + " could not be saved: " + e.what() +
+                                  ". The file on disk was left as it was.");
     }
 }
 
@@ -373,8 +385,9 @@ void Deck::save(const std::optional<FileStamp>& onDisk) {
     // A read-only deck is kept as it is, as the presentation programs do; renaming over
     // it would replace it all the same.
     if (stamp_ && ((stamp_->mode & 0222) == 0 || ::access(path_.c_str(), W_OK) != 0))
-        throw HostError("The deck " + inQuotes(path_) +
-                        " is read-only, so the tools' changes were not saved.");
+        throw HostError::said(
+            common::messages::kDeckReadOnly, {path_},
+            "The deck " + inQuotes(path_) + " is read-only, so the tools' changes were not saved.");
     std::unique_ptr<ZipReader> reopened;
     stamp_ = writeTo(path_, onDisk, [&](const std::string& temporary) {
         reopened = std::make_unique<ZipReader>(temporary);

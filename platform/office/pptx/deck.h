@@ -69,7 +69,8 @@ private:
     std::string relate(const std::string& source, const std::string& kind, const std::string& target);
     FileStamp writeTo(const std::string& target, const std::optional<FileStamp>& lastSeen,
                       const std::function<void(const std::string&)>& written);
-    [[noreturn]] void fail(const std::string& reason) const;
+    // reason: what the teacher reads; detail: what happened, for developers.
+    [[noreturn]] void fail(const std::string& reason, const std::string& detail) const;
 
     std::string path_;
     std::unique_ptr<ZipReader> zip_;

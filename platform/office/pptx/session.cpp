@@ -10,14 +10,16 @@ std::optional<FileStamp> currentStamp(const std::string& path) {
     try {
         return stampOf(path);
     } catch (const std::exception& e) {
-        throw HostError("The deck \"" + path + "\" cannot be reached: " + e.what() + ".");
+        throw HostError::said(common::messages::kDeckNotReachable, {path},
+                              "The deck \"" + path + "\" cannot be reached: " + e.what() + ".");
     }
 }
 
 }  // namespace
 
 Deck& Session::presentation() {
-    if (!deck) throw HostError("There is no open presentation.");
+    if (!deck)
+        throw HostError::said(common::messages::kNoOpenPresentation, {}, "There is no open presentation.");
     refresh();
     return *deck;
 }
@@ -71,7 +73,7 @@ void Session::save() {
     } catch (const HostError& e) {
         message += ". " + std::string(e.what());
     }
-    throw HostError(message);
+    throw HostError::said(common::messages::kDeckChangedMeanwhile, {path, copy}, message);
 }
 
 }  // namespace office::pptx

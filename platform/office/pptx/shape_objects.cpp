@@ -24,7 +24,9 @@ constexpr int kWholeText = 1 << 30;
 
 // The handle's element, or HostError once the shape is gone.
 pugi::xml_node alive(const ShapeRef& r) {
-    if (!r.node) throw HostError("The shape \"" + r.lastName + "\" has been deleted.");
+    if (!r.node)
+        throw HostError::said(common::messages::kShapeDeleted, {r.lastName},
+                              "The shape \"" + r.lastName + "\" has been deleted.");
     return r.node;
 }
 
@@ -416,7 +418,8 @@ public:
         for (auto& r : refs_) shapeHandle(s_, r)->select(false);
     }
     int type() const override {
-        if (refs_.empty()) throw HostError("The range holds no shapes.");
+        if (refs_.empty())
+            throw HostError::said(common::messages::kNoShapesInRange, {}, "The range holds no shapes.");
         int first = shapeType(alive(*refs_[0]));
         for (auto& r : refs_)
             if (shapeType(alive(*r)) != first) return shapetype::Mixed;
@@ -431,7 +434,9 @@ private:
 };
 
 ShapePtr PptxRange::group() {
-    if (refs_.size() < 2) throw HostError("At least two shapes are needed to make a group.");
+    if (refs_.size() < 2)
+        throw HostError::said(common::messages::kGroupNeedsTwo, {},
+                              "At least two shapes are needed to make a group.");
     SlidePart& slide = s_->slide();
     std::vector<pugi::xml_node> nodes;
     for (auto& r : refs_) {

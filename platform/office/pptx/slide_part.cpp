@@ -34,7 +34,8 @@ SlidePart::SlidePart(std::string partName, std::string_view xml) : partName_(std
 
 ShapeId SlidePart::newId() {
     if (nextId_ > kLargestShapeId)
-        throw HostError("The slide " + partName_ + " has no shape id left for a new shape.");
+        throw HostError::said(common::messages::kSlideFull, {},
+                              "The slide " + partName_ + " has no shape id left for a new shape.");
     return nextId_++;
 }
 

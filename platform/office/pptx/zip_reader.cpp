@@ -10,6 +10,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "common/shown_error.h"
 #include "platform/office/pptx/file_source.h"
 
 namespace office::pptx {
@@ -69,6 +70,8 @@ ZipReader::ZipReader(const std::string& path) {
         int code = zip_error_code_zip(&error);
         zip_error_fini(&error);
         if (source) zip_source_free(source);
+        if (code == ZIP_ER_NOZIP || code == ZIP_ER_INCONS)
+            throw common::ShownError(common::messages::kDeckReasonNotZip, zipErrorText(code));
         throw std::runtime_error(zipErrorText(code));
     }
     zip_error_fini(&error);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 using namespace registry;
 
 namespace {
@@ -35,6 +37,12 @@ TEST(MathType, DisplayVersionFromSixPointFive) {
     EXPECT_FALSE(HasMathType(withDisplayVersion("\"Other\"=\"7.0\"")));
     EXPECT_FALSE(HasMathType(withDisplayVersion("\"DisplayVersion\"=dword:00000007")));
     EXPECT_FALSE(HasMathType(RegistryFile::load("/nonexistent/registry.reg")));
+}
+
+TEST(RegistryFile, AFolderInPlaceOfTheFileIsAnEmptyRegistry) {
+    const RegistryFile reg = RegistryFile::load(std::filesystem::temp_directory_path());
+    EXPECT_EQ(GetOfficeVersion(reg), "");
+    EXPECT_FALSE(HasMathType(reg));
 }
 
 TEST(RegistryFile, EscapesCaseAndAbbreviatedRoots) {

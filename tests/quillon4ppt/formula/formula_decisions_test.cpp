@@ -70,19 +70,29 @@ TEST(VerticalAddition, SumsBeyondSixteenBits) {
     EXPECT_EQ(
         FormulaToTex("ss(30000+30000)"),
         R"(\begin{align}\underline{\begin{matrix}&3&0&0&0&0\\+&3&0&0&0&0\\\end{matrix}} \\ \begin{matrix}&6&0&0&0&0\\\end{matrix} \\ \end{align})");
-    // Past the 32-bit range an addend and the sum stay empty.
+    // Past the 32-bit range the sum stays empty; the addend is shown as typed.
     EXPECT_EQ(
         FormulaToTex("ss(9999999999+1)"),
-        R"(\begin{align}\underline{\begin{matrix}&\\+&1\\\end{matrix}} \\ \begin{matrix}\\\end{matrix} \\ \end{align})");
+        R"(\begin{align}\underline{\begin{matrix}&9&9&9&9&9&9&9&9&9&9\\+&&&&&&&&&&1\\\end{matrix}} \\ \begin{matrix}\\\end{matrix} \\ \end{align})");
 }
 
-TEST(VerticalAddition, RowsShowTheWholeNumbersThatAreAdded) {
+TEST(VerticalAddition, RowsShowTheAddendsAsTyped) {
+    EXPECT_EQ(
+        FormulaToTex("ss(1.5+2.5)"),
+        R"(\begin{align}\underline{\begin{matrix}&1&.&5\\+&2&.&5\\\end{matrix}} \\ \begin{matrix}&4\\\end{matrix} \\ \end{align})");
     EXPECT_EQ(
         FormulaToTex("ss( 2.5 + 3.5x)"),
-        R"(\begin{align}\underline{\begin{matrix}&2\\+&4\\\end{matrix}} \\ \begin{matrix}&6\\\end{matrix} \\ \end{align})");
+        R"(\begin{align}\underline{\begin{matrix}& &2&.&5& \\+& &3&.&5&x\\\end{matrix}} \\ \begin{matrix}&6\\\end{matrix} \\ \end{align})");
     EXPECT_EQ(
         FormulaToTex("ss(-5+3)"),
         R"(\begin{align}\underline{\begin{matrix}&-&5\\+&&3\\\end{matrix}} \\ \begin{matrix}&-&2\\\end{matrix} \\ \end{align})");
+}
+
+// What an earlier rule made of an addend reads as no number.
+TEST(VerticalAddition, AnAddendAnEarlierRuleRewroteIsOneColumn) {
+    EXPECT_EQ(
+        FormulaToTex("ss(1/2+10)"),
+        R"(\begin{align}\underline{\begin{matrix}&&\frac{1}{2}\\+&1&0\\\end{matrix}} \\ \begin{matrix}&1&0\\\end{matrix} \\ \end{align})");
 }
 
 TEST(VerticalAddition, NestedAdditionsDoNotGrowTheFormula) {

@@ -115,6 +115,18 @@ TEST_F(FormulaWindow, OkWithoutTextDoesNothing) {
     EXPECT_TRUE(dialogs.shown().empty());
 }
 
+TEST_F(FormulaWindow, OkWithBlanksOnlyDoesNothing) {
+    auto teachers = selectedOval(20, 20);
+    for (const char* blanks : {" ", "   ", "\u3000 \u3000"}) {
+        EXPECT_FALSE(okEndsProgramWith(blanks)) << blanks;
+        EXPECT_FALSE(gs->unloaded());
+    }
+    EXPECT_EQ(state->slide().shapes.size(), 1u);
+    EXPECT_FLOAT_EQ(teachers->left, 300);
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(state->saves, 0);
+}
+
 TEST_F(FormulaWindow, AFullWidthFormulaLandsTypesetAtTheTopLeftAndEndsTheProgram) {
     // The teacher's own flat shape is no stray part of the paste.
     program.slideHost().addShape(office::kShapeOval, 50, 60, 100, 0);
@@ -220,7 +232,7 @@ TEST(FormulaWindowPaste, AFailedPasteLeavesTheTeachersSelectionWhereItWas) {
     EXPECT_NO_THROW(gs.cmdOK.click());
     EXPECT_FALSE(gs.unloaded());
     ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_EQ(dialogs.shown()[0], "This presentation program cannot take a picture to paste.");
+    EXPECT_EQ(dialogs.shown()[0], "这个演示文稿程序无法粘贴图片。");
     ASSERT_EQ(state->slide().shapes.size(), 1u);
     EXPECT_FLOAT_EQ(state->slide().shapes[0]->left, 300);
     EXPECT_FLOAT_EQ(state->slide().shapes[0]->height, 20);

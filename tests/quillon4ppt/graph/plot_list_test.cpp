@@ -112,7 +112,7 @@ TEST_F(PlotListTest, AFailingHostCallStopsTheInsertionAndIsShown) {
     state->hasPresentation = false;
     g->cmdOK.click();
     ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_EQ(dialogs.shown()[0], "演示文稿未能完成这一操作：There is no active window.");
+    EXPECT_EQ(dialogs.shown()[0], "没有打开的演示文稿窗口。请先打开一个演示文稿。");
     EXPECT_EQ(g->shapeNames.counter(), 0);
     EXPECT_EQ(g->caption(), "图像插入PPT未能完成。");
 }

@@ -94,6 +94,17 @@ TEST_F(StartupTest, OfficeVersionQuestionOnlyOutside2003) {
     EXPECT_NE(dialogs.shown()[0].find("PowerPoint2003"), std::string::npos);
 }
 
+// A registry that cannot be read has no values: the version question is asked and
+// the equation editor counts as missing, as on a system without them.
+TEST_F(StartupTest, ARegistryThatIsAFolderGivesEmptyValues) {
+    env.registry = dir;
+    Program p(env, dialogs, connector);
+    EXPECT_TRUE(std::holds_alternative<std::unique_ptr<forms::Form>>(start(p, "functiongraph")));
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_NE(dialogs.shown()[0].find("PowerPoint2003"), std::string::npos);
+    EXPECT_FALSE(p.MathTypeFound);
+}
+
 TEST_F(StartupTest, FormulaVerbAsksWhenTheEquationEditorIsMissing) {
     registry("Word.Application.11", "6.0");
     verbs.add("gs", [](Program& p) { return std::make_unique<FakeWindow>(p); });
@@ -128,7 +139,9 @@ TEST_F(StartupTest, AFailedStartIsReportedAndEndsWithAnError) {
     } catch (const forms::ProgramExit& e) {
         EXPECT_NE(e.status, 0);
     }
-    EXPECT_EQ(dialogs.shown(), (std::vector<std::string>{"演示文稿未能完成这一操作：无法启动演示程序"}));
+    EXPECT_EQ(
+        dialogs.shown(),
+        (std::vector<std::string>{"演示文稿程序未能完成这一操作。请检查演示文稿和当前幻灯片后再试一次。"}));
 }
 
 TEST_F(StartupTest, MissingSettingsFileIsReportedAndNothingIsCreated) {

@@ -126,7 +126,9 @@ TEST_F(TkTest, WithoutADocumentTheButtonsSaySo) {
     EXPECT_TRUE(tk->TreeView1.treeOrder().empty());
     EXPECT_EQ(tk->caption(), "图库");
     tk->cmdPageView[1].click();
-    EXPECT_EQ(dialogs.shown(), std::vector<std::string>{"没有显示任何文档。"});
+    tk->Option1[1].click();
+    tk->cmdInsert2PPT.click();
+    EXPECT_EQ(dialogs.shown(), std::vector<std::string>(2, "没有显示任何文档。"));
 }
 
 TEST_F(TkTest, ADatabaseThatCannotBeOpenedIsReportedAtLoad) {
@@ -207,7 +209,9 @@ TEST_F(TkTest, SavingBeforeAnyClickSavesTheFirstDocument) {
 
 TEST_F(TkTest, AnEditorThatCannotStartIsReported) {
     open();
-    editorDoes = [](const fs::path&) { throw std::runtime_error("无法启动编辑程序 nothing。"); };
+    editorDoes = [](const fs::path&) {
+        throw common::ShownError("无法启动编辑程序 nothing。", "not started");
+    };
     tk->Option1[1].click();
     EXPECT_EQ(dialogs.shown(), std::vector<std::string>{"无法启动编辑程序 nothing。"});
     EXPECT_EQ(tk->cmdInsert2PPT.caption(), "保存");
@@ -225,4 +229,37 @@ TEST_F(TkTest, NothingOfAnotherDocumentIsStoredUnderTheChosenId) {
     tk->cmdInsert2PPT.click();
     EXPECT_EQ(stored(4), std::string(1, '\0'));
     EXPECT_EQ(tk->dsoFramer1.path(), copyOf(1));
+    ASSERT_FALSE(dialogs.shown().empty());
+    EXPECT_EQ(
+        dialogs.shown()[0],
+        "现在显示的不是目录中选中的文档，所以没有保存。请在目录中选中要保存的文档，等它显示出来后再保存。");
+}
+
+// A table another program made: ids that repeat, that round to the same whole number,
+// that are missing or are text.
+TEST_F(TkTest, RowsWithIdsTheTreeCannotTakeAreLeftOutAndTheFirstOfARepeatedIdWins) {
+    settings::ConfigDatabase db;
+    db.OpenConfigDatabase(dir / "config.mdb");
+    for (const char* table : {"big", "small"}) {
+        const std::string t = table;
+        db.execute("create table loose as select * from " + t, {});
+        db.execute("drop table " + t, {});
+        db.execute("alter table loose rename to " + t, {});
+    }
+    db.execute(
+        "insert into big (Id, Name, content) values (2, '又一个二', x'00'), (2.5, '二点五', x'00'), "
+        "(NULL, '没有编号', x'00'), ('甲', '文字编号', x'00')",
+        {});
+    db.execute(
+        "insert into small (Id, Name, big) values (1, '重复的图形', 2), (NULL, '无编号', 1), "
+        "('乙', '文字', 1), (1.4, '一点四', 3)",
+        {});
+    open();
+    std::vector<std::string> documents;
+    for (const auto* node : tk->TreeView1.treeOrder())
+        if (node->parent.empty()) documents.push_back(node->key);
+    EXPECT_EQ(documents, (std::vector<std::string>{"F1", "F2", "F3"}));
+    EXPECT_EQ(tk->TreeView1.node("C1")->text, "三角形ABC");
+    EXPECT_EQ(tk->TreeView1.treeOrder().size(), 3u + 18u);
+    EXPECT_EQ(tk->caption(), "平面几何");
 }

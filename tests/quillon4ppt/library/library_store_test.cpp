@@ -1,6 +1,8 @@
 // The library store: documents and entries in config.mdb, shown copies and save files.
 #include "quillon4ppt/library/library_store.h"
 
+#include <sqlite3.h>
+
 #include "library_fixture.h"
 
 using library::LibraryStore;
@@ -126,8 +128,8 @@ TEST_F(StoreTest, ARowThatCannotBeWrittenStaysAsItWas) {
     write(file, "new");
     EXPECT_FALSE(store->storeDocument(1, file));
     EXPECT_EQ(stored(1), before);
-    ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_NE(dialogs.shown()[0].find("refused"), std::string::npos);
+    EXPECT_EQ(dialogs.shown(), std::vector<std::string>{"无法写入设置文件 " + (dir / "config.mdb").string() +
+                                                        "：数据库拒绝了这次修改，没有写入任何内容。"});
 }
 
 TEST_F(StoreTest, ADownloadThatCannotBeWrittenLeavesNoCopy) {
@@ -135,6 +137,34 @@ TEST_F(StoreTest, ADownloadThatCannotBeWrittenLeavesNoCopy) {
     EXPECT_FALSE(nowhere.makeShownCopy(1));
     EXPECT_EQ(dialogs.titles, std::vector<std::string>{"错误！文件下载到本地不成功！"});
     EXPECT_FALSE(std::filesystem::exists(dir / "missing-folder"));
+}
+
+TEST_F(StoreTest, AnEmptyOrMissingDocumentIsReportedAsAFailedDownload) {
+    db.execute("update big set content = x'' where Id = 2", {});
+    db.execute("update big set content = NULL where Id = 3", {});
+    EXPECT_FALSE(store->makeShownCopy(2));
+    EXPECT_FALSE(store->makeShownCopy(3));
+    const std::string why = "图库中的这个文档是空的，无法显示。请在编辑模式下为它保存一份新的内容。";
+    EXPECT_EQ(dialogs.shown(), (std::vector<std::string>{why, why}));
+    EXPECT_EQ(dialogs.titles, std::vector<std::string>(2, "错误！文件下载到本地不成功！"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "quillon_temp4show2.pptx"));
+}
+
+// Another program holds config.mdb for writing: the store says it could not write.
+TEST_F(StoreTest, AStoreWhileTheDatabaseIsLockedSaysItCouldNotWrite) {
+    const std::string before = stored(1);
+    auto file = store->newSaveFile();
+    write(file, "new");
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open((dir / "config.mdb").c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "begin immediate", nullptr, nullptr, nullptr), SQLITE_OK);
+    EXPECT_FALSE(store->storeDocument(1, file));
+    sqlite3_exec(other, "rollback", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_EQ(stored(1), before);
+    EXPECT_EQ(dialogs.shown(),
+              std::vector<std::string>{"无法写入设置文件 " + (dir / "config.mdb").string() +
+                                       "：另一个程序正在使用这个文件。请关闭那个程序后再试一次。"});
 }
 
 TEST_F(StoreTest, TheTemporaryFolderEndsInASeparator) {
