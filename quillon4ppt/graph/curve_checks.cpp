@@ -5,6 +5,7 @@
 
 #include "common/numbers.h"
 #include "common/text.h"
+#include "platform/office/slide_limits.h"
 
 namespace graph {
 
@@ -25,6 +26,13 @@ double readBox(const forms::TextBox& box) {
 bool drawable(double value) {
     constexpr double kLargest = 1e15;
     return std::isfinite(value) && std::fabs(value) < kLargest;
+}
+
+bool SlideHolds(const CoordinateFrame& f, double xLow, double xHigh, double yLow, double yHigh) {
+    const double left = f.X(xLow), right = f.X(xHigh), top = f.Y(yHigh), bottom = f.Y(yLow);
+    auto within = [](double points) { return std::fabs(points) <= office::kFarthestPoints; };
+    return within(left) && within(right) && within(top) && within(bottom) && within(right - left) &&
+           within(bottom - top);
 }
 
 double Larger(double a, double b) {

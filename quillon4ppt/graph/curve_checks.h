@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "common/color.h"
+#include "common/messages.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/dialogs.h"
 #include "platform/forms/picture_box.h"
@@ -27,6 +28,10 @@ double readBox(const forms::TextBox& box);
 // A number the preview and the slide can take: finite and of a sensible size.
 bool drawable(double value);
 
+// The box from (xLow, yLow) to (xHigh, yHigh) maps, through the frame's slide mapping,
+// to positions and a width and height a slide can hold.
+bool SlideHolds(const CoordinateFrame& slideFrame, double xLow, double xHigh, double yLow, double yHigh);
+
 double Larger(double a, double b);
 double Smaller(double a, double b);
 std::int32_t CommonDivisor(std::int32_t a, std::int32_t b);
@@ -35,9 +40,8 @@ std::int32_t CommonDivisor(std::int32_t a, std::int32_t b);
 void DrawDashedGuide(forms::PictureBox& picture, common::Rgb color, double x1, double y1, double x2,
                      double y2);
 
-constexpr const char* kTooLargeMessage = "您输入的数据过大，无法作图，请检查后重新输入。";
-constexpr const char* kRangeErrorMessage = "您所输入的数据范围有误，请检查后重新输入！";
-constexpr const char* kOutOfFrameQuestion =
-    "您所要绘制的函数图像将有部分超出当前坐标范围，您还要继续作图吗？";
+constexpr const char* kTooLargeMessage = common::messages::kGraphTooLarge;
+constexpr const char* kRangeErrorMessage = common::messages::kGraphRangeError;
+constexpr const char* kOutOfFrameQuestion = common::messages::kGraphOutOfFrameQuestion;
 
 }  // namespace graph

@@ -5,6 +5,7 @@
 
 #include "common/numbers.h"
 #include "common/text.h"
+#include "quillon4ppt/graph/samples.h"
 
 namespace graph {
 
@@ -96,7 +97,8 @@ void frmGraph::Form_Load() {
     Picture1.cls();
     Line1.setColor(lineColor());
     Line1.setStyle(lineStyleValue());
-    Line1.setWidth(lineWeightValue());
+    // The canvas draws in the width Combo1 shows, as after the teacher's own choice.
+    Combo1_Change();
     DrawAxes("new");
     SSTab1.setTab(kTabResults);
     axesItem.drawScale = 0;
@@ -133,9 +135,40 @@ void frmGraph::listItem(PlotFamily& family) {
 bool frmGraph::beginCurve(double lowest, double highest) {
     CurveExtents.cyMin = lowest;
     CurveExtents.cyMax = highest;
-    if (outOfFrameDeclined()) return false;
+    if (!extentsFit(CurveExtents) || outOfFrameDeclined()) return false;
     if (!chkMultImage.checked()) cmdCls_Click();
     return true;
+}
+
+bool frmGraph::fitsSlide(const graph::CurveExtents& e) {
+    if (!RecordItems || slideHolds(e.cxMin, e.cxMax, e.cyMin, e.cyMax)) return true;
+    dialogs().msgBox(kTooLargeMessage);
+    return false;
+}
+
+bool frmGraph::extentsFit(const graph::CurveExtents& e) {
+    if (!fitsSlide(e)) return false;
+    if (RecordItems && !Samplable(e.cxMin, e.cxMax)) {
+        showRangeError();
+        return false;
+    }
+    return true;
+}
+
+CoordinateFrame frmGraph::slideFrame() {
+    CoordinateFrame f = frame;
+    office::Presentation& deck = program_.host().activePresentation();
+    ComputeSlideFrame(f, deck.slideWidth(), deck.slideHeight(), program_.AxisSettings.intK, f.xMax - f.xMin);
+    return f;
+}
+
+// The insertion takes what it finds then, all or nothing.
+bool frmGraph::slideHolds(double xLow, double xHigh, double yLow, double yHigh) {
+    try {
+        return SlideHolds(slideFrame(), xLow, xHigh, yLow, yHigh);
+    } catch (const office::HostError&) {
+        return true;
+    }
 }
 
 void frmGraph::redrawFrame() {
@@ -144,12 +177,19 @@ void frmGraph::redrawFrame() {
     if (chkDrawScale.checked()) DrawScale("new");
 }
 
+// The bar's new range may clamp its value, and its return to 0 changes it again: those
+// changes only redraw, so one move shifts the frame once.
 void frmGraph::scrollFrame(forms::ScrollBar& bar, std::int16_t& low, std::int16_t& high) {
     Picture1.cls();
-    int v = bar.value();
+    const int v = rebarring_ ? 0 : bar.value();
     if (v != 0) {
         low = common::CInt(low - v);
         high = common::CInt(high - v);
+        rebarring_ = true;
+        struct Done {
+            bool& flag;
+            ~Done() { flag = false; }
+        } done{rebarring_};
         bar.setRange(low, high);
         bar.setValue(0);
     }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/messages.h"
 #include "platform/forms/control_array.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
@@ -75,10 +76,19 @@ public:
     void showLineLook(const LineLook& look);
     // A deletion's replay erases what was confirmed when it was drawn: no question.
     bool outOfFrameDeclined() { return RecordItems && ConfirmOutOfFrame(CurveExtents, frame, dialogs()); }
-    // A traced curve of that height is about to be drawn: false when the teacher
-    // declined the out-of-frame question; otherwise the canvas is cleared first
-    // unless several graphs share it.
+    // A traced curve of that height is about to be drawn: false when it does not fit
+    // (extentsFit of CurveExtents) or the teacher declined the out-of-frame question; otherwise the
+    // canvas is cleared first unless several graphs share it.
     bool beginCurve(double lowest, double highest);
+    // An item of these extents fits on the slide (and, for extentsFit, within the
+    // sampler's bound); otherwise the teacher is told why and it is false. A
+    // deletion's replay redraws what was accepted, without asking.
+    bool fitsSlide(const graph::CurveExtents& extents);
+    bool extentsFit(const graph::CurveExtents& extents);
+    // The frame with the slide mapping an insertion would use now.
+    CoordinateFrame slideFrame();
+    // The box fits on the slide at that frame; true when the slide cannot be asked.
+    bool slideHolds(double xLow, double xHigh, double yLow, double yHigh);
     void showRangeError() { ShowRangeError(dialogs()); }
     void drawDashedGuide(double x1, double y1, double x2, double y2);
     // Lists the item the family just stored at its counter, and counts it.
@@ -133,19 +143,22 @@ private:
     void redrawFrame();
     void resizeAxis(int axis);
     void spinAxis(int index, int delta);
-    void insertList();
+    void insertList(SlideContext& slide);
+    void placeEntry(SlideContext& slide, const std::string& text);
+    void groupShapes(SlideContext& slide);
     void deleteEntry(const std::string& entry);
     void replayEntry(const std::string& entry);
     void restoreLineStyle(const std::string& weight, const std::string& style, common::Rgb color);
 
     launch::Program& program_;
     std::vector<std::unique_ptr<PlotFamily>> families_;
+    bool rebarring_ = false;  // a scroll bar takes the frame's new range
 };
 
 // Every family this build has, in the order of the plot-kind table.
 void addFamilies(frmGraph& graph);
 
 constexpr const char* kAxesEntry = "平面直角坐标系(ZBX)";
-constexpr const char* kDefaultCaption = "函数作图";
+constexpr const char* kDefaultCaption = common::messages::kGraphCaption;
 
 }  // namespace graph

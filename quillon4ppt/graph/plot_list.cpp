@@ -1,6 +1,7 @@
 // The plot list's commands: insertion into the slide, deletion by replay, reset.
 #include <optional>
 
+#include "common/messages.h"
 #include "common/text.h"
 #include "platform/office/host.h"
 #include "quillon4ppt/graph/axes_renderer.h"
@@ -10,13 +11,18 @@
 namespace graph {
 namespace {
 
-constexpr const char* kInsertingCaption = "正在绘制函数图像，请稍候 :-)";
-constexpr const char* kInsertedCaption = "图像插入PPT已经完成！";
-constexpr const char* kNothingInsertedCaption = "没有可插入PPT的图像。";
-constexpr const char* kInsertFailedCaption = "图像插入PPT未能完成。";
-constexpr const char* kNothingSelected = "您没有选择任何需要删除的对象";
-constexpr const char* kResetQuestion =
-    "重置操作将取消当前所有作图操作并返回到初始状态，您确信您要执行重置操作吗？";
+namespace msg = common::messages;
+constexpr const char* kInsertingCaption = msg::kGraphInserting;
+constexpr const char* kInsertedCaption = msg::kGraphInserted;
+constexpr const char* kNothingInsertedCaption = msg::kGraphNothingInserted;
+constexpr const char* kInsertFailedCaption = msg::kGraphInsertFailed;
+constexpr const char* kNothingSelected = msg::kGraphNothingSelected;
+constexpr const char* kResetQuestion = msg::kGraphResetQuestion;
+
+// An insertion that stopped and took its shapes away again: what the teacher reads.
+struct NotPlaced {
+    std::string message;
+};
 
 std::vector<std::string> namedShapes(const InsertedShapeNames& names) {
     std::vector<std::string> out;
@@ -27,43 +33,73 @@ std::vector<std::string> namedShapes(const InsertedShapeNames& names) {
 
 }  // namespace
 
-void frmGraph::insertList() {
-    SlideContext slide{program_.slideHost(), frame, shapeNames, program_.AxisSettings};
+// All or nothing: at the first failure every shape this insertion added leaves the slide.
+void frmGraph::insertList(SlideContext& slide) {
     // Every item lands where it would beside the axes, whether they are listed,
     // hidden or deleted, and whatever earlier insertions did.
-    ComputeSlideFrame(frame, program_.host().activePresentation().slideWidth(),
-                      program_.host().activePresentation().slideHeight(), program_.AxisSettings.intK,
-                      frame.xMax - frame.xMin);
-    for (const auto& text : List1.items()) {
+    frame = slideFrame();
+    for (const auto& text : List1.items()) placeEntry(slide, text);
+    try {
+        groupShapes(slide);
+    } catch (const office::HostError&) {
+        slide.removeAdded();
+        throw NotPlaced{msg::kGraphGroupNotMade};
+    } catch (...) {
+        slide.removeAdded();
+        throw;
+    }
+}
+
+// A shape that failed on the way (and was skipped) fails the item too: it would be
+// missing from the graph.
+void frmGraph::placeEntry(SlideContext& slide, const std::string& text) {
+    bool placed = false;
+    try {
         PlotEntry entry = parseEntry(text);
         if (entry.key == "ZBX") {
             if (!chkNoCoordinate.checked()) RenderAxes(slide, axesItem);
         } else if (PlotFamily* f = family(entry.key)) {
             f->render(slide, entry.index);
         }
+        placed = slide.allNamed();
+    } catch (const office::HostError&) {
+        placed = false;
+    } catch (...) {
+        slide.removeAdded();
+        throw;
     }
+    if (placed) return;
+    slide.removeAdded();
+    throw NotPlaced{msg::fill(msg::kGraphItemNotPlaced, {common::trimBlanks(text)})};
+}
+
+void frmGraph::groupShapes(SlideContext& slide) {
     std::vector<std::string> names = namedShapes(shapeNames);
-    if (names.size() >= 2) {
-        slide.host.range(names)->group()->select(true);
-        shapeNames.countShape();
-        auto selected = program_.host().activeWindow().selection().shapeRange();
-        selected->setName(shapeNames.NameShape("组合"));
-        selected->zOrder(office::zorder::SendToBack);
-        selected->zOrder(office::zorder::SendBehindText);
-    }
-    setCaption(names.empty() ? kNothingInsertedCaption : kInsertedCaption);
+    if (names.size() < 2) return;
+    office::ShapePtr group = slide.host.range(names)->group();
+    slide.grouped(group);
+    group->select(true);
+    shapeNames.countShape();
+    auto selected = program_.host().activeWindow().selection().shapeRange();
+    selected->setName(shapeNames.NameShape("组合"));
+    selected->zOrder(office::zorder::SendToBack);
+    selected->zOrder(office::zorder::SendBehindText);
 }
 
 void frmGraph::cmdOK_Click() {
     setCaption(kInsertingCaption);
     try {
-        insertList();
-        shapeNames.ResetShapeNames();
+        SlideContext slide{program_.slideHost(), frame, shapeNames, program_.AxisSettings};
+        insertList(slide);
+        setCaption(slide.added.empty() ? kNothingInsertedCaption : kInsertedCaption);
+    } catch (const NotPlaced& e) {
+        setCaption(kInsertFailedCaption);
+        dialogs().msgBox(e.message);
     } catch (const office::HostError& e) {
-        shapeNames.ResetShapeNames();
         setCaption(kInsertFailedCaption);
         dialogs().msgBox(common::ShownText(e));
     }
+    shapeNames.ResetShapeNames();
     program_.slideChanged();
 }
 

@@ -1,5 +1,7 @@
 #include "quillon4ppt/graph/points.h"
 
+#include <algorithm>
+
 #include "common/numbers.h"
 #include "common/text.h"
 #include "platform/office/ignore_failure.h"
@@ -23,7 +25,10 @@ void PointFamily::draw() {
         return;
     }
     const double x = common::Val(g.txtPoint[0].text()), y = common::Val(g.txtPoint[1].text());
-    if (!drawable(x) || !drawable(y)) {
+    // The dot hangs from both axes by its guides.
+    if (!drawable(x) || !drawable(y) ||
+        (g.RecordItems &&
+         !g.slideHolds(std::min(0.0, x), std::max(0.0, x), std::min(0.0, y), std::max(0.0, y)))) {
         g.dialogs().msgBox(kTooLargeMessage);
         return;
     }

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "common/color.h"
+#include "common/messages.h"
 #include "quillon4ppt/graph/line_look.h"
 #include "quillon4ppt/graph/plot_family.h"
 
@@ -34,6 +35,6 @@ private:
 
 void RenderPoint(SlideContext& slide, const PointRecord& p);
 
-constexpr const char* kNoPointMessage = "您还没有输入点P的坐标值！";
+constexpr const char* kNoPointMessage = common::messages::kGraphNoPoint;
 
 }  // namespace graph

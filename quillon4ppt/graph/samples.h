@@ -15,4 +15,8 @@ struct Samples {
 // always make a Bezier curve.
 Samples PrepareSamples(double xFrom, double xTo);
 
+// The sampler covers the whole span within its bound of rows; past it a curve
+// would stop part-way.
+bool Samplable(double xFrom, double xTo);
+
 }  // namespace graph

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/office/ignore_failure.h"
+
 namespace graph {
 
 float toSingle(double points) {
@@ -14,8 +16,21 @@ office::ShapePtr SlideContext::addNamed(const std::string& label,
                                         const std::function<office::ShapePtr()>& add) {
     names.countShape();
     std::string name = names.NameShape(label);
-    add()->setName(name);
+    office::ShapePtr shape = add();
+    added.push_back(shape);
+    shape->setName(name);
+    ++named;
     return host.item(name);
+}
+
+void SlideContext::grouped(office::ShapePtr group) {
+    added.assign(1, std::move(group));
+}
+
+// A shape that cannot be removed is left: the others still go.
+void SlideContext::removeAdded() {
+    for (auto it = added.rbegin(); it != added.rend(); ++it) office::ignoreFailure([&] { (*it)->remove(); });
+    added.clear();
 }
 
 office::ShapePtr SlideContext::addLine(const std::string& label, double x1, double y1, double x2, double y2) {

@@ -3,6 +3,7 @@
 // this insertion, the shape names and the settings.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/office/host.h"
 #include "quillon4ppt/graph/coordinate_frame.h"
@@ -17,6 +18,11 @@ struct SlideContext {
     InsertedShapeNames& names;
     const settings::AxisSettings& axis;
 
+    // The shapes this insertion put on the slide, so that a failed one can take them
+    // all away again, and how many of the counted shapes received their names.
+    std::vector<office::ShapePtr> added = {};
+    int named = 0;
+
     double X(double x) const { return frame.X(x); }
     double Y(double y) const { return frame.Y(y); }
 
@@ -28,6 +34,13 @@ struct SlideContext {
     office::ShapePtr addDot(const std::string& label, double x, double y);
     // A 30 x 30 text box with all four margins 0.
     office::ShapePtr addText(const std::string& label, double left, double top, const std::string& text);
+
+    // Every shape counted so far stands on the slide under its name.
+    bool allNamed() const { return named == names.counter(); }
+    // The added shapes leave the slide, newest first; the group made of them takes
+    // their place.
+    void grouped(office::ShapePtr group);
+    void removeAdded();
 };
 
 // A slide position in single precision; one past its range becomes infinite, which

@@ -68,6 +68,7 @@ class ImpressSlideHost : public SlideHost {
 public:
     explicit ImpressSlideHost(SessionPtr s) : s_(std::move(s)) {}
     ShapePtr addLine(float x1, float y1, float x2, float y2) override {
+        checkReach({{x1, y1}, {x2, y2}});
         return add("com.sun.star.drawing.LineShape", "Line ", [&](const UnoShape& shape) {
             const css::awt::Point ends[] = {at(x1, y1), at(x2, y2)};
             const css::drawing::PointSequence line(ends, 2);
@@ -81,6 +82,7 @@ public:
         if (type != kShapeOval)
             throw HostError("The shape type " + std::to_string(type) + " is not supported.");
         checkSize(w, h);
+        checkReach({{l, t}, {l + w, t + h}});
         return add("com.sun.star.drawing.EllipseShape", "Oval ", [&](const UnoShape& shape) {
             place(shape, l, t, w, h);
             setAll(*s_, shape, filled());
@@ -89,6 +91,7 @@ public:
     ShapePtr addCurve(const std::vector<PointF>& pts) override {
         if (pts.size() < 4 || (pts.size() - 1) % 3 != 0)
             throw HostError("A curve needs a first point and three points for every segment.");
+        checkReach(pts);
         return add("com.sun.star.drawing.OpenBezierShape", "Freeform ", [&](const UnoShape& shape) {
             css::drawing::PolyPolygonBezierCoords path;
             path.Coordinates.realloc(1);
@@ -110,6 +113,7 @@ public:
     ShapePtr addLabel(int orientation, float l, float t, float w, float h) override {
         if (orientation != kTextHorizontal) throw HostError("Only horizontal text boxes can be added.");
         checkSize(w, h);
+        checkReach({{l, t}, {l + w, t + h}});
         return add("com.sun.star.drawing.TextShape", "TextBox ", [&](const UnoShape& shape) {
             setAll(*s_, shape, textBox());
             // It must stop growing before it takes its size.

@@ -4,7 +4,10 @@
 #include <cmath>
 #include <com/sun/star/container/XIndexAccess.hpp>
 #include <cstdlib>
+#include <limits>
 #include <string>
+
+#include "common/numbers.h"
 
 namespace office::impress {
 
@@ -42,6 +45,18 @@ rtl::OUString unoShapeType(const Reference<css::drawing::XShape>& shape) {
 
 sal_Int32 hmm(double pts) {
     return static_cast<sal_Int32>(std::lround(pts * kHmmPerPoint));
+}
+
+void checkReach(const std::vector<PointF>& pts) {
+    double minX = HUGE_VAL, minY = HUGE_VAL, maxX = -HUGE_VAL, maxY = -HUGE_VAL;
+    for (const PointF& p : pts) {
+        minX = std::fmin(minX, p.x), maxX = std::fmax(maxX, p.x);
+        minY = std::fmin(minY, p.y), maxY = std::fmax(maxY, p.y);
+    }
+    for (double v : {minX, maxX, minY, maxY, maxX - minX, maxY - minY})
+        if (!(std::fabs(std::round(v * kHmmPerPoint)) <= std::numeric_limits<sal_Int32>::max()))
+            throw HostError("The position " + common::PlainNumberText(v) +
+                            " is outside the range a slide can hold.");
 }
 
 float points(sal_Int32 value) {

@@ -7,11 +7,16 @@
 #include <vector>
 
 #include "common/color.h"
+#include "platform/office/host.h"
 #include "platform/office/impress/link.h"
 
 namespace office::impress {
 
 sal_Int32 hmm(double points);
+// Impress keeps positions and sizes in whole hundredths of a millimetre, in 32 bits:
+// farther ones would wrap round, so a shape that needs them is refused before it is
+// made, as on a deck file.
+void checkReach(const std::vector<PointF>& points);
 float points(sal_Int32 hmm);
 sal_Int32 unoColor(common::Rgb color);
 common::Rgb rgbOf(sal_Int32 unoColor);

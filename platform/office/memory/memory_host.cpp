@@ -18,6 +18,11 @@ SlideData& ProgramState::slide() {
     return slides[currentSlide];
 }
 
+void ProgramState::log(std::string call) {
+    calls.push_back(call);
+    if (refuses && refuses(call)) throw HostError("The presentation program refused " + call + ".");
+}
+
 namespace {
 
 using StatePtr = std::shared_ptr<ProgramState>;

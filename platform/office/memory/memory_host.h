@@ -1,6 +1,7 @@
 #pragma once
 // A presentation program kept in memory: slides and shapes with their names, z-order,
 // groups, selection and text. It records every call so tests can see what was asked.
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -76,9 +77,13 @@ struct ProgramState {
     std::vector<ShapeData> clipboard;  // what Paste puts on the slide
     std::vector<std::string> calls;
     int saves = 0;
+    // A test's choice of the calls the program refuses, as a real one may refuse any:
+    // the call is recorded and throws HostError. Most calls are recorded before they
+    // change anything; Range.Group is recorded with the group already made.
+    std::function<bool(const std::string& call)> refuses;
 
     SlideData& slide();
-    void log(std::string call) { calls.push_back(std::move(call)); }
+    void log(std::string call);
 };
 
 std::unique_ptr<Application> makeApplication(std::shared_ptr<ProgramState> state);

@@ -304,10 +304,25 @@ void MemoryShape::zOrder(int command) {
     }
 }
 
+// Takes the shape out of the list or out of the group that holds it; a group whose
+// last member goes goes with it, as it does in PowerPoint. True when it was found.
+bool takeOut(std::vector<DataPtr>& list, const DataPtr& d) {
+    for (auto it = list.begin(); it != list.end(); ++it) {
+        if (*it == d) {
+            list.erase(it);
+            return true;
+        }
+        if (takeOut((*it)->children, d)) {
+            if ((*it)->children.empty()) (*it)->deleted = true, list.erase(it);
+            return true;
+        }
+    }
+    return false;
+}
+
 void MemoryShape::remove() {
     s_->log(alive().name + ".Delete");
-    auto& list = s_->slide().shapes;
-    list.erase(std::remove(list.begin(), list.end(), d_), list.end());
+    takeOut(s_->slide().shapes, d_);
     std::erase(s_->selected, d_);
     d_->deleted = true;
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/color.h"
+#include "common/messages.h"
 #include "platform/forms/control_array.h"
 #include "platform/forms/controls.h"
 #include "quillon4ppt/graph/line_look.h"
@@ -57,7 +58,7 @@ private:
 
 void RenderCircle(SlideContext& slide, const CircleRecord& record);
 
-constexpr const char* kNoFormMessage = "您还没有选择任何方程类型！请选择方程类型后再作图。";
-constexpr const char* kRadiusMessage = "圆的半径不能为负或者零，请检查后重新输入。";
+constexpr const char* kNoFormMessage = common::messages::kGraphNoForm;
+constexpr const char* kRadiusMessage = common::messages::kGraphRadius;
 
 }  // namespace graph

@@ -98,7 +98,7 @@ void CircleFamily::cmdOK_Y_Click() {
     }
     const double r = std::sqrt(c.r2);
     g.CurveExtents = {c.cx - r, c.cx + r, c.cy - r, c.cy + r};
-    if (g.outOfFrameDeclined()) return;
+    if (!g.fitsSlide(g.CurveExtents) || g.outOfFrameDeclined()) return;
     c.centre = chkCentreOfCircle.checked() ? -1 : 0;
     preview(c, c.centre != 0);
     c.look = g.lineLook();

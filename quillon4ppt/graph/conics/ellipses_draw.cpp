@@ -21,7 +21,7 @@ void EllipseFamily::cmdOK_TY_Click() {
     const bool standard = isStandardForm(key);
     const CurveExtents box = extentsOf(*e, standard && chkDirectrix_TY.checked());
     g.CurveExtents = box;
-    if (g.outOfFrameDeclined()) return;
+    if (!g.fitsSlide(box) || g.outOfFrameDeclined()) return;
     EllipseRecord r;
     r.cx = e->cx, r.cy = e->cy, r.a2 = e->a2, r.b2 = e->b2;
     r.horizontal = e->horizontal ? -1 : 0;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/color.h"
+#include "common/messages.h"
 #include "platform/forms/control_array.h"
 #include "platform/forms/controls.h"
 #include "quillon4ppt/graph/conics/ellipses_geometry.h"
@@ -63,6 +64,6 @@ private:
 
 void RenderEllipse(SlideContext& slide, const EllipseRecord& record);
 
-constexpr const char* kEllipseInputMessage = "您输入的数据有误，请检查后重新输入。";
+constexpr const char* kEllipseInputMessage = common::messages::kGraphEllipseInput;
 
 }  // namespace graph

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "common/color.h"
+#include "common/messages.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/picture_box.h"
 #include "quillon4ppt/graph/coordinate_frame.h"
@@ -30,6 +31,6 @@ void traceConic(forms::PictureBox& picture, common::Rgb color, double from, doub
 std::pair<double, double> visibleX(const forms::PictureBox& picture);
 std::pair<double, double> visibleY(const forms::PictureBox& picture);
 
-constexpr const char* kNoFormMessage = "您还没有选择任何方程类型！请选择方程类型后再作图。";
+constexpr const char* kNoFormMessage = common::messages::kGraphNoForm;
 
 }  // namespace graph

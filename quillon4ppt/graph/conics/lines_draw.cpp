@@ -1,4 +1,6 @@
 // "确定" on the lines tab, and the replay that erases a deleted line.
+#include <cmath>
+
 #include "common/numbers.h"
 #include "quillon4ppt/graph/conics/lines_family.h"
 #include "quillon4ppt/graph/frm_graph.h"
@@ -23,6 +25,9 @@ void LineFamily::drawLine() {
         return;
     }
     const Segment seg = segmentOf(form, line, s, e);
+    if (!g.fitsSlide({std::fmin(seg.x1, seg.x2), std::fmax(seg.x1, seg.x2), std::fmin(seg.y1, seg.y2),
+                      std::fmax(seg.y1, seg.y2)}))
+        return;
     g.Picture1.line(seg.x1, seg.y1, seg.x2, seg.y2, g.lineColor());
     LineRecord& r = records.at(counter);
     r.x1 = seg.x1, r.x2 = seg.x2, r.y1 = seg.y1, r.y2 = seg.y2;

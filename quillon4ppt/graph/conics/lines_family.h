@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/color.h"
+#include "common/messages.h"
 #include "platform/forms/control_array.h"
 #include "platform/forms/controls.h"
 #include "quillon4ppt/graph/conics/lines_geometry.h"
@@ -61,6 +62,6 @@ private:
 
 void RenderLine(SlideContext& slide, const LineRecord& record);
 
-constexpr const char* kNoCoefficientsMessage = "请检查您输入的数据！x,y的系数不能都为0！";
+constexpr const char* kNoCoefficientsMessage = common::messages::kGraphNoCoefficients;
 
 }  // namespace graph

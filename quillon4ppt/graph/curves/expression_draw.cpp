@@ -1,6 +1,7 @@
 // The free-expression tab's draw action "确定" and its curves on the slide.
 #include <algorithm>
 
+#include "common/messages.h"
 #include "common/text.h"
 #include "platform/script/expression.h"
 #include "quillon4ppt/graph/conics/hyperbolas_parabolas_tab.h"
@@ -14,8 +15,9 @@ namespace graph {
 namespace {
 
 constexpr double kStep = 0.01;
-constexpr const char* kDrawing = "正在绘制函数图像，请稍等";
-constexpr const char* kDrawn = "函数图像绘制完成！";
+constexpr const char* kDrawing = common::messages::kGraphDrawing;
+constexpr const char* kDrawn = common::messages::kGraphDrawn;
+constexpr const char* kNotComputable = common::messages::kGraphNotComputable;
 
 CurveAxis AxisOf(int kind) {
     return kind == 1 ? CurveAxis::Vertical : CurveAxis::Horizontal;
@@ -38,7 +40,20 @@ void ExpressionFamily::cmdOK_Any_Click() {
     r.kind = optFY.value() ? 1 : 0;
     if (r.kind == 1) std::replace(r.expression.begin(), r.expression.end(), 'y', 'x');
     const script::Expression compiled(r.expression);
-    TracePreview(g, ExpressionFunction(compiled), r.vFrom, r.vTo, kStep, &r.pieces, AxisOf(r.kind));
+    // A flat line at some earlier value would be a wrong curve: an expression that no
+    // sample of the range can compute is not listed.
+    bool computed = false;
+    const CurveFunction f = [&](double v) {
+        std::optional<double> y = EvaluateAt(v, compiled);
+        computed = computed || (y && drawable(*y));
+        return y;
+    };
+    TracePreview(g, f, r.vFrom, r.vTo, kStep, &r.pieces, AxisOf(r.kind));
+    if (!computed && g.RecordItems) {
+        Label[23].setCaption("");
+        g.dialogs().msgBox(kNotComputable);
+        return;
+    }
     r.look = g.lineLook();
     if (g.RecordItems) records.at(counter) = r;
     g.listItem(*this);

@@ -68,6 +68,9 @@ void InverseFamily::drawInverse() {
         g.showRangeError();
         return;
     }
+    graph::CurveExtents extents = g.CurveExtents;
+    extents.cyMin = g.frame.yMin, extents.cyMax = g.frame.yMax;
+    if (!g.extentsFit(extents)) return;
     for (const CurvePiece& piece : InversePieces(k, *gap, xFrom, xTo)) TraceCurve(g, piece);
     records.at(counter) = {k, *gap, xFrom, xTo, g.lineLook()};
     g.listItem(*this);

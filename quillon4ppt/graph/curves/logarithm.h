@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/messages.h"
 #include "platform/forms/control_array.h"
 #include "platform/forms/controls.h"
 #include "quillon4ppt/graph/curves/curve_tabs.h"
@@ -84,6 +85,6 @@ private:
 
 void RenderLogarithm(SlideContext& slide, const LogRecord& record);
 
-constexpr const char* kRangeOrderMessage = "自变量x的最小值大于或等于最大值！请检查后重新输入。";
+constexpr const char* kRangeOrderMessage = common::messages::kGraphRangeOrder;
 
 }  // namespace graph

@@ -80,13 +80,12 @@ forms::OptionButton& LogarithmFamily::option(LogForm form) {
 }
 
 // The options stand in no common container, so each clears the other two itself.
-// A new form gets its own suggestion for the base already typed.
+// The range stays as the teacher typed it: only a new base suggests one.
 void LogarithmFamily::chooseForm(LogForm form) {
     for (LogForm other : {kLogX, kLogAbsX, kAbsLogX})
         if (other != form) option(other).setValue(false);
     const char* keys[] = {"LogX", "LogAbsX", "AbsLogX"};
     graph_.EquationFormKey = keys[form];
-    txtA_log_Change();
 }
 
 void LogarithmFamily::txtA_log_Change() {

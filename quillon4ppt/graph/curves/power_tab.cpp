@@ -48,13 +48,13 @@ void PowerFamily::bindEvents() {
     cmdCancel_Power.Click = [this] { cmdCancel_Power_Click(); };
 }
 
-// The options stand in no common container, so each clears the other itself.
+// The options stand in no common container, so each clears the other itself. The
+// range stays as the teacher typed it: only a new n or m suggests one.
 void PowerFamily::chooseForm(PowerForm form) {
     (form == kPowerXn ? optXmn_Power : optXn_Power).setValue(false);
     txtM_Power.setVisible(form == kPowerXmn);
     imgM_Power.setVisible(form == kPowerXmn);
     graph_.EquationFormKey = form == kPowerXn ? "Xn" : "Xmn";
-    txtN_Power_Change();
 }
 
 std::optional<PowerCurve> PowerFamily::typedCurve(PowerForm form) {

@@ -123,6 +123,7 @@ private:
         double base = 0;
     };
     std::optional<int> periodsCount() const;
+    bool fits(const TrigRecord& r);
     std::optional<KeyPlan> periodsRange(const TrigRecord& r, double& xFrom, double& xTo);
     void markKeyPoints(TrigRecord& r, const KeyPlan& plan);
     void printLabel(const KeyPoint& p);

@@ -71,7 +71,7 @@ void TrigFamily::cmdOK_sin_Click() {
     r.typed = {txtA_sin.text(), txtW_sin.text(), txtF_sin.text(), txtK_sin.text()};
     r.rangeFrom = txtXmin_SJ.text(), r.rangeTo = txtXmax_SJ.text();
     const bool periods = r.type < kArcsine && r.mode == 0;
-    if (periods && (r.omega == 0 || !periodsCount())) {
+    if (periods && (r.omega == 0 || periodsCount().value_or(0) < 1)) {
         g.showRangeError();
         return;
     }
@@ -79,6 +79,7 @@ void TrigFamily::cmdOK_sin_Click() {
     if (periods) plan = periodsRange(r, xFrom, xTo);
     g.CurveExtents.cxMin = xFrom, g.CurveExtents.cxMax = xTo;
     g.CurveExtents.cyMin = r.k - std::abs(r.A), g.CurveExtents.cyMax = r.k + std::abs(r.A);
+    if (!fits(r)) return;
     if (!g.chkMultImage.checked()) g.cmdCls_Click();
     if (periods && g.outOfFrameDeclined()) return;
     if (plan) markKeyPoints(r, *plan);
@@ -86,6 +87,17 @@ void TrigFamily::cmdOK_sin_Click() {
     r.look = g.lineLook();
     if (g.RecordItems) records.at(counter) = r;
     g.listItem(*this);
+}
+
+// The waves reach k ± |A| on the slide; the other curves keep to the frame's height
+// (their pieces stop at its edges) or to their own.
+bool TrigFamily::fits(const TrigRecord& r) {
+    graph::CurveExtents e = graph_.CurveExtents;
+    if (r.type > kCosine) {
+        e.cyMin = std::min<double>(graph_.frame.yMin, -kPi);
+        e.cyMax = std::max<double>(graph_.frame.yMax, kPi);
+    }
+    return graph_.extentsFit(e);
 }
 
 // The x range of the periods mode; the key points where sine and cosine have them.
@@ -119,17 +131,19 @@ void TrigFamily::markKeyPoints(TrigRecord& r, const KeyPlan& plan) {
         if (x == 0) continue;
         const int t = j - plan.shift;
         const std::string a = t == 0 ? "0" : common::PlainNumberText(t) + "*pi/2";
-        KeyPoint& p = r.keyPoints.emplace_back(KeyPoint{x, 0, KeyPointLabel(a, b, c, x)});
-        printLabel(p);
+        // A fraction that cannot be reduced (its denominator came out 0) has no label.
+        std::string label = KeyPointLabel(a, b, c, x);
+        if (!label.empty()) printLabel(r.keyPoints.emplace_back(KeyPoint{x, 0, std::move(label)}));
         if (fivePoint && (j == highest || j == lowest))
             markExtreme(x, j == highest ? r.k + std::abs(r.A) : r.k - std::abs(r.A));
     }
 }
 
-// The whole number of periods; nothing when it does not fit 16 bits.
+// The whole number of periods, rounded as every whole number; nothing when it does
+// not fit 16 bits.
 std::optional<int> TrigFamily::periodsCount() const {
     try {
-        return common::CInt(std::trunc(common::Val(txtXmin_SJ.text())));
+        return common::CInt(common::Val(txtXmin_SJ.text()));
     } catch (const common::OverflowError&) {
         return std::nullopt;
     }

@@ -33,7 +33,9 @@ void placeLabel(SlideContext& slide, office::Application& host, const KeyPoint& 
     office::ignoreFailure([&] {
         office::Selection& selection = host.activeWindow().selection();
         office::ShapeRangePtr range = selection.shapeRange();
+        for (int i = 1; i <= range->count(); ++i) slide.added.push_back(range->item(i));
         range->setName(name);
+        ++slide.named;
         for (int i = 1; i <= range->count(); ++i) {
             office::ShapePtr shape = range->item(i);
             shape->setLeft(static_cast<float>(slide.X(p.x)) - kLabelShift);

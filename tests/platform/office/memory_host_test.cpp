@@ -28,6 +28,29 @@ TEST_F(MemoryHostTest, GroupKeepsChildrenAndTakesTheirPlaceInTheZOrder) {
     EXPECT_EQ(state->slide().shapes[0]->children.size(), 2u);
 }
 
+TEST_F(MemoryHostTest, AGroupWhoseLastMemberGoesGoesWithIt) {
+    host.addLine(10, 10, 50, 10)->setName("l");
+    host.addShape(kShapeOval, 40, 0, 20, 30)->setName("o");
+    auto group = host.range({"l", "o"})->group();
+    auto members = group->groupItems();
+    auto line = members->item(1), oval = members->item(2);
+    line->remove();
+    EXPECT_EQ(host.count(), 1);
+    EXPECT_EQ(group->groupItems()->count(), 1);
+    oval->remove();
+    EXPECT_EQ(host.count(), 0);
+    EXPECT_THROW(group->name(), HostError);
+}
+
+TEST_F(MemoryHostTest, ACallTheTestRefusesIsRecordedAndThrows) {
+    state->refuses = [](const std::string& call) { return call.rfind("AddLine", 0) == 0; };
+    EXPECT_THROW(host.addLine(0, 0, 1, 1), HostError);
+    EXPECT_EQ(host.count(), 0);
+    EXPECT_EQ(state->calls, std::vector<std::string>{"AddLine(0,0,1,1)"});
+    host.addLabel(kTextHorizontal, 0, 0, 30, 30);
+    EXPECT_EQ(host.count(), 1);
+}
+
 TEST_F(MemoryHostTest, EveryCallIsRecordedInOrder) {
     auto s = host.addLine(225, 270, 495, 270);
     s->setName("x轴");

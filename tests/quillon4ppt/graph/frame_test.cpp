@@ -93,6 +93,27 @@ TEST_F(FrameTest, DraggingTheScrollBarMovesTheFrame) {
     EXPECT_EQ(g->frame.yMax, 6);
 }
 
+// The bar's new range clamps the value it was moved to; the frame still moves once.
+TEST_F(FrameTest, AMoveOfThreeOrMoreShiftsTheFrameOnce) {
+    g->HScrollx.setValue(3);
+    EXPECT_EQ(g->frame.xMin, -8);
+    EXPECT_EQ(g->frame.xMax, 2);
+    EXPECT_EQ(g->HScrollx.value(), 0);
+    EXPECT_EQ(g->Picture1.scaleLeft(), -8);
+    g->HScrolly.setValue(-4);
+    EXPECT_EQ(g->frame.yMin, -1);
+    EXPECT_EQ(g->frame.yMax, 9);
+}
+
+TEST_F(FrameTest, TheCanvasDrawsInTheWeightCombo1ShowsFromTheStart) {
+    EXPECT_EQ(g->Combo1.text(), "2");
+    EXPECT_EQ(g->Picture1.drawWidth, 2);
+    g->Combo1.setText("5");
+    dialogs.queueAnswer(forms::Answer::Ok);
+    g->cmdReset.click();
+    EXPECT_EQ(g->Picture1.drawWidth, 2);
+}
+
 // The x ticks drawn in the preview, from the tick lines at height 0.
 std::vector<double> xTicks(const forms::PictureBox& p) {
     std::vector<double> out;

@@ -76,6 +76,16 @@ TEST_F(PlotListTest, PointsPastWhatCanBeDrawnAreRefused) {
     EXPECT_EQ(g->List1.items().size(), 1u);
 }
 
+// At 27 points a unit the slide ends near 7.9e7 units from the origin.
+TEST_F(PlotListTest, PointsPastTheSlidesEdgeAreRefused) {
+    point("1e8", "1");
+    point("1", "-1e8");
+    EXPECT_EQ(dialogs.shown(), std::vector<std::string>(2, "您输入的数据过大，无法作图，请检查后重新输入。"));
+    point("7e7", "1");
+    EXPECT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(g->List1.items().size(), 2u);
+}
+
 TEST_F(PlotListTest, AnEmptyListAddsNothingAndSaysSo) {
     g->List1.select(0);
     g->cmdResult.click();

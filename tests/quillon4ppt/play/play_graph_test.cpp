@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "common/messages.h"
 #include "deck_files.h"
 #include "platform/office/pptx/deck_connector.h"
 #include "play_scripts.h"
@@ -105,6 +106,31 @@ TEST_F(PlayGraphTest, APowerPointDeckKeepsEveryOtherPartByteForByte) {
         auto app = reader.attach();
         EXPECT_EQ(office::slideHost(*app).item(1)->name().rfind("组合：", 0), 0u);
     }
+}
+
+// The point was accepted on the wide frame; on the narrow one it lies past the slide's
+// edge, so the insertion fails there and every part of the deck stays as it was.
+TEST_F(PlayGraphTest, AnInsertionThatFailsLeavesTheDeckAsItWas) {
+    ASSERT_EQ(playScript(dir, kPointsSession, "functiongraph").status, 0);
+    const std::string deck = (dir / "deck.pptx").string();
+    std::vector<std::string> before;
+    for (const auto& part : testdecks::entryNames(deck)) before.push_back(testdecks::entry(deck, part));
+    ProgramRun run = playScript(dir, R"(set txtPoint(0) 70000000
+set txtPoint(1) 1
+click cmdDrawPoint
+set txtLenOfAxis_x 2
+key txtLenOfAxis_x 13
+click cmdOK
+print caption
+)",
+                                "functiongraph");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "msgbox: " + common::messages::fill(common::messages::kGraphItemNotPlaced, {"点(POINT)  0"}) +
+                  "\ncaption = 图像插入PPT未能完成。\n");
+    std::vector<std::string> after;
+    for (const auto& part : testdecks::entryNames(deck)) after.push_back(testdecks::entry(deck, part));
+    EXPECT_EQ(after, before);
 }
 
 TEST_F(PlayGraphTest, ScriptErrorsExitWithTwoAndLeaveTheDeckAlone) {

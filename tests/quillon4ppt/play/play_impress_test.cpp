@@ -182,4 +182,22 @@ TEST_F(PlayImpress, OneUndoTakesTheInsertedGraphAway) {
     EXPECT_EQ(slideHost(*app).count(), 0);
 }
 
+// The point fits the wide frame but not the narrow one: the failed insertion leaves the
+// slide as it was, and the teacher's next undo still takes away the graph before it.
+TEST_F(PlayImpress, AFailedInsertionLeavesTheSlideAndTheUndoListAsTheyWere) {
+    ASSERT_EQ(playLive(kPointsSession).status, 0);
+    auto app = impress->attach();
+    ASSERT_EQ(slideHost(*app).count(), 1);
+    const std::string graph = slideHost(*app).item(1)->name();
+    ProgramRun run = playLive(
+        "set txtPoint(0) 70000000\nset txtPoint(1) 1\nclick cmdDrawPoint\nset txtLenOfAxis_x 2\n"
+        "key txtLenOfAxis_x 13\nclick cmdOK\nprint caption\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("caption = 图像插入PPT未能完成。"), std::string::npos) << run.out;
+    ASSERT_EQ(slideHost(*app).count(), 1);
+    EXPECT_EQ(slideHost(*app).item(1)->name(), graph);
+    impress->undo();
+    EXPECT_EQ(slideHost(*app).count(), 0);
+}
+
 }  // namespace

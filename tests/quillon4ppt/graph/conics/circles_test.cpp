@@ -70,6 +70,15 @@ TEST_F(CirclesTest, NumbersPastWhatCanBeComputedAreRefused) {
     EXPECT_EQ(yuan().records.size(), 0);
 }
 
+// A radius of 1e8 units reaches past the slide's edge at 27 points a unit.
+TEST_F(CirclesTest, CirclesPastTheSlidesEdgeAreRefusedBeforeTheQuestion) {
+    const std::size_t before = g->Picture1.items().size();
+    circle(yuan().optXYR, "1e16");
+    EXPECT_EQ(dialogs.shown(), std::vector<std::string>{"您输入的数据过大，无法作图，请检查后重新输入。"});
+    EXPECT_EQ(g->Picture1.items().size(), before);
+    EXPECT_EQ(g->List1.items().size(), 1u);
+}
+
 TEST_F(CirclesTest, WithoutAFormNothingIsDrawn) {
     circle(yuan().optXYR, "4");
     g->EquationFormKey = "";

@@ -273,13 +273,18 @@ TEST_F(ParabolaTest, NumbersTooLargeToDrawAreRefusedAndHugeRangesStillEnd) {
     EXPECT_EQ(dialogs.shown(), std::vector<std::string>{kRangeErrorMessage});
     choose(family().opt2py);
     type("2");
+    // x = 1e6 puts the curve 2.5e11 units up, far past the slide's edge.
     setRange("-1000000", "1000000");
+    ok();
+    EXPECT_EQ(dialogs.shown().back(), kTooLargeMessage);
+    EXPECT_EQ(g->List1.items().size(), 1u);
+    setRange("-1000", "1000");
     const std::size_t before = g->Picture1.items().size();
     ok();
     EXPECT_EQ(g->List1.items().size(), 2u);
     // Only the stretch over the canvas is traced.
     EXPECT_LT(g->Picture1.items().size() - before, 1100u);
-    EXPECT_EQ(family().records.get(0).xTo, 1000000);
+    EXPECT_EQ(family().records.get(0).xTo, 1000);
 }
 
 }  // namespace

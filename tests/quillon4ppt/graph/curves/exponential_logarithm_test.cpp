@@ -90,6 +90,26 @@ TEST_F(ExponentialTest, RangesThatEndBeforeTheyStartOrOverflowAreRefused) {
     EXPECT_EQ(listed().size(), 1u);
 }
 
+TEST_F(ExponentialTest, ValuesPastTheSlideOrTheSamplerAreRefusedBeforeAnythingIsDrawn) {
+    const std::size_t before = g->Picture1.items().size();
+    type("10");
+    draw("0", "9");
+    type("2", "0", "1e10");
+    draw("-2", "2");
+    EXPECT_EQ(shown(), std::vector<std::string>(2, kTooLargeMessage));
+    // Half a million units and more would stop part-way on the slide.
+    type("1.000001");
+    draw("-300000", "300000");
+    EXPECT_EQ(shown().back(), kRangeErrorMessage);
+    EXPECT_EQ(g->Picture1.items().size(), before);
+    EXPECT_EQ(listed().size(), 1u);
+    // What the slide holds is drawn.
+    dialogs.queueAnswer(forms::Answer::Ok);
+    type("10");
+    draw("0", "5");
+    EXPECT_EQ(listed().size(), 2u);
+}
+
 TEST_F(ExponentialTest, TheResetKeepsTheShiftsAndSelectingTheTabResets) {
     type("2", "1", "2");
     family().cmdCancel_Exponent.click();
@@ -158,10 +178,32 @@ TEST_F(LogarithmTest, AFrameWithoutTheHeightOfLogOneKeepsItsWidestRange) {
     family().txtA_log.setText("2");
     EXPECT_EQ(suggested(), (Range{"0.10", " 5"}));
     family().optAbsLogX.click();
+    family().txtA_log.setText("2.0");
     EXPECT_EQ(suggested(), (Range{"0.10", " 5"}));
     family().optLogAbsX.click();
+    family().txtA_log.setText("2");
     EXPECT_EQ(suggested(), (Range{"-5", " 5"}));
     EXPECT_TRUE(shown().empty());
+}
+
+TEST_F(LogarithmTest, ChoosingAFormKeepsTheRangeTheTeacherTyped) {
+    family().txtA_log.setText("2");
+    family().txtXmin_Log.setText("1");
+    family().txtXmax_Log.setText("3");
+    family().optLogAbsX.click();
+    EXPECT_EQ(suggested(), (Range{"1", "3"}));
+    family().optAbsLogX.click();
+    EXPECT_EQ(suggested(), (Range{"1", "3"}));
+    EXPECT_EQ(g->EquationFormKey, "AbsLogX");
+}
+
+// The slide at 27 points a unit ends near 7.9e7 units from the origin.
+TEST_F(LogarithmTest, ValuesPastTheSlideAreRefusedBeforeAnythingIsDrawn) {
+    const std::size_t before = g->Picture1.items().size();
+    draw("1.000000001", "0.5", "4");
+    EXPECT_EQ(shown(), std::vector<std::string>{kTooLargeMessage});
+    EXPECT_EQ(g->Picture1.items().size(), before);
+    EXPECT_EQ(listed().size(), 1u);
 }
 
 TEST_F(LogarithmTest, ABoundOfZeroIsDrawnAndStoredWhereTheCurveStops) {

@@ -84,21 +84,40 @@ TEST_F(ExpressionTest, AnExpressionInYIsPlottedAcross) {
     for (const auto& l : itemsFrom(line)) EXPECT_TRUE(l.x1 == 0 && l.x2 == 0);
 }
 
-TEST_F(ExpressionTest, WhatCannotBeEvaluatedDrawsNothingAndAnEmptyRangeIsRefused) {
-    const std::size_t before = draw("exp(x)", "-1", "1");
-    EXPECT_EQ(record(0).expression, "e(x*p(x)");
-    EXPECT_TRUE(itemsFrom(before).empty());
-    ASSERT_EQ(record(0).pieces.size(), 1u);
-    EXPECT_FALSE(record(0).pieces[0].started);
+// exp(x) is taken apart by the normaliser; x² and x的平方 are no expressions.
+TEST_F(ExpressionTest, WhatNoSampleCanComputeIsSaidAndNotListed) {
+    for (const char* text : {"exp(x)", "foo(x)", "x/0", "x²", "x的平方"}) {
+        SCOPED_TRACE(text);
+        dialogs.clearShown();
+        const std::size_t before = draw(text, "-1", "1");
+        EXPECT_EQ(dialogs.shown(), std::vector<std::string>{common::messages::kGraphNotComputable});
+        EXPECT_TRUE(itemsFrom(before).empty());
+        EXPECT_EQ(family().Label[23].caption(), "");
+    }
+    EXPECT_EQ(g->List1.items().size(), 1u);
+    // A curve outside the frame is computed all the same, and listed.
+    draw("x+100", "-1", "1");
+    EXPECT_EQ(g->List1.items().size(), 2u);
+}
 
-    const auto listed = g->List1.items().size();
+TEST_F(ExpressionTest, AnEmptyRangeIsRefusedAndPiReadsItsLeadingNumber) {
     draw("x", "2", "2");
     EXPECT_EQ(dialogs.shown().back(), kRangeErrorMessage);
-    EXPECT_EQ(g->List1.items().size(), listed);
-
+    EXPECT_EQ(g->List1.items().size(), 1u);
     // -2*PI reads -2.
     draw("2.718281828^x", "-2*PI", "1");
-    EXPECT_EQ(record(1).vFrom, -2);
+    EXPECT_EQ(record(0).vFrom, -2);
+}
+
+// Only the part within the frame is traced and put on the slide, so a huge range
+// never meets the sampler's bound.
+TEST_F(ExpressionTest, AHugeRangeLandsWholeAcrossTheFrame) {
+    draw("x", "-1e6", "1e6");
+    insertItemsOnly();
+    ASSERT_EQ(labels(), std::vector<std::string>{"任意函数"});
+    const auto& pts = allShapes()[0]->points;
+    EXPECT_NEAR(pts.front().x, X(-5), 0.5);
+    EXPECT_GT(pts.back().x, X(4.5));
 }
 
 TEST_F(ExpressionTest, DeletionReplaysTheItemInTheCanvasColourAndListsNothing) {

@@ -119,6 +119,30 @@ TEST_F(PowerTest, ExtentsOfNegativePowersAskAboutTheFrame) {
     EXPECT_EQ(listed().size(), 1u);
 }
 
+TEST_F(PowerTest, ChoosingAFormKeepsTheRangeTheTeacherTyped) {
+    family().txtN_Power.setText("2");
+    family().txtM_Power.setText("3");
+    family().txtXmin_Power.setText("-1");
+    family().txtXmax_Power.setText("4");
+    family().optXmn_Power.click();
+    EXPECT_EQ(suggested(), (Range{"-1", "4"}));
+    family().optXn_Power.click();
+    EXPECT_EQ(suggested(), (Range{"-1", "4"}));
+    EXPECT_EQ(g->EquationFormKey, "Xn");
+}
+
+TEST_F(PowerTest, ValuesPastTheSlideOrTheSamplerAreRefusedBeforeAnythingIsDrawn) {
+    const std::size_t before = g->Picture1.items().size();
+    family().txtN_Power.setText("12");
+    draw("-5", "5");
+    EXPECT_EQ(shown(), std::vector<std::string>{kTooLargeMessage});
+    family().txtN_Power.setText("1");
+    draw("-1e6", "1e6");
+    EXPECT_EQ(shown().back(), kRangeErrorMessage);
+    EXPECT_EQ(g->Picture1.items().size(), before);
+    EXPECT_EQ(listed().size(), 1u);
+}
+
 TEST_F(PowerTest, TheResetChoosesXnAndHidesTheRootIndex) {
     root("1", "3");
     EXPECT_TRUE(family().txtM_Power.visible());

@@ -140,6 +140,55 @@ TEST_F(TrigTest, ZeroOmegaIsARangeErrorAndDrawsNothing) {
     EXPECT_EQ(listed().size(), 1u);
 }
 
+TEST_F(TrigTest, WavesPastTheSlideOrTheSamplerAreRefusedBeforeAnythingIsDrawn) {
+    params("100000000", "1", "0", "0");
+    std::size_t before = draw();
+    params("1", "0.000000001", "0", "0");
+    draw();
+    EXPECT_EQ(shown(), std::vector<std::string>(2, kTooLargeMessage));
+    // 600000 radians would stop part-way on the slide.
+    f().optFW[1].click();
+    f().chkHD_SJ.setValue(1);
+    f().txtXmin_SJ.setText("0");
+    f().txtXmax_SJ.setText("600000");
+    params("1", "1", "0", "0");
+    draw();
+    EXPECT_EQ(shown().back(), kRangeErrorMessage);
+    EXPECT_TRUE(itemsFrom(before).empty());
+    EXPECT_EQ(listed().size(), 1u);
+}
+
+// The whole value of the box, halves to even: 1.5 is two periods, 0.6 one, 0.4 none.
+TEST_F(TrigTest, TheNumberOfPeriodsIsRounded) {
+    f().optFS[0].click();
+    f().txtXmin_SJ.setText("1.5");
+    draw();
+    EXPECT_NEAR(record(0).pieces[0].xFrom, -2 * kP, 1e-12);
+    EXPECT_NEAR(record(0).pieces[0].xTo, 2 * kP, 1e-12);
+    f().txtXmin_SJ.setText("0.6");
+    draw();
+    EXPECT_NEAR(record(1).pieces[0].xTo, kP, 1e-12);
+    const auto listedBefore = listed().size();
+    f().txtXmin_SJ.setText("0.4");
+    const std::size_t before = draw();
+    EXPECT_EQ(shown().back(), kRangeErrorMessage);
+    EXPECT_TRUE(itemsFrom(before).empty());
+    EXPECT_EQ(listed().size(), listedBefore);
+}
+
+// ω = 0.2 or PI leaves the fraction of a key point without a denominator.
+TEST_F(TrigTest, KeyPointsWithoutAFractionHaveNoLabel) {
+    params("1", "0.2", "0", "0");
+    std::size_t before = draw();
+    EXPECT_TRUE(record(0).keyPoints.empty());
+    params("1", "PI", "0", "0");
+    draw();
+    EXPECT_TRUE(record(1).keyPoints.empty());
+    for (const auto& text : texts(before)) EXPECT_NE(text, "");
+    // The extremes are listed all the same.
+    EXPECT_EQ(listed().size(), 1u + 2 * 3u);
+}
+
 TEST_F(TrigTest, TangentIsTracedInPiecesWithinTheFrame) {
     f().optType_SJ[2].click();
     EXPECT_FALSE(f().optFS[2].visible());
