@@ -52,6 +52,7 @@ frmGS::frmGS(launch::Program& program)
     for (int i = 1; i <= 7; ++i) lbhelp[i].Click = [this, i] { lbhelp_Click(i); };
     txtGS.KeyPress = [this](int& key) { txtGS_KeyPress(key); };
     Form_Load();
+    openSelectedEquation();
     // MathJax loads while the teacher types; a typesetter that cannot start says so at OK.
     if (program_.MathTypeFound) {
         try {
@@ -66,6 +67,19 @@ void frmGS::Form_Load() {
     lbhelp[0].setCaption(kHelpPanelStart);
     for (int i = 1; i <= 7; ++i) lbhelp[i].setCaption(helpTopics()[i].caption);
     lbhelp_Click(1);
+}
+
+// The formula is the equation's title; without one (another program dropped it) the
+// window opens empty and OK still replaces the equation.
+void frmGS::openSelectedEquation() {
+    office::ignoreFailure([&] {
+        auto range = program_.host().activeWindow().selection().shapeRange();
+        if (range->count() != 1) return;
+        office::ShapePtr shape = range->item(1);
+        if (!shape->isEquation()) return;
+        edited_ = EditedEquation{shape, shape->left(), shape->top()};
+        txtGS.setText(shape->title());
+    });
 }
 
 void frmGS::lbhelp_Click(int index) {
@@ -91,6 +105,7 @@ void frmGS::cmdOK_Click() {
     const std::string formula = common::toUtf8(NarrowWidth(common::toUtf32(txtGS.text())));
     if (program_.MathTypeFound && !insert(formula)) return;
     fitAndPlace();
+    if (program_.MathTypeFound) replaceEdited();
     unload();
     program_.ExitProgram();
 }
@@ -101,7 +116,7 @@ bool frmGS::insert(const std::string& formula) {
         bridge_.InsertEquation(program_.host(), formula);
         return true;
     } catch (const typeset::TypesetError& e) {
-        dialogs().msgBox(kCannotTypeset + std::string(e.what()));
+        dialogs().msgBox(kCannotTypeset + e.reason());
     } catch (const typeset::TypesetterMissing& e) {
         dialogs().msgBox(e.what());
     } catch (const office::HostError& e) {
@@ -110,7 +125,8 @@ bool frmGS::insert(const std::string& formula) {
     return false;
 }
 
-// Equations lower than 45 points grow to about 45; every one goes to the top-left corner.
+// Equations lower than 45 points grow to about 45; every one goes to the top-left corner,
+// or where the equation it replaces stands.
 void frmGS::fitAndPlace() {
     office::ShapeRangePtr range;
     office::ignoreFailure([&] { range = program_.host().activeWindow().selection().shapeRange(); });
@@ -123,8 +139,12 @@ void frmGS::fitAndPlace() {
         office::ignoreFailure([&] { range->scaleWidth(static_cast<float>(factor), false, 0); });
         office::ignoreFailure([&] { range->scaleHeight(static_cast<float>(factor), false, 2); });
     }
-    office::ignoreFailure([&] { range->setLeft(kCorner); });
-    office::ignoreFailure([&] { range->setTop(kCorner); });
+    office::ignoreFailure([&] { range->setLeft(edited_ ? edited_->left : kCorner); });
+    office::ignoreFailure([&] { range->setTop(edited_ ? edited_->top : kCorner); });
+}
+
+void frmGS::replaceEdited() {
+    if (edited_) office::ignoreFailure([&] { edited_->shape->remove(); });
 }
 
 }  // namespace formula

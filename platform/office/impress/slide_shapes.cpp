@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/office/impress/formula_object.h"
 #include "platform/office/impress/shape_objects.h"
 #include "platform/office/impress/uno_values.h"
 
@@ -158,6 +159,7 @@ public:
         if (!s_->clipboard) throw HostError("Nothing has been copied to paste.");
         const PictureData& picture = *s_->clipboard;
         checkSize(picture.width, picture.height);
+        if (!picture.mathml.empty()) return rangeHandle(s_, {pasteFormula(picture)});
         UnoShape shape =
             addShape("com.sun.star.drawing.GraphicObjectShape", "Picture ", [&](const UnoShape& made) {
                 s_->set(made, "Graphic", Any(graphicOf(picture)));
@@ -176,6 +178,18 @@ public:
     }
 
 private:
+    // An equation becomes a formula object at its natural size, where a picture would land.
+    UnoShape pasteFormula(const PictureData& equation) {
+        return addShape("com.sun.star.drawing.OLE2Shape", "Object ", [&](const UnoShape& made) {
+            makeFormulaObject(*s_->link, made, equation.mathml);
+            s_->set(made, "Title", Any(ou(equation.title)));
+            s_->set(made, "Description", Any(ou(equation.description)));
+            auto slide = propertiesOf(s_->page());
+            const auto size = made->getSize();
+            made->setPosition({(property<sal_Int32>(slide, "Width") - size.Width) / 2,
+                               (property<sal_Int32>(slide, "Height") - size.Height) / 2});
+        });
+    }
     static void checkSize(float w, float h) {
         if (!(w >= 0 && h >= 0)) throw HostError("A shape cannot have a negative size.");
     }

@@ -174,8 +174,46 @@ TEST_F(FormulaWindow, AFormulaMathJaxCannotSetIsReportedAndTheWindowStaysOpen) {
     EXPECT_FALSE(okEndsProgram());
     EXPECT_FALSE(gs->unloaded());
     ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_EQ(dialogs.shown()[0], "公式无法排版：Missing superscript or subscript argument");
+    EXPECT_EQ(dialogs.shown()[0], "公式无法排版：某个运算缺少它的内容，请检查括号和运算符后面是否写全。");
     EXPECT_TRUE(state->slide().shapes.empty());
+}
+
+TEST_F(FormulaWindow, ASelectedEquationOpensWithItsFormulaAndOkReplacesItInPlace) {
+    EXPECT_TRUE(okEndsProgramWith("x"));
+    auto old = state->slide().shapes.back();
+    old->left = 120, old->top = 200;
+    EXPECT_TRUE(old->equation);
+    auto again = std::make_unique<formula::frmGS>(program);
+    EXPECT_EQ(again->txtGS.text(), "x");
+    again->txtGS.setText("x^(2)+y^(2)=r^(2)");
+    EXPECT_THROW(again->cmdOK.click(), forms::ProgramExit);
+    ASSERT_EQ(state->slide().shapes.size(), 1u);
+    auto now = state->slide().shapes.back();
+    EXPECT_EQ(now->title, "x^(2)+y^(2)=r^(2)");
+    EXPECT_FLOAT_EQ(now->left, 120);
+    EXPECT_FLOAT_EQ(now->top, 200);
+    // The same line height, so the same enlargement: x stays as large as it was.
+    EXPECT_FLOAT_EQ(now->height, old->height);
+}
+
+TEST_F(FormulaWindow, AnEquationWithoutItsTitleOpensEmptyAndIsStillReplaced) {
+    EXPECT_TRUE(okEndsProgramWith("x"));
+    state->slide().shapes.back()->title.clear();
+    auto again = std::make_unique<formula::frmGS>(program);
+    EXPECT_EQ(again->txtGS.text(), "");
+    again->txtGS.setText("y");
+    EXPECT_THROW(again->cmdOK.click(), forms::ProgramExit);
+    ASSERT_EQ(state->slide().shapes.size(), 1u);
+    EXPECT_EQ(state->slide().shapes.back()->title, "y");
+}
+
+TEST_F(FormulaWindow, AnotherSelectedShapeIsNoEquationToReplace) {
+    selectedOval(30, 20);
+    auto again = std::make_unique<formula::frmGS>(program);
+    EXPECT_EQ(again->txtGS.text(), "");
+    again->txtGS.setText("y");
+    EXPECT_THROW(again->cmdOK.click(), forms::ProgramExit);
+    EXPECT_EQ(state->slide().shapes.size(), 2u);
 }
 
 }  // namespace
