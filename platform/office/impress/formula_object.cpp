@@ -1,6 +1,7 @@
 #include "platform/office/impress/formula_object.h"
 
 #include <com/sun/star/beans/XPropertySet.hpp>
+#include <com/sun/star/beans/XPropertySetInfo.hpp>
 #include <com/sun/star/document/XImporter.hpp>
 #include <com/sun/star/embed/Aspects.hpp>
 #include <com/sun/star/embed/XEmbeddedObject.hpp>
@@ -31,7 +32,8 @@ void importMathMl(const Link& link, const Reference<css::lang::XComponent>& form
     const css::uno::Sequence<sal_Int8> bytes(reinterpret_cast<const sal_Int8*>(mathml.data()),
                                              static_cast<sal_Int32>(mathml.size()));
     css::xml::sax::InputSource source;
-    source.aInputStream = css::io::SequenceInputStream::createStreamFromSequence(context, bytes);
+    source.aInputStream.set(css::io::SequenceInputStream::createStreamFromSequence(context, bytes),
+                            css::uno::UNO_QUERY_THROW);
     parser->parseStream(source);
 }
 
@@ -52,8 +54,9 @@ void makeFormulaObject(const Link& link, const Reference<css::drawing::XShape>& 
 }
 
 bool isFormulaObject(const Reference<css::drawing::XShape>& shape) {
-    if (shape->getShapeType() != "com.sun.star.drawing.OLE2Shape") return false;
-    return property<rtl::OUString>(propertiesOf(shape), "CLSID")
+    auto props = propertiesOf(shape);
+    if (!props->getPropertySetInfo()->hasPropertyByName("CLSID")) return false;
+    return property<rtl::OUString>(props, "CLSID")
         .equalsIgnoreAsciiCase(rtl::OUString::createFromAscii(kMathClassId));
 }
 
