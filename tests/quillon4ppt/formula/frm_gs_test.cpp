@@ -179,9 +179,10 @@ TEST_F(FormulaWindow, AFormulaMathJaxCannotSetIsReportedAndTheWindowStaysOpen) {
 }
 
 TEST_F(FormulaWindow, ASelectedEquationOpensWithItsFormulaAndOkReplacesItInPlace) {
-    EXPECT_TRUE(okEndsProgramWith("x"));
+    gs->bridge().InsertEquation(program.host(), "x");
     auto old = state->slide().shapes.back();
     old->left = 120, old->top = 200;
+    const float height = old->height;
     EXPECT_TRUE(old->equation);
     auto again = std::make_unique<formula::frmGS>(program);
     EXPECT_EQ(again->txtGS.text(), "x");
@@ -192,12 +193,13 @@ TEST_F(FormulaWindow, ASelectedEquationOpensWithItsFormulaAndOkReplacesItInPlace
     EXPECT_EQ(now->title, "x^(2)+y^(2)=r^(2)");
     EXPECT_FLOAT_EQ(now->left, 120);
     EXPECT_FLOAT_EQ(now->top, 200);
-    // The same line height, so the same enlargement: x stays as large as it was.
-    EXPECT_FLOAT_EQ(now->height, old->height);
+    // The same line height, so x comes out as large as a lone x would.
+    EXPECT_FLOAT_EQ(height, 14.4f);
+    EXPECT_FLOAT_EQ(now->height, 14.4f * 3.21f);
 }
 
 TEST_F(FormulaWindow, AnEquationWithoutItsTitleOpensEmptyAndIsStillReplaced) {
-    EXPECT_TRUE(okEndsProgramWith("x"));
+    gs->bridge().InsertEquation(program.host(), "x");
     state->slide().shapes.back()->title.clear();
     auto again = std::make_unique<formula::frmGS>(program);
     EXPECT_EQ(again->txtGS.text(), "");
