@@ -3,8 +3,6 @@
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/beans/XPropertySetInfo.hpp>
 #include <com/sun/star/document/XImporter.hpp>
-#include <com/sun/star/embed/Aspects.hpp>
-#include <com/sun/star/embed/XEmbeddedObject.hpp>
 #include <com/sun/star/io/SequenceInputStream.hpp>
 #include <com/sun/star/lang/XComponent.hpp>
 #include <com/sun/star/xml/sax/InputSource.hpp>
@@ -48,9 +46,6 @@ void makeFormulaObject(const Link& link, const Reference<css::drawing::XShape>& 
         throw HostError(
             "LibreOffice cannot make a formula object: its Math module (libreoffice-math) is missing.");
     importMathMl(link, formula, mathml);
-    Reference<css::embed::XEmbeddedObject> object(props->getPropertyValue("EmbeddedObject"),
-                                                  css::uno::UNO_QUERY_THROW);
-    shape->setSize(object->getVisualAreaSize(css::embed::Aspects::MSOLE_CONTENT));
 }
 
 bool isFormulaObject(const Reference<css::drawing::XShape>& shape) {

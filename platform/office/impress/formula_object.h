@@ -8,8 +8,8 @@
 
 namespace office::impress {
 
-// Makes the OLE shape, already on its slide, a formula object of the MathML at its
-// natural size. HostError when LibreOffice has no Math module or cannot read the MathML.
+// Makes the OLE shape, already on its slide, a formula object of the MathML. HostError
+// when LibreOffice has no Math module or cannot read the MathML.
 void makeFormulaObject(const Link& link, const Reference<css::drawing::XShape>& shape,
                        const std::string& mathml);
 

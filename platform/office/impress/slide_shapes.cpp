@@ -159,37 +159,31 @@ public:
         if (!s_->clipboard) throw HostError("Nothing has been copied to paste.");
         const PictureData& picture = *s_->clipboard;
         checkSize(picture.width, picture.height);
-        if (!picture.mathml.empty()) return rangeHandle(s_, {pasteFormula(picture)});
+        // An equation becomes a formula object, of the typesetter's size as on the deck file.
+        const bool equation = !picture.mathml.empty();
         UnoShape shape =
-            addShape("com.sun.star.drawing.GraphicObjectShape", "Picture ", [&](const UnoShape& made) {
-                s_->set(made, "Graphic", Any(graphicOf(picture)));
-                s_->set(made, "Title", Any(ou(picture.title)));
-                s_->set(made, "Description", Any(ou(picture.description)));
-                s_->set(made, "LineStyle", Any(css::drawing::LineStyle_NONE));
-                s_->set(made, "FillStyle", Any(css::drawing::FillStyle_NONE));
-                // Pasted from another program, a picture lands in the middle of the slide.
-                auto slide = propertiesOf(s_->page());
-                const float width = points(property<sal_Int32>(slide, "Width"));
-                const float height = points(property<sal_Int32>(slide, "Height"));
-                place(made, (width - picture.width) / 2, (height - picture.height) / 2, picture.width,
-                      picture.height);
-            });
+            addShape(equation ? "com.sun.star.drawing.OLE2Shape" : "com.sun.star.drawing.GraphicObjectShape",
+                     equation ? "TextBox " : "Picture ", [&](const UnoShape& made) {
+                         if (equation) {
+                             makeFormulaObject(*s_->link, made, picture.mathml);
+                         } else {
+                             s_->set(made, "Graphic", Any(graphicOf(picture)));
+                             s_->set(made, "LineStyle", Any(css::drawing::LineStyle_NONE));
+                             s_->set(made, "FillStyle", Any(css::drawing::FillStyle_NONE));
+                         }
+                         s_->set(made, "Title", Any(ou(picture.title)));
+                         s_->set(made, "Description", Any(ou(picture.description)));
+                         // Pasted from another program, a picture lands in the middle of the slide.
+                         auto slide = propertiesOf(s_->page());
+                         const float width = points(property<sal_Int32>(slide, "Width"));
+                         const float height = points(property<sal_Int32>(slide, "Height"));
+                         place(made, (width - picture.width) / 2, (height - picture.height) / 2,
+                               picture.width, picture.height);
+                     });
         return rangeHandle(s_, {shape});
     }
 
 private:
-    // An equation becomes a formula object at its natural size, where a picture would land.
-    UnoShape pasteFormula(const PictureData& equation) {
-        return addShape("com.sun.star.drawing.OLE2Shape", "Object ", [&](const UnoShape& made) {
-            makeFormulaObject(*s_->link, made, equation.mathml);
-            s_->set(made, "Title", Any(ou(equation.title)));
-            s_->set(made, "Description", Any(ou(equation.description)));
-            auto slide = propertiesOf(s_->page());
-            const auto size = made->getSize();
-            made->setPosition({(property<sal_Int32>(slide, "Width") - size.Width) / 2,
-                               (property<sal_Int32>(slide, "Height") - size.Height) / 2});
-        });
-    }
     static void checkSize(float w, float h) {
         if (!(w >= 0 && h >= 0)) throw HostError("A shape cannot have a negative size.");
     }

@@ -62,7 +62,9 @@ void expectSameShapes(ShapeRange& live, ShapeRange& file, const std::string& whe
         if (b->hasTextFrame()) {
             EXPECT_EQ(a->textFrame().textRange().text(), b->textFrame().textRange().text()) << at;
         }
-        EXPECT_EQ(a->alternativeText(), b->alternativeText()) << at;
+        // LibreOffice 7.4 stores a formula object into .pptx without its title and description.
+        EXPECT_EQ(a->isEquation(), b->isEquation()) << at;
+        if (!b->isEquation()) EXPECT_EQ(a->alternativeText(), b->alternativeText()) << at;
     }
 }
 

@@ -161,10 +161,9 @@ TEST_F(ImpressPeer, AnEquationIsAFormulaObjectThatIsStoredAsOfficeMath) {
     EXPECT_EQ(shape->type(), shapetype::Embedded);
     EXPECT_EQ(shape->title(), "x^(2)+y^(2)=r^(2)");
     EXPECT_EQ(shape->alternativeText(), "x^{2}+y^{2}=r^{2}");
-    // LibreOffice's own size of the formula at 12 points: one line, wider than high.
-    EXPECT_GT(shape->height(), 10);
-    EXPECT_LT(shape->height(), 25);
-    EXPECT_GT(shape->width(), 2 * shape->height());
+    // The typesetter's size, as on the deck file: one line of 12-point text.
+    EXPECT_NEAR(shape->width(), eq.width, 0.05);
+    EXPECT_NEAR(shape->height(), 14.4, 0.05);
     app->save();
 
     impress.storeAsPptx(dir / "stored.pptx");
