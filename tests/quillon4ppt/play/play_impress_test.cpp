@@ -64,7 +64,9 @@ void expectSameShapes(ShapeRange& live, ShapeRange& file, const std::string& whe
         }
         // LibreOffice 7.4 stores a formula object into .pptx without its title and description.
         EXPECT_EQ(a->isEquation(), b->isEquation()) << at;
-        if (!b->isEquation()) EXPECT_EQ(a->alternativeText(), b->alternativeText()) << at;
+        if (!b->isEquation()) {
+            EXPECT_EQ(a->alternativeText(), b->alternativeText()) << at;
+        }
     }
 }
 
