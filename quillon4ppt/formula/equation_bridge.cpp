@@ -36,4 +36,8 @@ void EquationBridge::InsertEquation(office::Application& host, const std::string
     dropEmptyAutoShapes(*pasted);
 }
 
+float EquationBridge::naturalHeight(const std::string& formula) {
+    return typesetter_.typeset(FormulaToTex(ctx_, formula)).height;
+}
+
 }  // namespace formula

@@ -15,6 +15,15 @@ namespace {
 
 constexpr float kLowestHeight = 45;  // points: lower equations are enlarged to it
 constexpr float kCorner = 10;        // points from the slide's top-left corner
+constexpr float kResizedBy = 0.5f;   // points: less is rounding, not the teacher's hand
+
+// The 45-point rule's factor for an equation of that height: above 1, or 1.
+double ruleFactor(float height) {
+    const float h = std::floor(height);
+    if (!(h >= 1)) return 1;
+    const double factor = common::Val(common::FormatHashes(kLowestHeight / h));
+    return factor > 1 ? factor : 1;
+}
 
 // The help topic a typed character points to, 0 for none.
 int topicOfKey(int key) {
@@ -103,8 +112,9 @@ void frmGS::cmdExit_Click() {
 void frmGS::cmdOK_Click() {
     if (txtGS.text().empty()) return;
     const std::string formula = common::toUtf8(NarrowWidth(common::toUtf32(txtGS.text())));
+    const std::optional<double> scale = program_.MathTypeFound ? teachersScale() : std::nullopt;
     if (program_.MathTypeFound && !insert(formula)) return;
-    fitAndPlace();
+    fitAndPlace(scale);
     if (program_.MathTypeFound) replaceEdited();
     unload();
     program_.ExitProgram();
@@ -125,17 +135,32 @@ bool frmGS::insert(const std::string& formula) {
     return false;
 }
 
-// Equations lower than 45 points grow to about 45; every one goes to the top-left corner,
-// or where the equation it replaces stands.
-void frmGS::fitAndPlace() {
+// How the teacher resized the equation being replaced, relative to its typeset size;
+// none when it has the size the 45-point rule gave it, or its formula is unknown.
+std::optional<double> frmGS::teachersScale() {
+    if (!edited_) return std::nullopt;
+    std::optional<double> scale;
+    office::ignoreFailure([&] {
+        const std::string formula = edited_->shape->title();
+        if (formula.empty()) return;
+        const float natural = bridge_.naturalHeight(formula);
+        const float now = edited_->shape->height();
+        if (natural > 0 && std::fabs(now - natural * ruleFactor(natural)) > kResizedBy) scale = now / natural;
+    });
+    return scale;
+}
+
+// Equations lower than 45 points grow to about 45, or take the scale the teacher gave the
+// equation they replace; every one goes to the top-left corner, or where that equation stands.
+void frmGS::fitAndPlace(std::optional<double> scale) {
     office::ShapeRangePtr range;
     office::ignoreFailure([&] { range = program_.host().activeWindow().selection().shapeRange(); });
     if (!range) return;
     float h = 0;
-    office::ignoreFailure([&] { h = std::floor(range->height()); });
-    if (!(h >= 1)) return;
-    const double factor = common::Val(common::FormatHashes(kLowestHeight / h));
-    if (factor > 1) {
+    office::ignoreFailure([&] { h = range->height(); });
+    if (!(std::floor(h) >= 1)) return;
+    const double factor = scale.value_or(ruleFactor(h));
+    if (factor != 1) {
         office::ignoreFailure([&] { range->scaleWidth(static_cast<float>(factor), false, 0); });
         office::ignoreFailure([&] { range->scaleHeight(static_cast<float>(factor), false, 2); });
     }

@@ -40,7 +40,8 @@ private:
     void declareLayout();
     void openSelectedEquation();
     bool insert(const std::string& formula);
-    void fitAndPlace();
+    std::optional<double> teachersScale();
+    void fitAndPlace(std::optional<double> scale);
     void replaceEdited();
 
     launch::Program& program_;

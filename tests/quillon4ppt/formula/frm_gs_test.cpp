@@ -181,8 +181,9 @@ TEST_F(FormulaWindow, AFormulaMathJaxCannotSetIsReportedAndTheWindowStaysOpen) {
 TEST_F(FormulaWindow, ASelectedEquationOpensWithItsFormulaAndOkReplacesItInPlace) {
     gs->bridge().InsertEquation(program.host(), "x");
     auto old = state->slide().shapes.back();
-    old->left = 120, old->top = 200;
     const float height = old->height;
+    // Where the teacher moved it, at the size the window gave it.
+    old->left = 120, old->top = 200, old->height *= 3.21f;
     EXPECT_TRUE(old->equation);
     auto again = std::make_unique<formula::frmGS>(program);
     EXPECT_EQ(again->txtGS.text(), "x");
@@ -196,6 +197,18 @@ TEST_F(FormulaWindow, ASelectedEquationOpensWithItsFormulaAndOkReplacesItInPlace
     // The same line height, so x comes out as large as a lone x would.
     EXPECT_FLOAT_EQ(height, 14.4f);
     EXPECT_FLOAT_EQ(now->height, 14.4f * 3.21f);
+}
+
+TEST_F(FormulaWindow, AnEquationTheTeacherResizedIsReplacedAtTheSameScale) {
+    gs->bridge().InsertEquation(program.host(), "x");
+    auto old = state->slide().shapes.back();
+    old->height *= 2;
+    auto again = std::make_unique<formula::frmGS>(program);
+    again->txtGS.setText("(a+b)/(c-d)");
+    EXPECT_THROW(again->cmdOK.click(), forms::ProgramExit);
+    ASSERT_EQ(state->slide().shapes.size(), 1u);
+    auto now = state->slide().shapes.back();
+    EXPECT_NEAR(now->height, 2 * gs->bridge().naturalHeight("(a+b)/(c-d)"), 1e-3);
 }
 
 TEST_F(FormulaWindow, AnEquationWithoutItsTitleOpensEmptyAndIsStillReplaced) {
