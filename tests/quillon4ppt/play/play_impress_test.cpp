@@ -164,6 +164,29 @@ TEST_F(PlayImpress, AFormulaLandsOnTheOpenSlideAsOnTheDeckFile) {
     expectSameSlide({{"gs", "set txtGS x^2+y^2=r^2\nclick cmdOK\n"}});
 }
 
+TEST_F(PlayImpress, TheSelectedFormulaObjectIsReopenedAndReplacedInPlace) {
+    ASSERT_EQ(playLive("set txtGS x\nclick cmdOK\n", "gs").status, 0);
+    {
+        auto app = impress->attach();
+        auto shape = slideHost(*app).item(1);
+        ASSERT_TRUE(shape->isEquation());
+        shape->setLeft(200);
+        shape->setTop(150);
+        shape->select(true);
+    }
+    ProgramRun again = playLive("print txtGS\nset txtGS x^(2)+y^(2)=r^(2)\nclick cmdOK\n", "gs");
+    ASSERT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(again.out, "txtGS = x\n");
+    auto app = impress->attach();
+    ASSERT_EQ(slideHost(*app).count(), 1);
+    auto shape = slideHost(*app).item(1);
+    EXPECT_TRUE(shape->isEquation());
+    EXPECT_EQ(shape->title(), "x^(2)+y^(2)=r^(2)");
+    EXPECT_NEAR(shape->left(), 200, 0.1);
+    EXPECT_NEAR(shape->top(), 150, 0.1);
+    EXPECT_NEAR(shape->height(), 14.4 * 3.21, 0.1);
+}
+
 TEST_F(PlayImpress, LabelsAndTheSelectorWorkOnTheOpenSlideAsOnTheDeckFile) {
     expectSameSlide({{"functiongraph", kPointsSession},
                      {"dot", "choose optType(0)\nset txtDotNumber 2\nclick cmdOk\n"},
