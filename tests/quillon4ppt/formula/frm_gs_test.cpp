@@ -183,7 +183,7 @@ TEST_F(FormulaWindow, ASelectedEquationOpensWithItsFormulaAndOkReplacesItInPlace
     auto old = state->slide().shapes.back();
     const float height = old->height;
     // Where the teacher moved it, at the size the window gave it.
-    old->left = 120, old->top = 200, old->height *= 3.21f;
+    old->left = 120, old->top = 200, old->height *= 3;
     EXPECT_TRUE(old->equation);
     auto again = std::make_unique<formula::frmGS>(program);
     EXPECT_EQ(again->txtGS.text(), "x");
@@ -195,8 +195,8 @@ TEST_F(FormulaWindow, ASelectedEquationOpensWithItsFormulaAndOkReplacesItInPlace
     EXPECT_FLOAT_EQ(now->left, 120);
     EXPECT_FLOAT_EQ(now->top, 200);
     // The same line height, so x comes out as large as a lone x would.
-    EXPECT_FLOAT_EQ(height, 14.4f);
-    EXPECT_FLOAT_EQ(now->height, 14.4f * 3.21f);
+    EXPECT_FLOAT_EQ(height, 15);
+    EXPECT_FLOAT_EQ(now->height, 45);
 }
 
 TEST_F(FormulaWindow, AnEquationTheTeacherResizedIsReplacedAtTheSameScale) {

