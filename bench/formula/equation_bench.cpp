@@ -1,5 +1,6 @@
-// A typed formula to a typeset picture on the slide and the deck saved: cold, as a
-// teacher's click starts a new program, and warm, a further equation in the same run.
+// A typed formula to an equation on the slide: cold, as a teacher's click starts a new
+// program, and warm, a further equation in the same run; on the deck file (saved) and,
+// where an Impress can be started, on the open presentation.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <spawn.h>
@@ -14,6 +15,9 @@
 
 #include "platform/office/pptx/deck_connector.h"
 #include "quillon4ppt/formula/equation_bridge.h"
+#ifdef QUILLON_LIVE_BENCH
+#include "live_impress.h"
+#endif
 
 extern char** environ;
 
@@ -29,11 +33,11 @@ fs::path benchFolder(const char* name) {
     return dir;
 }
 
-void BM_ColdNewProgram(benchmark::State& state) {
-    const fs::path dir = benchFolder("quillon-equation-cold-");
+// The program plays the formula window once per iteration; `between` runs untimed.
+template <typename Between>
+void playFormulaWindow(benchmark::State& state, const fs::path& dir, Between between) {
     std::ofstream(dir / "actions.txt") << "set txtGS " << kFormula << "\nclick cmdOK\n";
     setenv("QUILLON_PLAY", (dir / "actions.txt").c_str(), 1);
-    setenv("QUILLON_DECK", (dir / "deck.pptx").c_str(), 1);
     const std::string program = std::string(QUILLON_PROGRAM_DIR) + "/quillon4ppt";
     std::vector<char*> argv = {const_cast<char*>(program.c_str()), const_cast<char*>("gs"), nullptr};
     posix_spawn_file_actions_t quiet;
@@ -41,7 +45,7 @@ void BM_ColdNewProgram(benchmark::State& state) {
     posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
     for (auto _ : state) {
         state.PauseTiming();
-        fs::remove(dir / "deck.pptx");
+        between();
         state.ResumeTiming();
         pid_t pid = 0;
         if (posix_spawn(&pid, program.c_str(), &quiet, nullptr, argv.data(), environ) != 0) {
@@ -57,6 +61,12 @@ void BM_ColdNewProgram(benchmark::State& state) {
     }
     posix_spawn_file_actions_destroy(&quiet);
     unsetenv("QUILLON_PLAY");
+}
+
+void BM_ColdNewProgram(benchmark::State& state) {
+    const fs::path dir = benchFolder("quillon-equation-cold-");
+    setenv("QUILLON_DECK", (dir / "deck.pptx").c_str(), 1);
+    playFormulaWindow(state, dir, [&] { fs::remove(dir / "deck.pptx"); });
     unsetenv("QUILLON_DECK");
     fs::remove_all(dir);
 }
@@ -78,6 +88,46 @@ void BM_WarmSameProgram(benchmark::State& state) {
     }
     fs::remove_all(dir);
 }
+
+#ifdef QUILLON_LIVE_BENCH
+void clearSlide(office::Application& app) {
+    office::SlideHost& slide = office::slideHost(app);
+    while (slide.count() > 0) slide.item(1)->remove();
+}
+
+void BM_ColdNewProgramLive(benchmark::State& state) {
+    const fs::path dir = benchFolder("quillon-equation-cold-live-");
+    {
+        LiveImpress impress(dir, dir / "deck.pptx");
+        setenv("QUILLON_HOST", "impress", 1);
+        setenv("QUILLON_IMPRESS_PIPE", impress.pipe().c_str(), 1);
+        playFormulaWindow(state, dir, [&] { clearSlide(*impress.attach()); });
+        unsetenv("QUILLON_HOST");
+        unsetenv("QUILLON_IMPRESS_PIPE");
+    }
+    fs::remove_all(dir);
+}
+
+void BM_WarmSameProgramLive(benchmark::State& state) {
+    const fs::path dir = benchFolder("quillon-equation-warm-live-");
+    {
+        LiveImpress impress(dir, dir / "deck.pptx");
+        auto app = impress.attach();
+        formula::EquationBridge bridge(QUILLON_PROGRAM_DIR);
+        bridge.typesetter().start();
+        for (auto _ : state) {
+            state.PauseTiming();
+            clearSlide(*app);
+            state.ResumeTiming();
+            bridge.InsertEquation(*app, kFormula);
+        }
+    }
+    fs::remove_all(dir);
+}
+
+BENCHMARK(BM_ColdNewProgramLive)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(BM_WarmSameProgramLive)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
+#endif
 
 }  // namespace
 

@@ -1,20 +1,30 @@
 // Inserting a sine over four periods, symmetric: one curve and 16 key-point labels
-// typeset by one typesetting process. Cold: a new window, so the typesetter starts
+// (equations) typeset by one typesetting process, on the deck file and, where an Impress
+// can be started, on the open presentation. Cold: a new window, so the typesetter starts
 // within the insertion; warm: the window's typesetter already runs.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
+#include <filesystem>
 #include <memory>
 
 #include "memory_program.h"
+#include "platform/office/pptx/deck_connector.h"
 #include "quillon4ppt/graph/curves/trig.h"
+#ifdef QUILLON_LIVE_BENCH
+#include "live_impress.h"
+#include "platform/office/impress/impress_connector.h"
+#endif
 
 namespace {
 
+namespace fs = std::filesystem;
+
 struct Workspace : MemoryProgram {
-    launch::Program program{env, dialogs, connector};
+    launch::Program program;
     std::unique_ptr<graph::frmGraph> g;
 
-    Workspace() {
+    explicit Workspace(office::HostConnector& host) : program(env, dialogs, host) {
         program.CheckHost();
         program.LoadSettings();
         program.MathTypeFound = true;
@@ -29,31 +39,86 @@ struct Workspace : MemoryProgram {
         trig.txtXmin_SJ.setText("4");
         trig.cmdOK_sin.click();
     }
+    void clearSlide() {
+        office::SlideHost& slide = program.slideHost();
+        while (slide.count() > 0) slide.item(1)->remove();
+    }
 };
 
-void InsertSineWith16LabelsCold(benchmark::State& state) {
-    Workspace w;
+void cold(benchmark::State& state, office::HostConnector& host) {
+    Workspace w(host);
     for (auto _ : state) {
         w.g->cmdOK.click();
         state.PauseTiming();
-        w.state->slide().shapes.clear();
+        w.clearSlide();
         w.open();
         state.ResumeTiming();
     }
 }
 
-void InsertSineWith16LabelsWarm(benchmark::State& state) {
-    Workspace w;
+void warm(benchmark::State& state, office::HostConnector& host) {
+    Workspace w(host);
     w.g->cmdOK.click();
     for (auto _ : state) {
-        w.state->slide().shapes.clear();
+        state.PauseTiming();
+        w.clearSlide();
+        state.ResumeTiming();
         w.g->cmdOK.click();
     }
-    state.counters["groupedShapes"] = static_cast<double>(w.state->slide().shapes.back()->children.size());
 }
 
-BENCHMARK(InsertSineWith16LabelsCold)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(InsertSineWith16LabelsWarm)->Unit(benchmark::kMillisecond)->Iterations(5);
+struct Deck {
+    fs::path dir = fs::temp_directory_path() / ("quillon-trig-bench-" + std::to_string(getpid()));
+    office::pptx::DeckConnector connector{(dir / "deck.pptx").string(), 1};
+    Deck() {
+        fs::create_directories(dir);
+        auto app = connector.startNew();
+        app->presentationsAdd(true).slidesAdd(1, office::kLayoutBlank);
+        app->save();
+    }
+    ~Deck() { fs::remove_all(dir); }
+};
+
+void InsertSineWith16LabelsColdDeck(benchmark::State& state) {
+    Deck deck;
+    cold(state, deck.connector);
+}
+
+void InsertSineWith16LabelsWarmDeck(benchmark::State& state) {
+    Deck deck;
+    warm(state, deck.connector);
+}
+
+BENCHMARK(InsertSineWith16LabelsColdDeck)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(InsertSineWith16LabelsWarmDeck)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+#ifdef QUILLON_LIVE_BENCH
+struct Live {
+    fs::path dir = fs::temp_directory_path() / ("quillon-trig-live-bench-" + std::to_string(getpid()));
+    std::unique_ptr<LiveImpress> impress = [this] {
+        fs::create_directories(dir);
+        return std::make_unique<LiveImpress>(dir, dir / "deck.pptx");
+    }();
+    office::impress::ImpressConnector connector{impress->pipe()};
+    ~Live() {
+        impress.reset();
+        fs::remove_all(dir);
+    }
+};
+
+void InsertSineWith16LabelsColdLive(benchmark::State& state) {
+    Live live;
+    cold(state, live.connector);
+}
+
+void InsertSineWith16LabelsWarmLive(benchmark::State& state) {
+    Live live;
+    warm(state, live.connector);
+}
+
+BENCHMARK(InsertSineWith16LabelsColdLive)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(InsertSineWith16LabelsWarmLive)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+#endif
 
 }  // namespace
 

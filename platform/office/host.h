@@ -161,13 +161,16 @@ public:
 
 // A picture as another program copies it for pasting: the PNG bytes, the same picture
 // as SVG (empty when there is none), its natural size in points, and the texts a
-// reader recovers it by.
+// reader recovers it by. An equation also comes as MathML and Office Math (one m:oMath);
+// a presentation program that has equation objects pastes one of those instead.
 struct PictureData {
     std::string png;
     std::string svg;
     float width = 0, height = 0;
     std::string title;
     std::string description;  // the alternative text
+    std::string mathml;
+    std::string omml;
 };
 
 class Shape;
@@ -205,6 +208,8 @@ public:
     // Title and AlternativeText: empty for shapes that have none.
     virtual std::string title() const { return {}; }
     virtual std::string alternativeText() const { return {}; }
+    // An equation object (Office Math, a formula object), as Paste makes from an equation.
+    virtual bool isEquation() const { return false; }
 };
 
 class ShapeRange {

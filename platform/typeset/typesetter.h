@@ -1,7 +1,7 @@
 #pragma once
 // The equation typesetter: a hidden child process (node running MathJax) that turns TeX
-// into an equation picture. One process serves every equation of a program run; it ends
-// with the Typesetter, and on its own when the program dies (its input reaches its end).
+// into an equation: a picture, MathML and Office Math. One process serves every equation of a program run; it
+// ends with the Typesetter, and on its own when the program dies (its input reaches its end).
 #include <filesystem>
 #include <memory>
 #include <stdexcept>
@@ -9,13 +9,22 @@
 
 namespace typeset {
 
-// MathJax could not typeset the TeX; what() is MathJax's own message.
+// MathJax could not typeset the TeX; what() is MathJax's own message, fault() MathJax's
+// name for it ("Lost" when the typesetter went away).
 class TypesetError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    TypesetError(const std::string& message, std::string fault = "Other")
+        : std::runtime_error(message), fault_(std::move(fault)) {}
+    const std::string& fault() const { return fault_; }
+    // What the teacher reads: a Chinese sentence on what to change in the formula.
+    std::string reason() const;
+
+private:
+    std::string fault_;
 };
 
-// node, MathJax or the typesetter's script is missing; what() names it and how to install it.
+// node, MathJax or the typesetter's script is missing; what() says so in Chinese and how
+// to mend it.
 class TypesetterMissing : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -24,7 +33,10 @@ public:
 struct Equation {
     std::string svg;
     std::string png;
-    // Natural size in points, at a 12-point body text.
+    std::string mathml;
+    std::string omml;  // one m:oMath
+    // Natural size in points, at a 12-point body text: as high as a line of that text
+    // at least.
     float width = 0, height = 0;
 };
 

@@ -29,11 +29,15 @@ void EquationBridge::InsertEquation(office::Application& host, const std::string
     typeset::Equation equation = typesetter_.typeset(tex);
     // Without the paste there is no equation to select or tidy: its failure ends the run,
     // so no caller goes on to scale or move what happened to be selected before.
-    host.copyPicture(
-        {std::move(equation.png), std::move(equation.svg), equation.width, equation.height, formula, tex});
+    host.copyPicture({std::move(equation.png), std::move(equation.svg), equation.width, equation.height,
+                      formula, tex, std::move(equation.mathml), std::move(equation.omml)});
     office::ShapeRangePtr pasted = office::slideHost(host).paste();
     office::ignoreFailure([&] { pasted->select(true); });
     dropEmptyAutoShapes(*pasted);
+}
+
+float EquationBridge::naturalHeight(const std::string& formula) {
+    return typesetter_.typeset(FormulaToTex(ctx_, formula)).height;
 }
 
 }  // namespace formula

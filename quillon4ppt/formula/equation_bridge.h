@@ -23,6 +23,10 @@ public:
     // office::HostError when the picture cannot be pasted: nothing is pasted then.
     void InsertEquation(office::Application& host, const std::string& formula);
 
+    // The height the formula's equation has as typeset, before anyone scales it; the
+    // errors of InsertEquation.
+    float naturalHeight(const std::string& formula);
+
     FormulaContext& context() { return ctx_; }
     typeset::Typesetter& typesetter() { return typesetter_; }
 

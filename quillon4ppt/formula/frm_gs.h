@@ -1,6 +1,10 @@
 #pragma once
 // The formula window: one formula typed in the formula language, typeset and put on
-// the slide's top-left corner; then the program ends.
+// the slide's top-left corner; then the program ends. With one of its equations selected
+// it opens that equation's formula, and OK puts the new equation in its place.
+#include <optional>
+
+#include "common/messages.h"
 #include "platform/forms/control_array.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
@@ -28,16 +32,25 @@ public:
     forms::Image Image1{*this, "Image1"};
 
 private:
+    // An equation of ours that stood selected when the window opened: OK replaces it.
+    struct EditedEquation {
+        office::ShapePtr shape;
+        float left = 0, top = 0;
+    };
     void declareLayout();
+    void openSelectedEquation();
     bool insert(const std::string& formula);
-    void fitAndPlace();
+    std::optional<double> teachersScale();
+    void fitAndPlace(std::optional<double> scale);
+    void replaceEdited();
 
     launch::Program& program_;
     EquationBridge bridge_;
+    std::optional<EditedEquation> edited_;
 };
 
-constexpr const char* kGsCaption = "单击下方蓝色文字可显示对应公式录入规则";
-constexpr const char* kHelpPanelStart = "帮助，提示信息显示区";
-constexpr const char* kCannotTypeset = "公式无法排版：";
+using common::messages::kCannotTypeset;
+using common::messages::kGsCaption;
+using common::messages::kHelpPanelStart;
 
 }  // namespace formula

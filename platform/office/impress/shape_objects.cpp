@@ -12,6 +12,7 @@
 #include <com/sun/star/text/XText.hpp>
 #include <com/sun/star/view/XSelectionSupplier.hpp>
 
+#include "platform/office/impress/formula_object.h"
 #include "platform/office/impress/line_ends.h"
 #include "platform/office/impress/text_objects.h"
 #include "platform/office/impress/uno_values.h"
@@ -181,6 +182,11 @@ public:
     int type() const override {
         return s_->buffered([&] { return s_->typeOf(shape_); });
     }
+    std::string title() const override { return text("Title"); }
+    std::string alternativeText() const override { return text("Description"); }
+    bool isEquation() const override {
+        return s_->call([&] { return isFormulaObject(shape_); });
+    }
     float left() const override {
         return points(s_->call([&] { return shape_->getPosition().X; }));
     }
@@ -240,6 +246,9 @@ public:
     TextFrame& textFrame() override { return *frame_; }
 
 private:
+    std::string text(const char* property) const {
+        return s_->buffered([&] { return utf8(s_->get<rtl::OUString>(shape_, property)); });
+    }
     template <typename Edit>
     void move(Edit edit) {
         s_->call([&] {

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/office/impress/formula_object.h"
 #include "platform/office/impress/shape_objects.h"
 #include "platform/office/impress/uno_values.h"
 
@@ -162,20 +163,27 @@ public:
         if (!s_->clipboard) throw HostError("Nothing has been copied to paste.");
         const PictureData& picture = *s_->clipboard;
         checkSize(picture.width, picture.height);
+        // An equation becomes a formula object, of the typesetter's size as on the deck file.
+        const bool equation = !picture.mathml.empty();
         UnoShape shape =
-            addShape("com.sun.star.drawing.GraphicObjectShape", "Picture ", [&](const UnoShape& made) {
-                s_->set(made, "Graphic", Any(graphicOf(picture)));
-                s_->set(made, "Title", Any(ou(picture.title)));
-                s_->set(made, "Description", Any(ou(picture.description)));
-                s_->set(made, "LineStyle", Any(css::drawing::LineStyle_NONE));
-                s_->set(made, "FillStyle", Any(css::drawing::FillStyle_NONE));
-                // Pasted from another program, a picture lands in the middle of the slide.
-                auto slide = propertiesOf(s_->page());
-                const float width = points(property<sal_Int32>(slide, "Width"));
-                const float height = points(property<sal_Int32>(slide, "Height"));
-                place(made, (width - picture.width) / 2, (height - picture.height) / 2, picture.width,
-                      picture.height);
-            });
+            addShape(equation ? "com.sun.star.drawing.OLE2Shape" : "com.sun.star.drawing.GraphicObjectShape",
+                     equation ? "TextBox " : "Picture ", [&](const UnoShape& made) {
+                         if (equation) {
+                             makeFormulaObject(*s_->link, made, picture.mathml);
+                         } else {
+                             s_->set(made, "Graphic", Any(graphicOf(picture)));
+                             s_->set(made, "LineStyle", Any(css::drawing::LineStyle_NONE));
+                             s_->set(made, "FillStyle", Any(css::drawing::FillStyle_NONE));
+                         }
+                         s_->set(made, "Title", Any(ou(picture.title)));
+                         s_->set(made, "Description", Any(ou(picture.description)));
+                         // Pasted from another program, a picture lands in the middle of the slide.
+                         auto slide = propertiesOf(s_->page());
+                         const float width = points(property<sal_Int32>(slide, "Width"));
+                         const float height = points(property<sal_Int32>(slide, "Height"));
+                         place(made, (width - picture.width) / 2, (height - picture.height) / 2,
+                               picture.width, picture.height);
+                     });
         return rangeHandle(s_, {shape});
     }
 

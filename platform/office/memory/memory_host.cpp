@@ -294,6 +294,7 @@ public:
         d.line.visible = false, d.fill.visible = false;
         d.title = picture.title, d.description = picture.description;
         d.png = picture.png, d.svg = picture.svg;
+        d.equation = !picture.omml.empty();
         s_->clipboard = {d};
     }
 

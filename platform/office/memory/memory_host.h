@@ -55,6 +55,7 @@ struct ShapeData {
     std::vector<std::shared_ptr<ShapeData>> children;  // a group's shapes
     bool deleted = false;
     std::string title, description;  // a picture's
+    bool equation = false;
     std::string png, svg;
 };
 

@@ -268,6 +268,7 @@ public:
     FillFormat& fill() override { return fill_; }
     TextFrame& textFrame() override { return frame_; }
     std::string title() const override { return alive().title; }
+    bool isEquation() const override { return alive().equation; }
     std::string alternativeText() const override { return alive().description; }
 
 private:

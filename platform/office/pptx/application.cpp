@@ -12,6 +12,8 @@ namespace office::pptx {
 namespace {
 
 constexpr const char* kNoClipboard = "Nothing has been copied to paste.";
+// The typesetter gives an equation's size at this body text.
+constexpr double kEquationFontSize = 12;
 
 class PptxSlideHost : public SlideHost {
 public:
@@ -78,9 +80,12 @@ public:
         // Pasted from another program, a picture lands in the middle of the slide.
         Box box{(deck.slideWidth() - picture.width) / 2, (deck.slideHeight() - picture.height) / 2,
                 picture.width, picture.height};
-        return rangeHandle(s_, {addRef("Picture ", [&](pugi::xml_node tree, ShapeId id) {
-                               return addPicture(tree, id, box, png, svg, picture.title, picture.description);
-                           })});
+        return rangeHandle(
+            s_, {addRef(picture.omml.empty() ? "Picture " : "TextBox ", [&](pugi::xml_node tree, ShapeId id) {
+                auto shape = addPicture(tree, id, box, png, svg, picture.title, picture.description);
+                if (picture.omml.empty()) return shape;
+                return addEquation(tree, shape, picture.omml, kEquationFontSize);
+            })});
     }
 
 private:

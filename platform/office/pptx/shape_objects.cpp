@@ -331,12 +331,14 @@ public:
             b.width = w;
         });
     }
+    // An equation's text grows with its height, as a line of text does.
     void scaleHeight(float factor, bool, int fromWhere) override {
         change([&](Box& b) {
             double h = b.height * factor;
             b.top -= (h - b.height) * anchorShare(fromWhere);
             b.height = h;
         });
+        scaleEquationText(r_->node, factor);
     }
     void zOrder(int command) override;
     void select(bool replace) override {
@@ -370,6 +372,7 @@ public:
     TextFrame& textFrame() override { return frame_; }
     std::string title() const override { return shapeTitle(alive(*r_)); }
     std::string alternativeText() const override { return shapeDescription(alive(*r_)); }
+    bool isEquation() const override { return pptx::isEquation(alive(*r_)); }
 
 private:
     static double anchorShare(int fromWhere) { return fromWhere == 0 ? 0 : fromWhere == 1 ? 0.5 : 1; }

@@ -307,6 +307,59 @@ pugi::xml_node addPicture(pugi::xml_node tree, ShapeId id, const Box& box, const
     return picture;
 }
 
+namespace {
+
+constexpr const char* kMarkup = "http://schemas.openxmlformats.org/markup-compatibility/2006";
+constexpr const char* kDrawing2010 = "http://schemas.microsoft.com/office/drawing/2010/main";
+constexpr const char* kOfficeMath = "http://schemas.openxmlformats.org/officeDocument/2006/math";
+
+pugi::xml_node equationText(const pugi::xml_node& shape) {
+    if (std::string_view(shape.name()) != "mc:AlternateContent") return {};
+    auto box = shape.child("mc:Choice").child("p:sp");
+    for (auto p : box.child("p:txBody").children("a:p"))
+        if (p.child("a14:m")) return p;
+    return {};
+}
+
+}  // namespace
+
+pugi::xml_node addEquation(pugi::xml_node tree, pugi::xml_node fallback, const std::string& omml,
+                           double fontSize) {
+    auto props = fallback.child("p:nvPicPr").child("p:cNvPr");
+    const std::string size = num(std::llround(fontSize * 100));
+    // No margins: the box is the equation's line, which the 45-point rule measures.
+    std::string box =
+        "<p:sp><p:nvSpPr><p:cNvPr id=\"" + std::string(props.attribute("id").value()) +
+        R"(" name=""/><p:cNvSpPr txBox="1"/><p:nvPr/></p:nvSpPr><p:spPr>)" + xfrmXml(boxOf(fallback)) +
+        R"(<a:prstGeom prst="rect"><a:avLst/></a:prstGeom><a:noFill/></p:spPr>)" +
+        R"(<p:txBody><a:bodyPr wrap="none" lIns="0" tIns="0" rIns="0" bIns="0" rtlCol="0")" +
+        R"( anchor="t"/><a:lstStyle/><a:p><a14:m><m:oMathPara xmlns:m=")" + kOfficeMath + "\">" + omml +
+        "</m:oMathPara></a14:m><a:endParaRPr lang=\"en-US\" sz=\"" + size + "\"/></a:p></p:txBody></p:sp>";
+    auto choice = append(tree, std::string("<mc:AlternateContent xmlns:mc=\"") + kMarkup +
+                                   "\"><mc:Choice xmlns:a14=\"" + kDrawing2010 + "\" Requires=\"a14\">" +
+                                   box + "</mc:Choice><mc:Fallback/></mc:AlternateContent>");
+    tree.insert_move_before(choice, fallback);
+    choice.child("mc:Fallback").append_move(fallback);
+    auto inner = choice.child("mc:Choice").child("p:sp").child("p:nvSpPr").child("p:cNvPr");
+    for (const char* text : {"descr", "title"}) inner.append_attribute(text) = props.attribute(text).value();
+    return choice;
+}
+
+bool isEquation(const pugi::xml_node& shape) {
+    return static_cast<bool>(equationText(shape));
+}
+
+void scaleEquationText(pugi::xml_node shape, double factor) {
+    auto text = equationText(shape);
+    if (!text) return;
+    for (auto props : text.select_nodes(".//a:endParaRPr | .//a:rPr")) {
+        auto node = props.node();
+        const double points = std::clamp(node.attribute("sz").as_int(1800) * factor / 100, 1.0, 4000.0);
+        if (!node.attribute("sz")) node.append_attribute("sz");
+        node.attribute("sz").set_value(std::llround(points * 100));
+    }
+}
+
 std::string shapeTitle(const pugi::xml_node& shape) {
     return cNvPrOf(shape).attribute("title").value();
 }

@@ -52,6 +52,15 @@ pugi::xml_node addTextBox(pugi::xml_node tree, ShapeId id, const Box& box);
 pugi::xml_node addPicture(pugi::xml_node tree, ShapeId id, const Box& box, const std::string& pngRel,
                           const std::string& svgRel, const std::string& title,
                           const std::string& description);
+// An Office Math equation (one m:oMath) in a text box, for readers that know it (a14),
+// with the picture `fallback` for the others; the box and the texts become both
+// branches'. The text is `fontSize` points high.
+pugi::xml_node addEquation(pugi::xml_node tree, pugi::xml_node fallback, const std::string& omml,
+                           double fontSize);
+// Whether the shape is such an equation.
+bool isEquation(const pugi::xml_node& shape);
+// An equation's text grows by the factor, as its box does.
+void scaleEquationText(pugi::xml_node shape, double factor);
 std::string shapeTitle(const pugi::xml_node& shape);
 std::string shapeDescription(const pugi::xml_node& shape);
 // A group in place of its children (in z-order), which keep their place on the page.

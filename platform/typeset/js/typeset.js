@@ -1,12 +1,19 @@
-// Turns TeX into an SVG picture with MathJax, one request after another, until its
-// standard input ends: the program that started it has ended (or died), so it ends too.
+// Turns TeX into an equation with MathJax, one request after another, until its standard
+// input ends: the program that started it has ended (or died), so it ends too. The
+// equation comes as a picture (SVG), as MathML and as Office Math (OMML).
 //
 // Request:  "<bytes>\n" followed by that many bytes of UTF-8 TeX (without delimiters).
-// Answer:   "svg <width> <height> <bytes>\n<svg>" with the natural size in points at a
-//           12-point body text, or "error <bytes>\n<message>" when MathJax cannot typeset.
+// Answer:   "equation <width> <height> <svg bytes> <mathml bytes> <omml bytes>\n" and the
+//           three texts, with the natural size in points at a 12-point body text; or
+//           "error <kind> <bytes>\n<message>" when MathJax cannot typeset, kind being
+//           MathJax's name for the fault (or "Other").
 'use strict';
 
 const BODY_POINTS = 12;
+// An equation stands as high as a line of text at its size at least, with room for an
+// exponent or an index, so that x and x² come out alike; only what reaches beyond the
+// line (a fraction, a vector's arrow) makes it taller.
+const LINE_ASCENT = 900, LINE_DEPTH = 350;  // thousandths of an em
 
 function loadMathJax() {
   const {mathjax} = require('mathjax-full/js/mathjax.js');
@@ -14,6 +21,8 @@ function loadMathJax() {
   const {SVG} = require('mathjax-full/js/output/svg.js');
   const {liteAdaptor} = require('mathjax-full/js/adaptors/liteAdaptor.js');
   const {RegisterHTMLHandler} = require('mathjax-full/js/handlers/html.js');
+  const {SerializedMmlVisitor} = require('mathjax-full/js/core/MmlTree/SerializedMmlVisitor.js');
+  const {STATE} = require('mathjax-full/js/core/MathItem.js');
   require('mathjax-full/js/input/tex/base/BaseConfiguration.js');
   require('mathjax-full/js/input/tex/ams/AmsConfiguration.js');
   require('mathjax-full/js/input/tex/newcommand/NewcommandConfiguration.js');
@@ -33,34 +42,64 @@ function loadMathJax() {
   });
   const svg = new SVG({fontCache: 'none'});
   const doc = mathjax.document('', {InputJax: tex, OutputJax: svg});
+  const mathml = new SerializedMmlVisitor();
   return (source) => {
-    const node = doc.convert(source, {display: false});
-    return adaptor.innerHTML(node);
+    // Display style, as equation objects show it: a fraction as high as two lines.
+    const tree = doc.convert(source, {display: true, end: STATE.CONVERT});
+    markAccents(tree);
+    const node = doc.convert(source, {display: true});
+    return {svg: adaptor.innerHTML(node), mathml: oneRow(mathml.visitTree(tree))};
   };
 }
 
-// The picture as a file of its own: sized in points, black where MathJax leaves the
-// colour to the page.
+// An accent over a base (\\vec) says so on the over-script, as MathML readers expect it
+// (MathJax leaves it on the accent's operator); converters make it an Office Math accent.
+function markAccents(tree) {
+  tree.walkTree((node) => {
+    if (!node.isKind('munderover') && !node.isKind('mover')) return;
+    const over = node.childNodes[node.over];
+    if (over && over.isKind('mo') && over.attributes.get('accent')) node.attributes.set('accent', true);
+  });
+}
+
+// The equation as one row: LibreOffice's MathML import reads each child of <math> as
+// a line of its own.
+function oneRow(mathml) {
+  return mathml.replace(/^(<math[^>]*>)([\s\S]*)(<\/math>)\s*$/, '$1<mrow>$2</mrow>$3');
+}
+
+// The picture as a file of its own: sized in points to its line, black where MathJax
+// leaves the colour to the page.
 function standalone(svg) {
   const box = /viewBox="([-\d.e]+) ([-\d.e]+) ([-\d.e]+) ([-\d.e]+)"/.exec(svg);
   if (!box) throw new Error('MathJax gave a picture without a view box');
+  const top = Math.min(Number(box[2]), -LINE_ASCENT);
+  const bottom = Math.max(Number(box[2]) + Number(box[4]), LINE_DEPTH);
   const width = Number(box[3]) / 1000 * BODY_POINTS;
-  const height = Number(box[4]) / 1000 * BODY_POINTS;
+  const height = (bottom - top) / 1000 * BODY_POINTS;
   const text = svg
     .replace(/ style="vertical-align:[^"]*"/, '')
+    .replace(box[0], `viewBox="${box[1]} ${top} ${box[3]} ${bottom - top}"`)
     .replace(/ width="[^"]*"/, ` width="${width.toFixed(3)}pt"`)
     .replace(/ height="[^"]*"/, ` height="${height.toFixed(3)}pt"`)
     .replace(/currentColor/g, 'black');
   return {width, height, text: '<?xml version="1.0" encoding="UTF-8" standalone="no"?>\n' + text};
 }
 
-function answer(kind, head, body) {
-  const bytes = Buffer.from(body, 'utf8');
-  process.stdout.write(`${kind}${head} ${bytes.length}\n`);
-  process.stdout.write(bytes);
+function answer(head, ...bodies) {
+  const bytes = bodies.map((body) => Buffer.from(body, 'utf8'));
+  process.stdout.write(`${head} ${bytes.map((b) => b.length).join(' ')}\n`);
+  for (const b of bytes) process.stdout.write(b);
 }
 
-function serve(typeset) {
+// MathJax's name for what is wrong with the TeX; a formula nested too deeply for the
+// parser ends its recursion.
+function faultOf(err) {
+  if (err instanceof RangeError) return 'CallStack';
+  return err && typeof err.id === 'string' && /^\w+$/.test(err.id) ? err.id : 'Other';
+}
+
+function serve(typeset, omml) {
   let pending = Buffer.alloc(0);
   process.stdin.on('data', (chunk) => {
     pending = Buffer.concat([pending, chunk]);
@@ -73,10 +112,12 @@ function serve(typeset) {
       const source = pending.subarray(end + 1, end + 1 + length).toString('utf8');
       pending = pending.subarray(end + 1 + length);
       try {
-        const picture = standalone(typeset(source));
-        answer('svg', ` ${picture.width.toFixed(4)} ${picture.height.toFixed(4)}`, picture.text);
+        const equation = typeset(source);
+        const picture = standalone(equation.svg);
+        answer(`equation ${picture.width.toFixed(4)} ${picture.height.toFixed(4)}`, picture.text,
+               equation.mathml, omml(equation.mathml));
       } catch (err) {
-        answer('error', '', String(err && err.message ? err.message : err));
+        answer(`error ${faultOf(err)}`, String(err && err.message ? err.message : err));
       }
     }
   });
@@ -84,12 +125,28 @@ function serve(typeset) {
   process.stdout.on('error', () => process.exit(0));
 }
 
-let typeset;
-try {
-  typeset = loadMathJax();
-} catch (err) {
-  answer('missing', '', String(err && err.message ? err.message : err));
-  process.exit(3);
+// Office Math for the MathML, as one m:oMath that the schema accepts: the converter
+// writes a group character's position as an attribute of the character, and upright
+// letters (\\mathrm) as plain text with an unknown style and properties out of order.
+function officeMath(convert) {
+  return (mathml) => convert(mathml)
+    .replace(/<m:chr m:val="([^"]*)" m:pos="(top|bot)"\/>/g, '<m:chr m:val="$1"/><m:pos m:val="$2"/>')
+    .replace(/<w:rPr\/><m:rPr><m:nor\/><m:sty m:val="undefined"\/><\/m:rPr>/g,
+             '<m:rPr><m:sty m:val="p"/></m:rPr>');
 }
-process.stdout.write('ready\n');
-serve(typeset);
+
+// The converter is an ECMAScript module, which only import() loads.
+async function start() {
+  let typeset, omml;
+  try {
+    typeset = loadMathJax();
+    omml = officeMath((await import('mathml2omml')).mml2omml);
+  } catch (err) {
+    answer('missing', String(err && err.message ? err.message : err));
+    process.exit(3);
+  }
+  process.stdout.write('ready\n');
+  serve(typeset, omml);
+}
+
+start();

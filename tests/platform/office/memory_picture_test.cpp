@@ -14,7 +14,7 @@ struct MemoryPictures : ::testing::Test {
 
 TEST_F(MemoryPictures, APastedPictureKeepsItsSizeAndTexts) {
     EXPECT_THROW(host.paste(), HostError);
-    app->copyPicture({"png", "svg", 40, 12, "a/b", "\\frac{a}{b}"});
+    app->copyPicture({"png", "svg", 40, 12, "a/b", "\\frac{a}{b}", {}, {}});
     auto pasted = host.paste();
     ASSERT_EQ(pasted->count(), 1);
     auto picture = pasted->item(1);

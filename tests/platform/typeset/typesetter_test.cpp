@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <thread>
 
+#include "common/messages.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -49,16 +51,59 @@ TEST(Typesetter, GivesTheEquationAsSvgAndPngAtItsNaturalSize) {
     auto eq = t.typeset("\\frac{a+b}{c-d}");
     auto line = t.typeset("a+b");
     // One line of 12-point text, and a fraction of two such lines stacked.
-    EXPECT_GT(line.height, 8);
-    EXPECT_LT(line.height, 14);
-    EXPECT_GT(eq.height, 1.4 * line.height);
-    EXPECT_LT(eq.width, line.width);
+    EXPECT_FLOAT_EQ(line.height, 15);
+    EXPECT_GT(eq.height, line.height);
+    // Stacked, not side by side.
+    EXPECT_LT(eq.width, line.width + t.typeset("c-d").width);
     EXPECT_NE(eq.svg.find("<svg"), std::string::npos);
     EXPECT_EQ(eq.svg.find("currentColor"), std::string::npos);
     EXPECT_EQ(eq.png.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
     auto [w, h] = pngSize(eq.png);
     EXPECT_NEAR(w, eq.width * 8, 1);
     EXPECT_NEAR(h, eq.height * 8, 1);
+}
+
+TEST(Typesetter, AnEquationIsAsHighAsItsLineUnlessItReachesBeyondIt) {
+    typeset::Typesetter t(kFolder);
+    const float line = t.typeset("x").height;
+    EXPECT_FLOAT_EQ(t.typeset("x^{2}+y^{2}=r^{2}").height, line);
+    EXPECT_FLOAT_EQ(t.typeset("a_{n+1}").height, line);
+    EXPECT_GT(t.typeset("\\sqrt{\\frac{a+b}{2}}").height, line);
+}
+
+TEST(Typesetter, GivesMathMlAndOfficeMathOfTheSameEquation) {
+    typeset::Typesetter t(kFolder);
+    auto eq = t.typeset("\\sqrt [3]{x}+\\vec{AB}");
+    EXPECT_NE(eq.mathml.find("<mroot>"), std::string::npos) << eq.mathml;
+    EXPECT_NE(eq.mathml.find(R"(<mover accent="true">)"), std::string::npos) << eq.mathml;
+    EXPECT_EQ(
+        eq.omml.rfind("<m:oMath xmlns:m=\"http://schemas.openxmlformats.org/officeDocument/2006/math\"", 0),
+        0u);
+    EXPECT_NE(eq.omml.find("<m:rad>"), std::string::npos) << eq.omml;
+    // The vector is an accent over both letters.
+    EXPECT_NE(eq.omml.find("<m:acc><m:accPr><m:chr m:val=\"\u20d7\"/></m:accPr>"), std::string::npos)
+        << eq.omml;
+}
+
+TEST(Typesetter, SaysInChineseWhatIsWrongWithTheFormula) {
+    typeset::Typesetter t(kFolder);
+    auto reason = [&](const std::string& tex) {
+        try {
+            t.typeset(tex);
+        } catch (const typeset::TypesetError& e) {
+            return e.reason();
+        }
+        return std::string("typeset");
+    };
+    EXPECT_EQ(reason("x^"), common::messages::kTexMissingArgument);
+    EXPECT_EQ(reason("x^2^3"), common::messages::kTexDoubleExponent);
+    EXPECT_EQ(reason("x_1_2"), common::messages::kTexDoubleSubscript);
+    EXPECT_EQ(reason("{x"), common::messages::kTexMissingClose);
+    EXPECT_EQ(reason("x}"), common::messages::kTexExtraClose);
+    EXPECT_EQ(reason("\\nosuchthing"), common::messages::kTexUnknownCommand);
+    EXPECT_EQ(reason(std::string(20000, '{') + std::string(20000, '}')), common::messages::kTexTooDeep);
+    // Still the same process, still typesetting.
+    EXPECT_EQ(reason("x"), "typeset");
 }
 
 TEST(Typesetter, ReportsMathJaxsMessageAndGoesOnWithTheSameProcess) {
@@ -132,15 +177,14 @@ TEST(Typesetter, NamesWhatIsMissing) {
         typeset::Typesetter(empty.path).typeset("x");
         FAIL();
     } catch (const typeset::TypesetterMissing& e) {
-        EXPECT_NE(std::string(e.what()).find("typeset.js"), std::string::npos) << e.what();
+        EXPECT_STREQ(e.what(), common::messages::kTypesetFilesMissing);
     }
     fs::copy_file(kFolder / "typeset.js", empty.path / "typeset.js");
     try {
         typeset::Typesetter(empty.path).typeset("x");
         FAIL();
     } catch (const typeset::TypesetterMissing& e) {
-        EXPECT_NE(std::string(e.what()).find("mathjax-full"), std::string::npos) << e.what();
-        EXPECT_NE(std::string(e.what()).find("scripts/install-deps"), std::string::npos) << e.what();
+        EXPECT_STREQ(e.what(), common::messages::kTypesetFilesMissing);
     }
     std::string path = std::getenv("PATH");
     setenv("PATH", empty.path.c_str(), 1);
@@ -150,6 +194,6 @@ TEST(Typesetter, NamesWhatIsMissing) {
         FAIL();
     } catch (const typeset::TypesetterMissing& e) {
         setenv("PATH", path.c_str(), 1);
-        EXPECT_NE(std::string(e.what()).find("nodejs"), std::string::npos) << e.what();
+        EXPECT_STREQ(e.what(), common::messages::kTypesetNodeMissing);
     }
 }

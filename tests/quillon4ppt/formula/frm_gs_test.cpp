@@ -186,8 +186,61 @@ TEST_F(FormulaWindow, AFormulaMathJaxCannotSetIsReportedAndTheWindowStaysOpen) {
     EXPECT_FALSE(okEndsProgram());
     EXPECT_FALSE(gs->unloaded());
     ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_EQ(dialogs.shown()[0], "公式无法排版：Missing superscript or subscript argument");
+    EXPECT_EQ(dialogs.shown()[0], "公式无法排版：某个运算缺少它的内容，请检查括号和运算符后面是否写全。");
     EXPECT_TRUE(state->slide().shapes.empty());
+}
+
+TEST_F(FormulaWindow, ASelectedEquationOpensWithItsFormulaAndOkReplacesItInPlace) {
+    gs->bridge().InsertEquation(program.host(), "x");
+    auto old = state->slide().shapes.back();
+    const float height = old->height;
+    // Where the teacher moved it, at the size the window gave it.
+    old->left = 120, old->top = 200, old->height *= 3;
+    EXPECT_TRUE(old->equation);
+    auto again = std::make_unique<formula::frmGS>(program);
+    EXPECT_EQ(again->txtGS.text(), "x");
+    again->txtGS.setText("x^(2)+y^(2)=r^(2)");
+    EXPECT_THROW(again->cmdOK.click(), forms::ProgramExit);
+    ASSERT_EQ(state->slide().shapes.size(), 1u);
+    auto now = state->slide().shapes.back();
+    EXPECT_EQ(now->title, "x^(2)+y^(2)=r^(2)");
+    EXPECT_FLOAT_EQ(now->left, 120);
+    EXPECT_FLOAT_EQ(now->top, 200);
+    // The same line height, so x comes out as large as a lone x would.
+    EXPECT_FLOAT_EQ(height, 15);
+    EXPECT_FLOAT_EQ(now->height, 45);
+}
+
+TEST_F(FormulaWindow, AnEquationTheTeacherResizedIsReplacedAtTheSameScale) {
+    gs->bridge().InsertEquation(program.host(), "x");
+    auto old = state->slide().shapes.back();
+    old->height *= 2;
+    auto again = std::make_unique<formula::frmGS>(program);
+    again->txtGS.setText("(a+b)/(c-d)");
+    EXPECT_THROW(again->cmdOK.click(), forms::ProgramExit);
+    ASSERT_EQ(state->slide().shapes.size(), 1u);
+    auto now = state->slide().shapes.back();
+    EXPECT_NEAR(now->height, 2 * gs->bridge().naturalHeight("(a+b)/(c-d)"), 1e-3);
+}
+
+TEST_F(FormulaWindow, AnEquationWithoutItsTitleOpensEmptyAndIsStillReplaced) {
+    gs->bridge().InsertEquation(program.host(), "x");
+    state->slide().shapes.back()->title.clear();
+    auto again = std::make_unique<formula::frmGS>(program);
+    EXPECT_EQ(again->txtGS.text(), "");
+    again->txtGS.setText("y");
+    EXPECT_THROW(again->cmdOK.click(), forms::ProgramExit);
+    ASSERT_EQ(state->slide().shapes.size(), 1u);
+    EXPECT_EQ(state->slide().shapes.back()->title, "y");
+}
+
+TEST_F(FormulaWindow, AnotherSelectedShapeIsNoEquationToReplace) {
+    selectedOval(30, 20);
+    auto again = std::make_unique<formula::frmGS>(program);
+    EXPECT_EQ(again->txtGS.text(), "");
+    again->txtGS.setText("y");
+    EXPECT_THROW(again->cmdOK.click(), forms::ProgramExit);
+    EXPECT_EQ(state->slide().shapes.size(), 2u);
 }
 
 }  // namespace

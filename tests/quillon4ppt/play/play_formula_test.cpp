@@ -13,6 +13,7 @@
 
 #include "platform/office/pptx/deck_connector.h"
 #include "run_program.h"
+#include "schema_check.h"
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -61,7 +62,7 @@ std::string program() {
     return std::string("'") + QUILLON_PROGRAM_DIR + "/quillon4ppt'";
 }
 
-TEST(PlayFormula, ATypedFormulaLandsAsATypesetPictureAndNoTypesetterIsLeft) {
+TEST(PlayFormula, ATypedFormulaLandsAsAnEquationAndNoTypesetterIsLeft) {
     fs::path dir = freshFolder("play_formula");
     fs::path home = programFolder(dir);
     std::ofstream(dir / "actions.txt")
@@ -79,12 +80,50 @@ TEST(PlayFormula, ATypedFormulaLandsAsATypesetPictureAndNoTypesetterIsLeft) {
     auto& slide = office::slideHost(*app);
     ASSERT_EQ(slide.count(), 1);
     auto picture = slide.item(1);
-    EXPECT_EQ(picture->type(), office::shapetype::Picture);
+    EXPECT_TRUE(picture->isEquation());
     EXPECT_EQ(picture->title(), "(a+b)/(c-d)");
     EXPECT_EQ(picture->alternativeText(), "\\frac{a+b}{c-d}");
     EXPECT_FLOAT_EQ(picture->left(), 10);
     EXPECT_FLOAT_EQ(picture->top(), 10);
     EXPECT_GE(picture->height(), 45);
+}
+
+TEST(PlayFormula, TheEquationNamedSelectedIsReopenedAndReplacedInPlace) {
+    fs::path dir = freshFolder("play_formula_again");
+    fs::path home = programFolder(dir);
+    const std::string deck = (dir / "deck.pptx").string();
+    std::ofstream(dir / "first.txt") << "set txtGS x\nclick cmdOK\n";
+    ASSERT_EQ(run(dir, "QUILLON_HOME=home QUILLON_PLAY=first.txt QUILLON_DECK=deck.pptx " + program() +
+                           " gs > out.txt 2> err.txt"),
+              0);
+    std::string name;
+    {
+        auto app = office::pptx::DeckConnector(deck, 1).attach();
+        auto shape = office::slideHost(*app).item(1);
+        shape->setLeft(200);
+        shape->setTop(150);
+        name = shape->name();
+        app->save();
+    }
+    std::ofstream(dir / "again.txt") << "print txtGS\nset txtGS x^(2)+y^(2)=r^(2)\nclick cmdOK\n";
+    ASSERT_EQ(run(dir, "QUILLON_HOME=home QUILLON_PLAY=again.txt QUILLON_DECK=deck.pptx QUILLON_SELECT='" +
+                           name + "' " + program() + " gs > out.txt 2> err.txt"),
+              0);
+    std::ifstream out(dir / "out.txt");
+    std::stringstream transcript;
+    transcript << out.rdbuf();
+    EXPECT_EQ(transcript.str(), "txtGS = x\n");
+    auto app = office::pptx::DeckConnector(deck, 1).attach();
+    auto& slide = office::slideHost(*app);
+    ASSERT_EQ(slide.count(), 1);
+    auto equation = slide.item(1);
+    EXPECT_TRUE(equation->isEquation());
+    EXPECT_EQ(equation->title(), "x^(2)+y^(2)=r^(2)");
+    EXPECT_FLOAT_EQ(equation->left(), 200);
+    EXPECT_FLOAT_EQ(equation->top(), 150);
+    // As high as the lone x was: the same line, the same enlargement.
+    EXPECT_NEAR(equation->height(), 45, 1e-3);
+    EXPECT_EQ(testdecks::schemaErrors(deck), "");
 }
 
 TEST(PlayFormula, TheTypesetterEndsWhenTheProgramIsKilled) {

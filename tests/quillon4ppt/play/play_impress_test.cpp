@@ -62,7 +62,11 @@ void expectSameShapes(ShapeRange& live, ShapeRange& file, const std::string& whe
         if (b->hasTextFrame()) {
             EXPECT_EQ(a->textFrame().textRange().text(), b->textFrame().textRange().text()) << at;
         }
-        EXPECT_EQ(a->alternativeText(), b->alternativeText()) << at;
+        // LibreOffice 7.4 stores a formula object into .pptx without its title and description.
+        EXPECT_EQ(a->isEquation(), b->isEquation()) << at;
+        if (!b->isEquation()) {
+            EXPECT_EQ(a->alternativeText(), b->alternativeText()) << at;
+        }
     }
 }
 
@@ -158,6 +162,29 @@ TEST_F(PlayImpress, TheSineWithItsTypesetLabelsLandsOnTheOpenSlideAsOnTheDeckFil
 
 TEST_F(PlayImpress, AFormulaLandsOnTheOpenSlideAsOnTheDeckFile) {
     expectSameSlide({{"gs", "set txtGS x^2+y^2=r^2\nclick cmdOK\n"}});
+}
+
+TEST_F(PlayImpress, TheSelectedFormulaObjectIsReopenedAndReplacedInPlace) {
+    ASSERT_EQ(playLive("set txtGS x\nclick cmdOK\n", "gs").status, 0);
+    {
+        auto app = impress->attach();
+        auto shape = slideHost(*app).item(1);
+        ASSERT_TRUE(shape->isEquation());
+        shape->setLeft(200);
+        shape->setTop(150);
+        shape->select(true);
+    }
+    ProgramRun again = playLive("print txtGS\nset txtGS x^(2)+y^(2)=r^(2)\nclick cmdOK\n", "gs");
+    ASSERT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(again.out, "txtGS = x\n");
+    auto app = impress->attach();
+    ASSERT_EQ(slideHost(*app).count(), 1);
+    auto shape = slideHost(*app).item(1);
+    EXPECT_TRUE(shape->isEquation());
+    EXPECT_EQ(shape->title(), "x^(2)+y^(2)=r^(2)");
+    EXPECT_NEAR(shape->left(), 200, 0.1);
+    EXPECT_NEAR(shape->top(), 150, 0.1);
+    EXPECT_NEAR(shape->height(), 45, 0.1);
 }
 
 TEST_F(PlayImpress, LabelsAndTheSelectorWorkOnTheOpenSlideAsOnTheDeckFile) {

@@ -12,6 +12,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The four labels are equations, each with its TeX.
 TEST(PlayTrig, TheDefaultSineLandsWithItsLabelsAndExtremes) {
     const fs::path dir = freshFolder("play_trig");
     ProgramRun run = playScript(dir, kTrigSession, "functiongraph");
@@ -31,7 +32,7 @@ TEST(PlayTrig, TheDefaultSineLandsWithItsLabelsAndExtremes) {
         auto shape = items->item(i);
         std::string name = shape->name();
         labels.push_back(name.substr(0, name.find("：")));
-        if (shape->type() == office::shapetype::Picture) tex.push_back(shape->alternativeText());
+        if (shape->isEquation()) tex.push_back(shape->alternativeText());
     }
     EXPECT_EQ(std::count(labels.begin(), labels.end(), "正弦函数"), 1);
     EXPECT_EQ(tex,

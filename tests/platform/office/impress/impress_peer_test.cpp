@@ -6,9 +6,11 @@
 
 #include <filesystem>
 
+#include "deck_files.h"
 #include "live_impress.h"
 #include "platform/office/impress/impress_connector.h"
 #include "platform/office/pptx/deck_connector.h"
+#include "platform/typeset/typesetter.h"
 
 using namespace office;
 namespace fs = std::filesystem;
@@ -143,6 +145,32 @@ TEST_F(ImpressPeer, TheWindowSelectionIsTheOneTheToolsSeeAndMove) {
     slideHost(*app).selectAll();
     EXPECT_EQ(selection.shapeRange()->count(), 1);
     EXPECT_THROW(slideHost(*app).item("none such"), HostError);
+}
+
+TEST_F(ImpressPeer, AnEquationIsAFormulaObjectThatIsStoredAsOfficeMath) {
+    LiveImpress impress(dir, dir / "deck.pptx");
+    auto app = impress.attach();
+    typeset::Typesetter mathjax(typeset::typesetFolder(QUILLON_PROGRAM_DIR));
+    auto eq = mathjax.typeset("x^{2}+y^{2}=r^{2}");
+    app->copyPicture(
+        {eq.png, eq.svg, eq.width, eq.height, "x^(2)+y^(2)=r^(2)", "x^{2}+y^{2}=r^{2}", eq.mathml, eq.omml});
+    auto pasted = slideHost(*app).paste();
+    ASSERT_EQ(pasted->count(), 1);
+    auto shape = pasted->item(1);
+    EXPECT_TRUE(shape->isEquation());
+    EXPECT_EQ(shape->type(), shapetype::Embedded);
+    EXPECT_EQ(shape->title(), "x^(2)+y^(2)=r^(2)");
+    EXPECT_EQ(shape->alternativeText(), "x^{2}+y^{2}=r^{2}");
+    // The typesetter's size, as on the deck file: one line of 12-point text.
+    EXPECT_NEAR(shape->width(), eq.width, 0.05);
+    EXPECT_NEAR(shape->height(), 15, 0.05);
+    app->save();
+
+    impress.storeAsPptx(dir / "stored.pptx");
+    const std::string slide = testdecks::entry((dir / "stored.pptx").string(), "ppt/slides/slide1.xml");
+    EXPECT_NE(slide.find("<m:oMath"), std::string::npos);
+    EXPECT_NE(slide.find("<m:sSup>"), std::string::npos);
+    EXPECT_EQ(slide.find("<p:pic>"), std::string::npos) << "a picture stands for the equation";
 }
 
 TEST_F(ImpressPeer, OneUndoTakesTheWholeCommandAway) {

@@ -6,6 +6,7 @@
 
 #include "deck_files.h"
 #include "platform/office/pptx/deck_connector.h"
+#include "schema_check.h"
 
 using namespace office;
 using testdecks::entry;
@@ -20,11 +21,29 @@ PictureData equation(float width, float height) {
             width,
             height,
             "x^(2)+1",
-            "x^{2}+1"};
+            "x^{2}+1",
+            {},
+            {}};
+}
+
+// The same with its Office Math, as the typesetter gives it.
+PictureData officeMath(float width, float height) {
+    PictureData d = equation(width, height);
+    d.mathml = "<math/>";
+    d.omml =
+        R"(<m:oMath xmlns:m="http://schemas.openxmlformats.org/officeDocument/2006/math"><m:sSup><m:e><m:r>)"
+        R"(<m:t>x</m:t></m:r></m:e><m:sup><m:r><m:t>2</m:t></m:r></m:sup></m:sSup><m:r><m:t>+1</m:t></m:r></m:oMath>)";
+    return d;
 }
 
 bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
+}
+
+int occurrences(const std::string& text, const std::string& part) {
+    int n = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+    return n;
 }
 
 // Whether xmllint finds the part valid against the schema.
@@ -105,6 +124,43 @@ TEST_F(PictureDeck, APictureReadsBackTheSameAfterScalingMovingAndReopening) {
     EXPECT_NEAR(picture->top(), 10, 1e-3);
     EXPECT_NEAR(picture->width(), 90, 1e-3);
     EXPECT_NEAR(picture->height(), 45, 1e-3);
+}
+
+TEST_F(PictureDeck, AnEquationIsOfficeMathWithThePictureAsFallbackAndValidates) {
+    app->copyPicture(officeMath(40, 14.4f));
+    auto pasted = host.paste();
+    EXPECT_TRUE(pasted->item(1)->isEquation());
+    EXPECT_EQ(pasted->item(1)->name(), "TextBox 2");
+    EXPECT_NEAR(pasted->height(), 14.4, 1e-3);
+    app->save();
+
+    std::string slide = entry(path, "ppt/slides/slide1.xml");
+    EXPECT_TRUE(contains(
+        slide,
+        R"(<mc:Choice xmlns:a14="http://schemas.microsoft.com/office/drawing/2010/main" Requires="a14"><p:sp>)"));
+    EXPECT_TRUE(contains(
+        slide,
+        R"(<a14:m><m:oMathPara xmlns:m="http://schemas.openxmlformats.org/officeDocument/2006/math"><m:oMath)"));
+    EXPECT_TRUE(contains(slide, R"(<a:endParaRPr lang="en-US" sz="1200"/>)"));
+    EXPECT_TRUE(contains(slide, R"(</mc:Choice><mc:Fallback><p:pic>)"));
+    // The texts on both branches, so that any reader finds them.
+    EXPECT_EQ(occurrences(slide, R"(descr="x^{2}+1" title="x^(2)+1")"), 2);
+    EXPECT_EQ(testdecks::schemaErrors(path), "");
+}
+
+TEST_F(PictureDeck, AnEquationsTextGrowsWithItsHeightAndItReadsBackAsAnEquation) {
+    app->copyPicture(officeMath(40, 14.4f));
+    auto pasted = host.paste();
+    pasted->scaleWidth(3.13f, false, 0);
+    pasted->scaleHeight(3.13f, false, 2);
+    app->save();
+    EXPECT_TRUE(contains(entry(path, "ppt/slides/slide1.xml"), R"(sz="3756")"));
+
+    auto again = pptx::DeckConnector(path, 1).attach();
+    auto shape = slideHost(*again).item(1);
+    EXPECT_TRUE(shape->isEquation());
+    EXPECT_EQ(shape->title(), "x^(2)+1");
+    EXPECT_NEAR(shape->height(), 14.4 * 3.13, 1e-3);
 }
 
 TEST_F(PictureDeck, EveryPasteAddsItsOwnPartsAndTheTypesOnce) {

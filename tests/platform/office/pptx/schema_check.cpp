@@ -5,6 +5,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <pugixml.hpp>
+#include <sstream>
+#include <string_view>
 #include <vector>
 
 #include "deck_files.h"
@@ -52,6 +55,78 @@ std::string withPartNames(std::string report, const std::map<std::string, std::s
     return report;
 }
 
+constexpr const char* kMathSchema = "ISO-IEC29500-4_2016/shared-math.xsd";
+constexpr const char* kMarkupNamespace = "http://schemas.openxmlformats.org/markup-compatibility/2006";
+
+std::string xmlText(const pugi::xml_node& node) {
+    std::ostringstream out;
+    node.print(out, "", pugi::format_raw);
+    return out.str();
+}
+
+// The root's mc:Ignorable attribute, whatever prefix the part gives the namespace.
+pugi::xml_attribute ignorableOf(const pugi::xml_node& root) {
+    for (auto a : root.attributes()) {
+        const std::string_view name = a.name();
+        const auto colon = name.find(':');
+        if (colon == std::string_view::npos || name.substr(colon + 1) != "Ignorable") continue;
+        const std::string declaration = "xmlns:" + std::string(name.substr(0, colon));
+        if (std::string_view(root.attribute(declaration.c_str()).value()) == kMarkupNamespace) return a;
+    }
+    return {};
+}
+
+// Every Office Math equation of the part as a document of its own, with the namespaces
+// its ancestors declared.
+std::vector<std::string> equationsOf(const pugi::xml_document& part) {
+    std::vector<std::string> out;
+    for (auto found : part.select_nodes("//*[local-name()='oMathPara' or local-name()='oMath']")) {
+        pugi::xml_node node = found.node();
+        if (std::string_view(node.parent().name()).ends_with("oMathPara")) continue;
+        pugi::xml_document alone;
+        auto copy = alone.append_copy(node);
+        for (auto up = node.parent(); up; up = up.parent())
+            for (auto a : up.attributes())
+                if (std::string_view(a.name()).starts_with("xmlns") && !copy.attribute(a.name()))
+                    copy.append_attribute(a.name()) = a.value();
+        out.push_back(xmlText(alone));
+    }
+    return out;
+}
+
+// The part as a reader that knows only the base vocabulary reads it: each alternate
+// content replaced by its fallback's children, the ignorable namespaces dropped.
+void applyMarkupCompatibility(pugi::xml_document& part) {
+    for (;;) {
+        auto found = part.select_node("//*[local-name()='AlternateContent']");
+        if (!found) break;
+        pugi::xml_node alternate = found.node();
+        pugi::xml_node parent = alternate.parent();
+        for (auto branch : alternate.children())
+            if (std::string_view(branch.name()).ends_with("Fallback"))
+                for (auto child : branch.children()) parent.insert_copy_before(child, alternate);
+        parent.remove_child(alternate);
+    }
+    auto root = part.document_element();
+    auto ignorable = ignorableOf(root);
+    if (!ignorable) return;
+    std::istringstream prefixes(ignorable.value());
+    root.remove_attribute(ignorable);
+    for (std::string prefix; prefixes >> prefix;) {
+        const std::string head = prefix + ":";
+        for (auto d : part.select_nodes("//*")) {
+            pugi::xml_node node = d.node();
+            for (auto a = node.first_attribute(); a;) {
+                auto next = a.next_attribute();
+                if (std::string_view(a.name()).starts_with(head)) node.remove_attribute(a);
+                a = next;
+            }
+        }
+        const std::string elements = "//*[starts-with(name(), '" + head + "')]";
+        while (auto d = part.select_node(elements.c_str())) d.node().parent().remove_child(d.node());
+    }
+}
+
 }  // namespace
 
 std::string schemaErrors(const std::string& deckPath) {
@@ -61,15 +136,26 @@ std::string schemaErrors(const std::string& deckPath) {
     for (const auto& name : entryNames(deckPath)) {
         const std::string schema = schemaOf(name);
         if (schema.empty()) continue;
-        // Numbered copies keep names such as "[Content_Types].xml" out of the shell.
-        const std::string file = copies.file("part" + std::to_string(n++) + ".xml");
-        writeFile(file, entry(deckPath, name));
-        partOf[file] = name;
-        auto& command = commands[schema];
-        if (command.empty())
-            command =
-                "xmllint --noout --nonet --schema '" + std::string(QUILLON_OOXML_XSD) + "/" + schema + "'";
-        command += " '" + file + "'";
+        std::string bytes = entry(deckPath, name);
+        std::vector<std::pair<std::string, std::string>> checks;  // schema, document
+        pugi::xml_document part;
+        if (part.load_buffer(bytes.data(), bytes.size(), pugi::parse_default | pugi::parse_declaration)) {
+            for (auto& equation : equationsOf(part)) checks.emplace_back(kMathSchema, equation);
+            applyMarkupCompatibility(part);
+            bytes = xmlText(part);
+        }
+        checks.emplace_back(schema, bytes);
+        for (const auto& [against, document] : checks) {
+            // Numbered copies keep names such as "[Content_Types].xml" out of the shell.
+            const std::string file = copies.file("part" + std::to_string(n++) + ".xml");
+            writeFile(file, document);
+            partOf[file] = name;
+            auto& command = commands[against];
+            if (command.empty())
+                command = "xmllint --noout --nonet --schema '" + std::string(QUILLON_OOXML_XSD) + "/" +
+                          against + "'";
+            command += " '" + file + "'";
+        }
     }
     std::string errors;
     for (const auto& [schema, command] : commands) errors += run(command);
