@@ -89,8 +89,10 @@ void frmGS::cmdExit_Click() {
 void frmGS::cmdOK_Click() {
     if (txtGS.text().empty()) return;
     const std::string formula = common::toUtf8(NarrowWidth(common::toUtf32(txtGS.text())));
+    auto command = program_.command();
     if (program_.MathTypeFound && !insert(formula)) return;
     fitAndPlace();
+    command.done();
     unload();
     program_.ExitProgram();
 }

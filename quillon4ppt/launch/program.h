@@ -28,6 +28,8 @@ public:
     office::SlideHost& slideHost() { return office::slideHost(host()); }
     // A command changed the slide: make it last.
     void slideChanged();
+    // A command of the teacher's that may change the slide; done() when it succeeded.
+    office::CommandScope command() { return office::CommandScope(host()); }
 
     // Saves what must be saved, releases the presentation and ends the program at
     // once: throws forms::ProgramExit, which unwinds every handler.

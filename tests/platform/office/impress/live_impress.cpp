@@ -109,6 +109,21 @@ void LiveImpress::undo() const {
     supplier->getUndoManager()->undo();
 }
 
+void LiveImpress::redo() const {
+    Reference<css::document::XUndoManagerSupplier> supplier(frontmost(pipe_), css::uno::UNO_QUERY_THROW);
+    supplier->getUndoManager()->redo();
+}
+
+int LiveImpress::undoSteps() const {
+    Reference<css::document::XUndoManagerSupplier> supplier(frontmost(pipe_), css::uno::UNO_QUERY_THROW);
+    return supplier->getUndoManager()->getAllUndoActionTitles().getLength();
+}
+
+int LiveImpress::redoSteps() const {
+    Reference<css::document::XUndoManagerSupplier> supplier(frontmost(pipe_), css::uno::UNO_QUERY_THROW);
+    return supplier->getUndoManager()->getAllRedoActionTitles().getLength();
+}
+
 void LiveImpress::kill() {
     if (group_ <= 0) return;
     ::kill(-group_, SIGKILL);
