@@ -9,6 +9,7 @@
 #include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/document/XUndoManagerSupplier.hpp>
 #include <com/sun/star/frame/XStorable.hpp>
+#include <com/sun/star/util/XCloseable.hpp>
 #include <stdexcept>
 #include <thread>
 #include <vector>
@@ -122,6 +123,10 @@ int LiveImpress::undoSteps() const {
 int LiveImpress::redoSteps() const {
     Reference<css::document::XUndoManagerSupplier> supplier(frontmost(pipe_), css::uno::UNO_QUERY_THROW);
     return supplier->getUndoManager()->getAllRedoActionTitles().getLength();
+}
+
+void LiveImpress::closePresentation() const {
+    Reference<css::util::XCloseable>(frontmost(pipe_), css::uno::UNO_QUERY_THROW)->close(true);
 }
 
 void LiveImpress::kill() {

@@ -29,6 +29,8 @@ public:
     int redoSteps() const;
     // The office goes away at once.
     void kill();
+    // The teacher closes the presentation.
+    void closePresentation() const;
 
 private:
     std::string pipe_;
