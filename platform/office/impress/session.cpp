@@ -274,7 +274,11 @@ int Session::typeOf(const UnoShape& shape) {
     auto object = identity(shape);
     auto known = types_.find(object.get());
     if (known != types_.end()) return known->second.second;
-    const int type = office::impress::typeOf(shape);
+    int type = office::impress::typeOf(shape);
+    if (type == shapetype::AutoShape && unoShapeType(shape) == "com.sun.star.drawing.CustomShape" &&
+        loaded_.typeOf(model, property<sal_Int16>(propertiesOf(page()), "Number"),
+                       utf8(property<rtl::OUString>(propertiesOf(shape), "Name"))) == shapetype::TextBox)
+        type = shapetype::TextBox;
     types_[object.get()] = {object, type};
     return type;
 }

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/office/impress/link.h"
+#include "platform/office/impress/loaded_deck.h"
 
 namespace office::impress {
 
@@ -133,6 +134,7 @@ private:
     std::map<std::string, UnoShape> namedNow_, namedBefore_;
     sal_Int32 nextId_ = -1;
     std::vector<UnoShape> inserted_, copies_;
+    LoadedDeck loaded_;
     std::vector<Reference<css::uno::XInterface>> texted_;
 };
 using SessionPtr = std::shared_ptr<Session>;
