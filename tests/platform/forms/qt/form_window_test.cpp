@@ -16,13 +16,13 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <stdexcept>
 
 #include "gui_test_form.h"
+#include "platform/forms/qt/tab_strip_widget.h"
 
 namespace {
 
@@ -44,7 +44,11 @@ struct FormWindowTest : ::testing::Test {
         if (!w) throw std::runtime_error("no widget of the expected type for " + name);
         return w;
     }
-    QTabBar* tabBar() { return widget<QWidget>("tabs")->findChild<QTabBar*>(); }
+    forms::qt::TabRows* tabBar() {
+        for (QWidget* w : widget<QWidget>("tabs")->findChildren<QWidget*>())
+            if (auto* rows = dynamic_cast<forms::qt::TabRows*>(w)) return rows;
+        throw std::runtime_error("the tab strip shows no tabs");
+    }
     QWidget* page(int i) {
         return widget<QWidget>("tabs")->findChild<QWidget*>(QStringLiteral("page%1").arg(i));
     }
