@@ -1,12 +1,13 @@
 # The buttons of the Quillon toolbar in Impress. When Impress listens on its configured
 # pipe, a button starts the tool on the open presentation itself; otherwise it stores the
-# presentation, runs the tool on the .pptx file and reloads it.
+# presentation, runs the tool on the .pptx file and reloads it when the tool has ended.
 import os
 import subprocess
 import threading
 
 import uno
 import unohelper
+from com.sun.star.awt import XCallback
 from com.sun.star.frame import XDispatch, XDispatchProvider
 from com.sun.star.lang import XInitialization, XServiceInfo
 
@@ -31,16 +32,32 @@ def install_folder():
     return os.path.join(data, "quillon4ppt")
 
 
-def launch_tool(verb, host, wait):
-    """Starts the tool with the variables that choose its host. A live tool calls back into
-    this office, whose main thread the button holds: it must run on without being waited for."""
+class WhenEnded(unohelper.Base, XCallback):
+    """Runs on the office's main thread, where the window may be changed."""
+
+    def __init__(self, then):
+        self.then = then
+
+    def notify(self, data):
+        self.then()
+
+
+def launch_tool(ctx, verb, host, then=None):
+    """Starts the tool with the variables that choose its host, and runs `then` on the
+    office's main thread once it has ended. Nothing waits for it here: the button holds
+    Impress's main thread, which must go on painting and answering while the tool runs (a
+    live tool calls back into this office)."""
     tool = os.path.join(install_folder(), "quillon4ppt")
     child = subprocess.Popen([tool, verb], env=dict(os.environ, **host), stdin=subprocess.DEVNULL,
-                             start_new_session=not wait)
-    if wait:
+                             start_new_session=True)
+    callback = ctx.ServiceManager.createInstanceWithContext("com.sun.star.awt.AsyncCallback", ctx) if then else None
+
+    def wait():
         child.wait()
-    else:
-        threading.Thread(target=child.wait, daemon=True).start()
+        if callback:
+            callback.addCallback(WhenEnded(then), None)
+
+    threading.Thread(target=wait, daemon=True).start()
 
 
 def pipe_of(connection_url):
@@ -96,20 +113,18 @@ def reload_at(ctx, frame, slide):
     controller.setCurrentPage(pages.getByIndex(min(slide, pages.getCount()) - 1))
 
 
-def started(ctx, frame, verb, host, wait):
-    """Whether the tool ran; a missing tool is reported to the teacher."""
+def start(ctx, frame, verb, host, then=None):
+    """Starts the tool; a missing tool is reported to the teacher."""
     try:
-        launch_tool(verb, host, wait)
+        launch_tool(ctx, verb, host, then)
     except OSError as e:
         show_message(ctx, frame, NO_TOOL.format(e.filename or install_folder()))
-        return False
-    return True
 
 
 def run_on_presentation(ctx, frame, verb):
     pipe = listening_pipe(ctx)
     if pipe:
-        started(ctx, frame, verb, {"QUILLON_HOST": "impress", "QUILLON_IMPRESS_PIPE": pipe}, wait=False)
+        start(ctx, frame, verb, {"QUILLON_HOST": "impress", "QUILLON_IMPRESS_PIPE": pipe})
     else:
         round_trip(ctx, frame, verb)
 
@@ -128,8 +143,7 @@ def round_trip(ctx, frame, verb):
         return
     deck = {"QUILLON_DECK": uno.fileUrlToSystemPath(model.getURL()), "QUILLON_SLIDE": str(slide),
             "QUILLON_HOST": "pptx"}
-    if started(ctx, frame, verb, deck, wait=True):
-        reload_at(ctx, frame, slide)
+    start(ctx, frame, verb, deck, then=lambda: reload_at(ctx, frame, slide))
 
 
 class Toolbar(unohelper.Base, XInitialization, XDispatchProvider, XDispatch, XServiceInfo):

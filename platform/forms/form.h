@@ -2,6 +2,7 @@
 // A window as a model: it owns its controls and handlers; a view shows it.
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,12 @@ public:
 
     // Size in twips as the form file declares it.
     int width = 0, height = 0;
+    // The top-left corner in twips from the corner of the screen's work area, when the
+    // form file declares one.
+    struct Corner {
+        int left = 0, top = 0;
+    };
+    std::optional<Corner> openingCorner;
     // Stays above the other windows of the desktop.
     bool topMost = false;
     // Has the focus when the window opens, its text selected so that typing replaces it.

@@ -2,10 +2,12 @@
 // The subset of the presentation program's object model that the tools use.
 // Positions and sizes are slide points (single precision, y downward); colours are
 // RGB values (common/color.h). Any call may throw HostError.
+#include <exception>
 #include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/color.h"
@@ -337,6 +339,39 @@ public:
         throw HostError::said(common::messages::kPictureCannotPaste, {},
                               "This presentation program cannot take a picture to paste.");
     }
+    // One command of the teacher's: all it changes is one step to undo. A command that
+    // ends unsucceeded leaves no undo step behind, nor any change the presentation
+    // program recorded.
+    virtual void beginCommand() {}
+    virtual void endCommand(bool succeeded) {
+        if (succeeded) save();
+    }
+};
+
+// A command in progress; it fails unless done() says it succeeded.
+class CommandScope {
+public:
+    explicit CommandScope(Application& app) : app_(&app), unwinding_(std::uncaught_exceptions()) {
+        app.beginCommand();
+    }
+    ~CommandScope() noexcept(false) {
+        if (!app_) return;
+        const bool unwinding = std::uncaught_exceptions() > unwinding_;
+        try {
+            app_->endCommand(false);
+        } catch (const HostError&) {
+            // the presentation program is gone or refuses: the command's failure is told
+        } catch (...) {
+            if (!unwinding) throw;
+        }
+    }
+    CommandScope(const CommandScope&) = delete;
+    CommandScope& operator=(const CommandScope&) = delete;
+    void done() { std::exchange(app_, nullptr)->endCommand(true); }
+
+private:
+    Application* app_;
+    int unwinding_;
 };
 
 // How start-up reaches the presentation program.

@@ -118,9 +118,11 @@ void frmGS::cmdOK_Click() {
     // Blanks alone typeset to an empty picture: nothing to put on the slide.
     if (common::trimBlanks(formula).empty()) return;
     const std::optional<double> scale = program_.MathTypeFound ? teachersScale() : std::nullopt;
+    auto command = program_.command();
     if (program_.MathTypeFound && !insert(formula)) return;
     fitAndPlace(scale);
     if (program_.MathTypeFound) replaceEdited();
+    program_.commandDone(command);
     unload();
     program_.ExitProgram();
 }

@@ -31,6 +31,8 @@ void frmGraph::declareLayout() {
     place(Picture1, 240, 330, 3200, 3200, AnchorLeft | AnchorTop | AnchorRight | AnchorBottom);
     place(labZX, 120, 3560, 1500, 240, kLeftBottom);
     place(labYX, 2160, 3560, 1500, 240, kRightBottom);
+    // The right corners' captions end at the canvas's right edge.
+    labYS.alignment = labYX.alignment = 1;
 
     const char* ends[] = {"左移", "右移", "下移", "上移"};
     for (int i = 0; i < 4; ++i) title(Label[i], ends[i]);

@@ -70,6 +70,14 @@ void Program::slideChanged() {
     }
 }
 
+void Program::commandDone(office::CommandScope& command) {
+    try {
+        command.done();
+    } catch (const office::HostError& e) {
+        reportSaveFailure(e);
+    }
+}
+
 void Program::reportSaveFailure(const office::HostError& e) {
     const std::string text = common::ShownText(e);
     if (text == reportedSaveFailure_) return;

@@ -30,6 +30,11 @@ public:
     // A command changed the slide: make it last. A failure is told to the teacher here,
     // and the same failure only once, however often it recurs.
     void slideChanged();
+    // A command of the teacher's that may change the slide; done() when it succeeded.
+    office::CommandScope command() { return office::CommandScope(host()); }
+    // The command succeeded: its step is closed and made to last; a failure to save is
+    // told once, as for slideChanged().
+    void commandDone(office::CommandScope& command);
 
     // Saves what must be saved, releases the presentation and ends the program at
     // once: throws forms::ProgramExit, which unwinds every handler.

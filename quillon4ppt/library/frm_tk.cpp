@@ -166,11 +166,12 @@ void frmTK::cmdInsert2PPT_Click() {
     if (cmdInsert2PPT.caption() == kInsertCaption) {
         if (!dsoFramer1.isOpen() || dsoFramer1.selection().empty()) return;
         office::ShapeClip clip{dsoFramer1.path().string(), dsoFramer1.page(), dsoFramer1.selection()};
+        auto command = program_.command();
         bool pasted = office::ignoreFailure([&] { program_.host().activeWindow().viewPasteShapes(clip); });
         office::ignoreFailure([&] {
             program_.host().activeWindow().selection().shapeRange()->zOrder(office::zorder::BringToFront);
         });
-        if (pasted) program_.slideChanged();
+        if (pasted) program_.commandDone(command);
         return;
     }
     if (cmdInsert2PPT.caption() != kSaveCaption) return;

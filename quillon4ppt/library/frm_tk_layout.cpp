@@ -9,6 +9,8 @@ void frmTK::declareLayout() {
     using forms::AnchorRight;
     using forms::AnchorTop;
     width = 13200, height = 8700;
+    // Opens at the top-left corner of the screen.
+    openingCorner = Corner{0, 0};
     TreeView1.place(120, 120, 3000, 7920, nullptr, -1, AnchorLeft | AnchorTop | AnchorBottom);
     dsoFramer1.place(3240, 120, 9840, 7380, nullptr, -1, AnchorLeft | AnchorTop | AnchorRight | AnchorBottom);
     const char* pages[] = {"上一页", "下一页"};

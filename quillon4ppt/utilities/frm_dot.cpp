@@ -89,10 +89,11 @@ void frmDot::cmdOk_Click() {
         return;
     }
     if (n >= 1) {
+        auto command = program_.command();
         // Last first, so the first label lies on top.
         for (int k = static_cast<int>(n); k >= 1; --k)
             addLabel(type, DotLabelText(type, info, k), static_cast<float>(size));
-        program_.slideChanged();
+        program_.commandDone(command);
     }
     unload();
     program_.ExitProgram();

@@ -127,6 +127,7 @@ office::ShapeRangePtr frmShapeSelecter::selectedShapes() {
 void frmShapeSelecter::Command1_Click(int index) {
     auto range = selectedShapes();
     if (!range) return;
+    auto command = program_.command();
     switch (index) {
         case 0:
             range->incrementTop(-1);
@@ -141,7 +142,7 @@ void frmShapeSelecter::Command1_Click(int index) {
             range->incrementLeft(1);
             break;
     }
-    program_.slideChanged();
+    program_.commandDone(command);
 }
 
 void frmShapeSelecter::Command2_Click(int index) {
@@ -161,8 +162,9 @@ void frmShapeSelecter::Command2_Click(int index) {
 void frmShapeSelecter::cmdChangeText_Click() {
     auto range = selectedShapes();
     if (!range) return;
+    auto command = program_.command();
     range->textFrame().textRange().setText(txtTextBox.text());
-    program_.slideChanged();
+    program_.commandDone(command);
 }
 
 }  // namespace utilities

@@ -170,8 +170,10 @@ def toolbar_in_impress(ctx, desktop):
     provider = ctx.ServiceManager.createInstanceWithContext("com.sun.star.configuration.ConfigurationProvider", ctx)
     access = "com.sun.star.configuration.ConfigurationAccess"
     bar = provider.createInstanceWithArguments(access, (prop("nodepath", ADDONS + "/OfficeToolBar/" + BAR_NODE),))
-    buttons = [bar.getByName(n) for n in sorted(bar.getElementNames())]
-    check([(b.URL.split(":")[1], b.Title) for b in buttons] == BUTTONS, "five buttons with their tooltips")
+    # The toolbar shows its buttons in the order the configuration lists them.
+    buttons = [bar.getByName(n) for n in bar.getElementNames()]
+    check([(b.URL.split(":")[1], b.Title) for b in buttons] == BUTTONS,
+          "five buttons with their tooltips, in order: " + ", ".join(b.Title for b in buttons))
     images = provider.createInstanceWithArguments(access, (prop("nodepath", ADDONS + "/Images"),))
     icons = {images.getByName(n).URL: images.getByName(n).UserDefinedImages.ImageSmallURL
              for n in images.getElementNames()}
@@ -245,6 +247,14 @@ def live_on_new(ctx, desktop, office):
     doc.close(True)
 
 
+def model_of(frame):
+    """The presentation the window shows; None while it is being reloaded."""
+    try:
+        return frame.getController().getModel()
+    except Exception:
+        return None
+
+
 def round_trip_on_deck(ctx, desktop, deck):
     import uno
     doc = desktop.loadComponentFromURL(uno.systemPathToFileUrl(deck), "_blank", 0, ())
@@ -252,10 +262,14 @@ def round_trip_on_deck(ctx, desktop, deck):
     doc.getCurrentController().setCurrentPage(doc.getDrawPages().getByIndex(1))
     before = [doc.getDrawPages().getByIndex(i).getCount() for i in range(2)]
     press_button(ctx, frame, "functiongraph")
+    check(frame.getController().getModel() == doc, "the button returns while the tool still runs")
+    deadline = time.time() + 120
+    while model_of(frame) in (doc, None) and time.time() < deadline:
+        time.sleep(0.5)
     controller = frame.getController()
     reloaded = controller.getModel()
     pages = reloaded.getDrawPages()
-    check(reloaded != doc, "the presentation was reloaded")
+    check(reloaded != doc, "the presentation was reloaded when the tool ended")
     check(controller.getCurrentPage().Number == 2, "the reloaded presentation is back on slide 2")
     check(pages.getByIndex(0).getCount() == before[0], "slide 1 is untouched")
     check(pages.getByIndex(1).getCount() == before[1] + 1, "slide 2 holds one more shape")

@@ -1,8 +1,11 @@
 #include "platform/forms/qt/form_window.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPointer>
+#include <QScreen>
+#include <QShortcut>
 #include <algorithm>
 
 #include "platform/forms/qt/anchors.h"
@@ -15,6 +18,9 @@
 
 namespace forms::qt {
 namespace {
+
+// What a window manager's frame adds at the sides before the window is shown.
+constexpr int kFrameAllowance = 8;
 
 QRect pixelsOf(const Layout& layout) {
     return {pixels(layout.left), pixels(layout.top), pixels(layout.width), pixels(layout.height)};
@@ -31,11 +37,15 @@ bool followsTheWindow(const Form& form) {
 FormWindow::FormWindow(Form& form, QWidget* parent)
     : QWidget(parent), form_(form), anchors_(new Anchors(this)) {
     setFont(windowFont());
-    if (form.topMost) setWindowFlag(Qt::WindowStaysOnTopHint);
     for (Control* control : form.controls()) build(*control);
     orderTabs();
     focusFirst();
     sizeWindow();
+    setFlags();
+    placeOnScreen();
+    // Esc ends the window as closing it does.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
     QPointer<FormWindow> alive(this);
     form.subscribe([alive] {
         if (alive) alive->showForm();
@@ -107,6 +117,32 @@ void FormWindow::sizeWindow() {
         setMinimumSize(size);
     else
         setFixedSize(size);
+}
+
+// A window of fixed size cannot be maximized.
+void FormWindow::setFlags() {
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                            Qt::WindowCloseButtonHint;
+    if (minimumSize() != maximumSize()) flags |= Qt::WindowMaximizeButtonHint;
+    if (form_.topMost) flags |= Qt::WindowStaysOnTopHint;
+    setWindowFlags(flags);
+}
+
+// A window opens at its declared corner of the work area, below any panel; without one
+// at the right edge of the work area, beside the slide and clear of the menus and
+// toolbars above it.
+void FormWindow::placeOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    if (form_.openingCorner) {
+        move(area.topLeft() + QPoint(pixels(form_.openingCorner->left), pixels(form_.openingCorner->top)));
+        return;
+    }
+    const QSize frame = frameGeometry().size().expandedTo(size());
+    move(std::max(area.left(), area.right() + 1 - frame.width() - kFrameAllowance),
+         area.top() + std::max(0, (area.height() - frame.height()) / 2));
 }
 
 void FormWindow::showForm() {

@@ -36,6 +36,8 @@ private:
     void orderTabs();
     void focusFirst();
     void sizeWindow();
+    void setFlags();
+    void placeOnScreen();
     void showForm();
 
     Form& form_;

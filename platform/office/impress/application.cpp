@@ -42,7 +42,7 @@ Reference<css::frame::XModel> frontmostPresentation(const Link& link) {
 }
 
 Reference<css::drawing::XDrawPages> slidesOf(const Session& s) {
-    if (!s.model.is()) throw HostError("No presentation is open.");
+    if (!s.model.is()) throw HostError(messages::kLiveNoPresentation);
     return Reference<css::drawing::XDrawPagesSupplier>(s.model, css::uno::UNO_QUERY_THROW)->getDrawPages();
 }
 
@@ -63,14 +63,14 @@ public:
     }
     ShapeRangePtr shapeRange() override {
         auto shapes = s_->call([&] { return selectedShapes(*s_); });
-        if (shapes.empty()) throw HostError("Nothing is selected.");
+        if (shapes.empty()) throw HostError(messages::kLiveNothingSelected);
         return rangeHandle(s_, std::move(shapes));
     }
     std::unique_ptr<TextRange> textRange() override {
         auto shapes = s_->call([&] { return selectedShapes(*s_); });
-        if (shapes.size() != 1) throw HostError("No text is selected.");
+        if (shapes.size() != 1) throw HostError(messages::kLiveNoTextSelected);
         shapeHandle(s_, shapes[0])->textFrame().textRange();
-        return wholeTextOf(s_, shapes[0]);
+        return chosenTextOf(s_, shapes[0]);
     }
     void unselect() override {
         s_->call([&] { selectShapes(*s_, {}, true); });
@@ -97,15 +97,14 @@ class ImpressPresentation : public Presentation {
 public:
     explicit ImpressPresentation(SessionPtr s) : s_(std::move(s)) {}
     void slidesAdd(int index, int layout) override {
-        if (layout != kLayoutBlank) throw HostError("Only blank slides can be added.");
+        if (layout != kLayoutBlank) throw HostError(messages::kLiveOnlyBlankSlides);
         s_->call([&] {
             auto slides = slidesOf(*s_);
             if (s_->fresh && index == 1) {
                 s_->fresh = false;
                 return;
             }
-            if (index < 2 || index > slides->getCount() + 1)
-                throw HostError("A slide can be added only after the first and up to the end.");
+            if (index < 2 || index > slides->getCount() + 1) throw HostError(messages::kLiveSlidePlace);
             s_->changing();
             makeBlank(slides->insertNewByIndex(index - 2));
         });
@@ -135,7 +134,7 @@ public:
     }
     DocumentWindow& activeWindow() override {
         s_->call([&] {
-            if (!s_->model.is()) throw HostError("There is no active window.");
+            if (!s_->model.is()) throw HostError(messages::kLiveNoPresentation);
             s_->controller();
         });
         return window_;
@@ -165,6 +164,7 @@ public:
                 "private:factory/simpress", "_blank", 0,
                 css::uno::Sequence<css::beans::PropertyValue>(&hidden, 1));
             s_->model.set(loaded, css::uno::UNO_QUERY_THROW);
+            s_->link->watch(s_->model);
             makeBlank(
                 Reference<css::drawing::XDrawPage>(slidesOf(*s_)->getByIndex(0), css::uno::UNO_QUERY_THROW));
             s_->fresh = true;
@@ -172,6 +172,16 @@ public:
         return presentation_;
     }
     void copyPicture(const PictureData& picture) override { s_->clipboard = picture; }
+    void beginCommand() override {
+        s_->call([&] {
+            if (s_->model.is()) s_->changing();
+        });
+    }
+    void endCommand(bool succeeded) override {
+        if (succeeded) return save();
+        if (s_->link->lost()) return;
+        s_->call([&] { s_->commandFailed(); });
+    }
     // The presentation is the teacher's to save: a command's end closes its undo step.
     void save() override {
         if (s_->link->lost()) return;
@@ -199,7 +209,8 @@ std::unique_ptr<Application> ImpressConnector::attach() {
     auto session = std::make_shared<Session>();
     session->link = openLink(pipe_, onLost_);
     session->model = session->call([&] { return frontmostPresentation(*session->link); });
-    if (!session->model.is()) throw HostNotRunning("No presentation is open in the presentation program.");
+    if (!session->model.is()) throw HostNotRunning(messages::kLiveNoPresentation);
+    session->link->watch(session->model);
     return std::make_unique<ImpressApplication>(session);
 }
 

@@ -41,10 +41,8 @@ std::shared_ptr<Link> Link::open(const std::string& pipe) {
     for (int attempt = 1;; ++attempt) {
         try {
             return connect(pipe);
-        } catch (const css::lang::DisposedException& e) {
-            if (attempt == kAttempts)
-                throw HostError("The presentation program on the pipe \"" + pipe +
-                                "\" cannot be reached: " + describe(e.Message));
+        } catch (const css::lang::DisposedException&) {
+            if (attempt == kAttempts) throw HostError(messages::kLiveUnreachable);
             std::this_thread::sleep_for(std::chrono::milliseconds(50 * attempt));
         }
     }
@@ -58,18 +56,17 @@ std::shared_ptr<Link> Link::connect(const std::string& pipe) {
         link->context_.set(remote, css::uno::UNO_QUERY_THROW);
         link->desktop_ = css::frame::Desktop::create(link->context_);
     } catch (const css::connection::NoConnectException&) {
-        throw HostNotRunning("Nothing listens on the pipe \"" + pipe + "\".");
+        throw HostNotRunning(messages::kLiveNotListening);
     } catch (const css::lang::DisposedException&) {
         throw;
-    } catch (const css::uno::Exception& e) {
-        throw HostError("The presentation program on the pipe \"" + pipe +
-                        "\" cannot be reached: " + describe(e.Message));
+    } catch (const css::uno::Exception&) {
+        throw HostError(messages::kLiveUnreachable);
     }
     return link;
 }
 
-void Link::failed(const rtl::OUString& message) {
-    if (alive()) throw HostError(describe(message));
+void Link::failed() {
+    if (alive()) throw HostError(messages::kLiveRefused);
     lost_ = true;
     if (onLost_) onLost_(kLostMessage);
     throw HostLost(kLostMessage);
@@ -77,14 +74,11 @@ void Link::failed(const rtl::OUString& message) {
 
 bool Link::alive() const {
     try {
+        if (watched_.is()) watched_->getCurrentController();
         return context_->getServiceManager().is();
     } catch (const css::uno::RuntimeException&) {
         return false;
     }
-}
-
-std::string Link::describe(const rtl::OUString& message) {
-    return message.isEmpty() ? "The presentation program refused the call." : utf8(message);
 }
 
 }  // namespace office::impress

@@ -3,6 +3,7 @@
 // UNO's exceptions become the object model's: HostError, or HostLost once the office
 // is gone.
 #include <com/sun/star/frame/XDesktop2.hpp>
+#include <com/sun/star/frame/XModel.hpp>
 #include <com/sun/star/uno/XComponentContext.hpp>
 #include <functional>
 #include <memory>
@@ -14,6 +15,7 @@ namespace office::impress {
 
 namespace css = com::sun::star;
 using css::uno::Reference;
+namespace messages = common::messages;
 
 class Link {
 public:
@@ -29,12 +31,15 @@ public:
         if (lost_) throw HostLost(kLostMessage);
         try {
             return calls();
-        } catch (const css::uno::RuntimeException& e) {
-            failed(e.Message);
-        } catch (const css::uno::Exception& e) {
-            throw HostError(describe(e.Message));
+        } catch (const css::uno::RuntimeException&) {
+            failed();
+        } catch (const css::uno::Exception&) {
+            throw HostError(messages::kLiveRefused);
         }
     }
+    // The presentation the tools work on: once the teacher closed it, the office counts
+    // as gone too.
+    void watch(const Reference<css::frame::XModel>& presentation) { watched_ = presentation; }
 
     bool lost() const { return lost_; }
     // Called once, when the office is found gone; it may end the program by throwing.
@@ -44,12 +49,12 @@ public:
 
 private:
     static std::shared_ptr<Link> connect(const std::string& pipe);
-    [[noreturn]] void failed(const rtl::OUString& message);
+    [[noreturn]] void failed();
     bool alive() const;
-    static std::string describe(const rtl::OUString& message);
 
     Reference<css::uno::XComponentContext> context_;
     Reference<css::frame::XDesktop2> desktop_;
+    Reference<css::frame::XModel> watched_;
     bool lost_ = false;
     std::function<void(const std::string&)> onLost_;
 };

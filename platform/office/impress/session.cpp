@@ -15,6 +15,7 @@
 #include <com/sun/star/text/XText.hpp>
 #include <com/sun/star/text/XTextCursor.hpp>
 #include <com/sun/star/view/XSelectionSupplier.hpp>
+#include <cppuhelper/implbase1.hxx>
 
 #include "platform/office/impress/uno_values.h"
 
@@ -53,7 +54,7 @@ Reference<css::uno::XInterface> identity(const Reference<css::uno::XInterface>& 
 
 Reference<css::frame::XController> Session::controller() const {
     auto controller = model->getCurrentController();
-    if (!controller.is()) throw HostError("The presentation has no window.");
+    if (!controller.is()) throw HostError(messages::kLiveNoWindow);
     return controller;
 }
 
@@ -61,7 +62,7 @@ Reference<css::drawing::XDrawPage> Session::page() {
     if (page_.is()) return page_;
     Reference<css::drawing::XDrawView> view(controller(), css::uno::UNO_QUERY);
     auto page = view.is() ? view->getCurrentPage() : nullptr;
-    if (!page.is()) throw HostError("No slide is selected in the presentation window.");
+    if (!page.is()) throw HostError(messages::kLiveNoSlide);
     // Kept while a command changes the slide; walked again by the next one.
     if (undo_.is()) page_ = page;
     return page;
@@ -88,21 +89,24 @@ void Session::changing() {
     model->lockControllers();
 }
 
-void Session::commandDone() {
+void Session::endStep() {
     for (auto& [name, shape] : namedNow_) namedBefore_[name] = shape;
     namedNow_.clear();
     nextId_ = -1;
-    auto fresh = std::move(inserted_);
     inserted_.clear();
+    copies_.clear();
+    types_.clear();
+    page_.clear();
+    undo_.clear();
+}
+
+void Session::commandDone() {
+    auto fresh = inserted_;
     auto undo = undo_;
     // Whatever happens here, the next command walks the slide afresh and has its own undo step.
     struct Reset {
         Session& s;
-        ~Reset() {
-            s.types_.clear();
-            s.page_.clear();
-            s.undo_.clear();
-        }
+        ~Reset() { s.endStep(); }
     } reset{*this};
     if (!undo.is()) {
         flush();
@@ -125,6 +129,76 @@ void Session::commandDone() {
         throw;
     }
     undo->leaveUndoContext();
+}
+
+namespace {
+
+// Keeps a failed command's undo step from being empty, so that undoing it surely
+// undoes that step and no earlier one.
+class TakenBack : public cppu::WeakImplHelper1<css::document::XUndoAction> {
+public:
+    rtl::OUString SAL_CALL getTitle() override { return ou(kUndoTitle); }
+    void SAL_CALL undo() override {}
+    void SAL_CALL redo() override {}
+};
+
+}  // namespace
+
+void Session::commandFailed() {
+    pending_.clear();
+    auto fresh = inserted_;
+    auto undo = undo_;
+    struct Reset {
+        Session& s;
+        ~Reset() { s.endStep(); }
+    } reset{*this};
+    if (!undo.is()) return;
+    namedNow_.clear();
+    auto slide = page();
+    // Impress does not record the new shapes: they go unrecorded too.
+    if (!undo->isLocked()) undo->lock();
+    for (const auto& shape : fresh) {
+        Reference<css::container::XChild> child(shape, css::uno::UNO_QUERY);
+        if (child.is() && identity(child->getParent()) == identity(slide)) slide->remove(shape);
+    }
+    undo->unlock();
+    model->unlockControllers();
+    undo->addUndoAction(new TakenBack);
+    undo->leaveUndoContext();
+    undo->undo();
+    undo->clearRedo();
+}
+
+bool Session::ownedByCommand(const UnoShape& shape) const {
+    const auto object = identity(shape);
+    auto same = [&](const UnoShape& s) { return identity(s) == object; };
+    return std::any_of(inserted_.begin(), inserted_.end(), same) ||
+           std::any_of(copies_.begin(), copies_.end(), same);
+}
+
+UnoShape Session::recordable(const UnoShape& shape) {
+    if (!undo_.is() || ownedByCommand(shape)) return shape;
+    auto slide = page();
+    Reference<css::container::XChild> child(shape, css::uno::UNO_QUERY);
+    // A member of a group cannot be copied alone: it changes as it is.
+    if (!child.is() || identity(child->getParent()) != identity(slide)) return shape;
+    flush();
+    const sal_Int32 place = property<sal_Int32>(propertiesOf(shape), "ZOrder");
+    auto pasted = unlocked([&] { return copyAndPaste(*link, controller(), {shape}, controller(), slide); });
+    if (pasted.size() != 1) {
+        for (const auto& copy : pasted) slide->remove(copy);
+        throw HostError(messages::kLiveNotUndoable);
+    }
+    const UnoShape copy = pasted.front();
+    takeNamesAndPlace(shape, copy, true);
+    const std::string name =
+        utf8(Reference<css::container::XNamed>(shape, css::uno::UNO_QUERY_THROW)->getName());
+    forget(shape);
+    slide->remove(shape);
+    setProperty(propertiesOf(copy), "ZOrder", place);
+    remember(name, copy);
+    copies_.push_back(copy);
+    return copy;
 }
 
 void Session::set(const UnoShape& shape, const char* name, const css::uno::Any& value) {
@@ -200,7 +274,11 @@ int Session::typeOf(const UnoShape& shape) {
     auto object = identity(shape);
     auto known = types_.find(object.get());
     if (known != types_.end()) return known->second.second;
-    const int type = office::impress::typeOf(shape);
+    int type = office::impress::typeOf(shape);
+    if (type == shapetype::AutoShape && unoShapeType(shape) == "com.sun.star.drawing.CustomShape" &&
+        loaded_.typeOf(model, property<sal_Int16>(propertiesOf(page()), "Number"),
+                       utf8(property<rtl::OUString>(propertiesOf(shape), "Name"))) == shapetype::TextBox)
+        type = shapetype::TextBox;
     types_[object.get()] = {object, type};
     return type;
 }

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/office/impress/link.h"
+#include "platform/office/impress/loaded_deck.h"
 
 namespace office::impress {
 
@@ -33,6 +34,12 @@ public:
     bool fresh = false;
     // What another program copied: the picture the next paste puts on the slide.
     std::optional<PictureData> clipboard;
+    // The characters a text range's select() chose, while their shape stays selected.
+    struct ChosenText {
+        Reference<css::drawing::XShape> shape;
+        std::size_t from = 0, count = 0;
+    };
+    std::optional<ChosenText> chosenText;
 
     // Runs UNO calls that need the shapes as they are: property changes not yet sent
     // go first.
@@ -58,6 +65,31 @@ public:
     void changing();
     // The command is over: its changes are sent and its undo step is closed.
     void commandDone();
+    // The command failed: its changes are taken back, and it leaves no undo step.
+    void commandFailed();
+    // Before a change Impress would not record to a shape on the slide: the shape makes
+    // way for a copy of itself, which Impress records, and the copy takes the change.
+    // The copy, or the shape itself when the change is recorded anyway.
+    UnoShape recordable(const UnoShape& shape);
+    // This command added the shape to the slide, or made it as a recordable copy.
+    bool ownedByCommand(const UnoShape& shape) const;
+    // Runs calls that must see the window as it is, though the command locked it.
+    template <typename Calls>
+    auto unlocked(Calls&& calls) -> decltype(calls()) {
+        if (!undo_.is()) return calls();
+        model->unlockControllers();
+        struct Relock {
+            Reference<css::frame::XModel> model;
+            ~Relock() {
+                try {
+                    model->lockControllers();
+                } catch (const css::uno::Exception&) {
+                    // the office went away: the command fails with that
+                }
+            }
+        } relock{model};
+        return calls();
+    }
 
     // A property change, sent with the shape's other changes in one call.
     void set(const UnoShape& shape, const char* name, const css::uno::Any& value);
@@ -92,6 +124,7 @@ public:
 
 private:
     void recordInsertion(const std::vector<UnoShape>& inserted);
+    void endStep();
     css::uno::Any read(const UnoShape& shape, const char* name);
     using Changes = std::vector<std::pair<rtl::OUString, css::uno::Any>>;
     std::vector<std::pair<UnoShape, Changes>> pending_;
@@ -100,7 +133,8 @@ private:
     std::map<css::uno::XInterface*, std::pair<Reference<css::uno::XInterface>, int>> types_;
     std::map<std::string, UnoShape> namedNow_, namedBefore_;
     sal_Int32 nextId_ = -1;
-    std::vector<UnoShape> inserted_;
+    std::vector<UnoShape> inserted_, copies_;
+    LoadedDeck loaded_;
     std::vector<Reference<css::uno::XInterface>> texted_;
 };
 using SessionPtr = std::shared_ptr<Session>;

@@ -1,6 +1,8 @@
 #include "platform/office/impress/shape_objects.h"
 
+#include <algorithm>
 #include <cmath>
+#include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/container/XChild.hpp>
 #include <com/sun/star/container/XIndexAccess.hpp>
 #include <com/sun/star/container/XNamed.hpp>
@@ -9,6 +11,8 @@
 #include <com/sun/star/drawing/ShapeCollection.hpp>
 #include <com/sun/star/drawing/XShapeGrouper.hpp>
 #include <com/sun/star/drawing/XShapes.hpp>
+#include <com/sun/star/frame/DispatchHelper.hpp>
+#include <com/sun/star/frame/XFrame.hpp>
 #include <com/sun/star/text/XText.hpp>
 #include <com/sun/star/view/XSelectionSupplier.hpp>
 
@@ -51,7 +55,7 @@ public:
 protected:
     ShapeList targets() const {
         auto all = formatTargets(*s_, shape_);
-        if (all.empty()) throw HostError(std::string("The shape has no ") + what_ + ".");
+        if (all.empty()) throw HostError(what_);
         return all;
     }
     template <typename T>
@@ -75,14 +79,15 @@ protected:
 
 class ImpressLine : public LineFormat, FormatBase {
 public:
-    ImpressLine(SessionPtr s, UnoShape shape) : FormatBase(std::move(s), std::move(shape), "line") {}
+    ImpressLine(SessionPtr s, UnoShape shape)
+        : FormatBase(std::move(s), std::move(shape), messages::kLiveNoLine) {}
     common::Rgb foreColor() const override { return rgbOf(read<sal_Int32>("LineColor")); }
     void setForeColor(common::Rgb color) override {
         change([&](const UnoShape& t) { set(t, "LineColor", Any(unoColor(color))); });
     }
     int dashStyle() const override { return dashStyleOf(read<css::drawing::LineDash>("LineDash")); }
     void setDashStyle(int style) override {
-        if (style < dash::Solid || style > dash::LongDashDot) throw HostError("There is no such dash style.");
+        if (style < dash::Solid || style > dash::LongDashDot) throw HostError(messages::kLiveNoDashStyle);
         change([&](const UnoShape& t) {
             set(t, "LineDash", Any(lineDashOf(style)));
             if (s_->get<LineStyle>(t, "LineStyle") != LineStyle_NONE)
@@ -91,7 +96,7 @@ public:
     }
     float weight() const override { return points(read<sal_Int32>("LineWidth")); }
     void setWeight(float pts) override {
-        if (!(pts >= 0 && pts <= 1584)) throw HostError("A line weight must lie between 0 and 1584 points.");
+        if (!(pts >= 0 && pts <= 1584)) throw HostError(messages::kLiveLineWeight);
         change([&](const UnoShape& t) {
             set(t, "LineWidth", Any(hmm(pts)));
             for (bool begin : {true, false})
@@ -147,7 +152,8 @@ private:
 
 class ImpressFill : public FillFormat, FormatBase {
 public:
-    ImpressFill(SessionPtr s, UnoShape shape) : FormatBase(std::move(s), std::move(shape), "fill") {}
+    ImpressFill(SessionPtr s, UnoShape shape)
+        : FormatBase(std::move(s), std::move(shape), messages::kLiveNoFill) {}
     common::Rgb foreColor() const override { return rgbOf(read<sal_Int32>("FillColor")); }
     void setForeColor(common::Rgb color) override {
         change([&](const UnoShape& t) { set(t, "FillColor", Any(unoColor(color))); });
@@ -161,8 +167,43 @@ public:
 Reference<css::drawing::XShapes> parentOf(const UnoShape& shape) {
     Reference<css::container::XChild> child(shape, css::uno::UNO_QUERY_THROW);
     Reference<css::drawing::XShapes> parent(child->getParent(), css::uno::UNO_QUERY);
-    if (!parent.is()) throw HostError("The shape has been deleted.");
+    if (!parent.is()) throw HostError(messages::kLiveShapeDeleted);
     return parent;
+}
+
+css::beans::PropertyValue argument(const char* name, sal_Int32 value) {
+    css::beans::PropertyValue argument;
+    argument.Name = rtl::OUString::createFromAscii(name);
+    argument.Value <<= value;
+    return argument;
+}
+
+// Moves shapes of the slide as the position dialog does, which Impress records and shows
+// at once: the selection, if it holds them, moves with them.
+void moveRecorded(Session& s, const ShapeList& shapes, sal_Int32 dx, sal_Int32 dy) {
+    const auto before = selectedShapes(s);
+    selectShapes(s, shapes, true);
+    sal_Int32 left = SAL_MAX_INT32, top = SAL_MAX_INT32;
+    for (const auto& shape : shapes) {
+        const auto at = shape->getPosition();
+        left = std::min(left, at.X);
+        top = std::min(top, at.Y);
+    }
+    const css::beans::PropertyValue to[] = {argument("TransformPosX", left + dx),
+                                            argument("TransformPosY", top + dy)};
+    s.unlocked([&] {
+        css::frame::DispatchHelper::create(s.link->context())
+            ->executeDispatch(Reference<css::frame::XDispatchProvider>(s.controller()->getFrame(),
+                                                                       css::uno::UNO_QUERY_THROW),
+                              ".uno:TransformDialog", "", 0,
+                              css::uno::Sequence<css::beans::PropertyValue>(to, 2));
+    });
+    auto same = [](const ShapeList& a, const ShapeList& b) {
+        return std::is_permutation(
+            a.begin(), a.end(), b.begin(), b.end(),
+            [](const UnoShape& x, const UnoShape& y) { return identity(x) == identity(y); });
+    };
+    if (!same(before, shapes)) selectShapes(s, before, true);
 }
 
 class ImpressShape : public Shape {
@@ -206,7 +247,7 @@ public:
         move([&](css::awt::Point& at) { at.Y = hmm(v); });
     }
     void setHeight(float v) override {
-        if (!(v >= 0)) throw HostError("A shape cannot have a negative size.");
+        if (!(v >= 0)) throw HostError(messages::kLiveNegativeSize);
         s_->call([&] {
             s_->changing();
             auto size = shape_->getSize();
@@ -236,7 +277,7 @@ public:
     }
     ShapeRangePtr groupItems() override {
         auto members = s_->call([&] {
-            if (s_->typeOf(shape_) != shapetype::Group) throw HostError("The shape is not a group.");
+            if (s_->typeOf(shape_) != shapetype::Group) throw HostError(messages::kLiveNotAGroup);
             return membersOf(shape_);
         });
         return rangeHandle(s_, std::move(members));
@@ -259,7 +300,7 @@ private:
         });
     }
     void scale(float factor, int fromWhere, bool horizontal) {
-        if (!(factor >= 0)) throw HostError("A shape cannot be scaled by a negative factor.");
+        if (!(factor >= 0)) throw HostError(messages::kLiveNegativeScale);
         const double share = fromWhere == 0 ? 0 : fromWhere == 1 ? 0.5 : 1;
         s_->call([&] {
             s_->changing();
@@ -325,11 +366,11 @@ public:
     ImpressRange(SessionPtr s, ShapeList shapes) : s_(std::move(s)), shapes_(std::move(shapes)) {}
     int count() const override { return static_cast<int>(shapes_.size()); }
     ShapePtr item(int index) override {
-        if (index < 1 || index > count()) throw HostError("The index is outside the range of shapes.");
+        if (index < 1 || index > count()) throw HostError(messages::kLiveIndexOutside);
         return shapeHandle(s_, shapes_[index - 1]);
     }
     void setName(const std::string& name) override {
-        if (shapes_.size() != 1) throw HostError("Only a single shape can be named.");
+        if (shapes_.size() != 1) throw HostError(messages::kLiveOneShapeNamed);
         shapeHandle(s_, shapes_[0])->setName(name);
     }
     ShapePtr group() override;
@@ -342,42 +383,59 @@ public:
     void remove() override {
         for (const auto& shape : shapes_) shapeHandle(s_, shape)->remove();
     }
-    void incrementLeft(float v) override {
-        for (const auto& shape : shapes_) shapeHandle(s_, shape)->incrementLeft(v);
-    }
-    void incrementTop(float v) override {
-        for (const auto& shape : shapes_) shapeHandle(s_, shape)->incrementTop(v);
-    }
+    void incrementLeft(float v) override { nudge(v, 0); }
+    void incrementTop(float v) override { nudge(0, v); }
     int type() const override {
-        if (shapes_.empty()) throw HostError("The range holds no shapes.");
+        if (shapes_.empty()) throw HostError(messages::kLiveEmptyRange);
         const int first = shapeHandle(s_, shapes_[0])->type();
         for (const auto& shape : shapes_)
             if (shapeHandle(s_, shape)->type() != first) return shapetype::Mixed;
         return first;
     }
     TextFrame& textFrame() override {
-        if (shapes_.size() != 1) throw HostError("Only a single shape has a text frame.");
+        if (shapes_.size() != 1) throw HostError(messages::kLiveOneTextFrame);
         single_ = shapeHandle(s_, shapes_[0]);
         return single_->textFrame();
     }
 
 private:
+    void nudge(float dx, float dy) {
+        const bool recorded = s_->call([&] {
+            auto page = s_->page();
+            return std::none_of(shapes_.begin(), shapes_.end(),
+                                [&](const UnoShape& shape) {
+                                    return s_->ownedByCommand(shape) ||
+                                           identity(parentOf(shape)) != identity(page);
+                                }) &&
+                   !shapes_.empty();
+        });
+        if (!recorded) {
+            for (const auto& shape : shapes_) {
+                if (dx != 0) shapeHandle(s_, shape)->incrementLeft(dx);
+                if (dy != 0) shapeHandle(s_, shape)->incrementTop(dy);
+            }
+            return;
+        }
+        s_->call([&] {
+            s_->changing();
+            moveRecorded(*s_, shapes_, hmm(dx), hmm(dy));
+        });
+    }
     SessionPtr s_;
     ShapeList shapes_;
     ShapePtr single_;  // keeps the shape whose text frame was handed out
 };
 
 ShapePtr ImpressRange::group() {
-    if (shapes_.size() < 2) throw HostError("At least two shapes are needed to make a group.");
+    if (shapes_.size() < 2) throw HostError(messages::kLiveGroupNeedsTwo);
     UnoShape group = s_->call([&] {
         auto page = s_->page();
         auto members = css::drawing::ShapeCollection::create(s_->link->context());
         for (const auto& shape : shapes_) {
             if (identity(parentOf(shape)) != identity(page))
-                throw HostError(
-                    "The shape \"" +
-                    utf8(Reference<css::container::XNamed>(shape, css::uno::UNO_QUERY_THROW)->getName()) +
-                    "\" is not on the slide itself.");
+                throw HostError(messages::fill(
+                    messages::kLiveNotOnSlide,
+                    {utf8(Reference<css::container::XNamed>(shape, css::uno::UNO_QUERY_THROW)->getName())}));
             members->add(shape);
         }
         s_->changing();
@@ -402,6 +460,7 @@ ShapeRangePtr rangeHandle(SessionPtr session, std::vector<UnoShape> shapes) {
 }
 
 void selectShapes(Session& session, const std::vector<UnoShape>& shapes, bool replace) {
+    session.chosenText.reset();
     auto chosen = css::drawing::ShapeCollection::create(session.link->context());
     if (!replace)
         for (const auto& shape : selectedShapes(session)) chosen->add(shape);

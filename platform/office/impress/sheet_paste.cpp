@@ -31,7 +31,7 @@ public:
             link.desktop()->loadComponentFromURL(ou("file://" + std::filesystem::absolute(path).string()),
                                                  "_blank", 0, Properties(options, 2)),
             css::uno::UNO_QUERY);
-        if (!model_.is()) throw HostError("The figure sheet " + path + " cannot be opened.");
+        if (!model_.is()) throw HostError(messages::fill(messages::kLiveSheetUnopened, {path}));
     }
     ~HiddenSheet() {
         try {
@@ -48,7 +48,7 @@ public:
         auto pages =
             Reference<css::drawing::XDrawPagesSupplier>(model_, css::uno::UNO_QUERY_THROW)->getDrawPages();
         if (page < 1 || page > pages->getCount())
-            throw HostError("The figure sheet has no page " + std::to_string(page) + ".");
+            throw HostError(messages::fill(messages::kLiveSheetNoPage, {std::to_string(page)}));
         Reference<css::drawing::XDrawPage> slide(pages->getByIndex(page - 1), css::uno::UNO_QUERY_THROW);
         std::vector<UnoShape> found;
         for (const auto& name : names) found.push_back(named(slide, name));
@@ -62,7 +62,7 @@ private:
             if (Reference<css::container::XNamed>(shape, css::uno::UNO_QUERY_THROW)->getName() == ou(name))
                 return shape;
         }
-        throw HostError("The figure sheet has no shape \"" + name + "\" on that page.");
+        throw HostError(messages::fill(messages::kLiveSheetNoShape, {name}));
     }
     Reference<css::frame::XModel> model_;
 };
@@ -73,8 +73,10 @@ void pasteSheetShapes(Session& s, const ShapeClip& clip) {
     s.call([&] {
         HiddenSheet sheet(*s.link, clip.sheet);
         const std::vector<UnoShape> wanted = sheet.shapes(clip.page, clip.names);
-        auto pasted = copyAndPaste(*s.link, sheet.controller(), wanted, s.controller(), s.page());
-        if (pasted.size() != wanted.size()) throw HostError("The figure could not be pasted onto the slide.");
+        s.changing();
+        auto pasted = s.unlocked(
+            [&] { return copyAndPaste(*s.link, sheet.controller(), wanted, s.controller(), s.page()); });
+        if (pasted.size() != wanted.size()) throw HostError(messages::kLivePasteFailed);
         for (std::size_t i = 0; i < pasted.size(); ++i) takeNamesAndPlace(wanted[i], pasted[i], true);
         selectShapes(s, pasted, true);
     });

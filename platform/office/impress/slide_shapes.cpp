@@ -21,8 +21,9 @@ namespace {
 
 using css::uno::Any;
 
-// The look of a shape nobody has formatted yet, as the deck file gives it.
-constexpr common::Rgb kDefaultLineColor = common::rgb(0x4A, 0x7E, 0xBB);
+// The look of a shape nobody has formatted yet, as the deck file gives it: a black line
+// of 0.75 pt.
+constexpr common::Rgb kDefaultLineColor = common::kBlack;
 constexpr common::Rgb kDefaultFillColor = common::rgb(0x4F, 0x81, 0xBD);
 constexpr float kDefaultLineWeight = 0.75f;
 
@@ -81,7 +82,7 @@ public:
     }
     ShapePtr addShape(int type, float l, float t, float w, float h) override {
         if (type != kShapeOval)
-            throw HostError("The shape type " + std::to_string(type) + " is not supported.");
+            throw HostError(messages::fill(messages::kLiveShapeType, {std::to_string(type)}));
         checkSize(w, h);
         checkReach({{l, t}, {l + w, t + h}});
         return add("com.sun.star.drawing.EllipseShape", "Oval ", [&](const UnoShape& shape) {
@@ -90,8 +91,7 @@ public:
         });
     }
     ShapePtr addCurve(const std::vector<PointF>& pts) override {
-        if (pts.size() < 4 || (pts.size() - 1) % 3 != 0)
-            throw HostError("A curve needs a first point and three points for every segment.");
+        if (pts.size() < 4 || (pts.size() - 1) % 3 != 0) throw HostError(messages::kLiveCurvePoints);
         checkReach(pts);
         return add("com.sun.star.drawing.OpenBezierShape", "Freeform ", [&](const UnoShape& shape) {
             css::drawing::PolyPolygonBezierCoords path;
@@ -112,7 +112,7 @@ public:
         });
     }
     ShapePtr addLabel(int orientation, float l, float t, float w, float h) override {
-        if (orientation != kTextHorizontal) throw HostError("Only horizontal text boxes can be added.");
+        if (orientation != kTextHorizontal) throw HostError(messages::kLiveOnlyHorizontalText);
         checkSize(w, h);
         checkReach({{l, t}, {l + w, t + h}});
         return add("com.sun.star.drawing.TextShape", "TextBox ", [&](const UnoShape& shape) {
@@ -129,7 +129,7 @@ public:
         UnoShape shape = s_->call([&] {
             auto page = s_->page();
             if (index < 1 || index > page->getCount())
-                throw HostError("There is no shape number " + std::to_string(index) + " on the slide.");
+                throw HostError(messages::fill(messages::kLiveNoShapeNumber, {std::to_string(index)}));
             return UnoShape(page->getByIndex(index - 1), css::uno::UNO_QUERY_THROW);
         });
         return shapeHandle(s_, shape);
@@ -160,7 +160,7 @@ public:
         });
     }
     ShapeRangePtr paste() override {
-        if (!s_->clipboard) throw HostError("Nothing has been copied to paste.");
+        if (!s_->clipboard) throw HostError(messages::kLiveNothingCopied);
         const PictureData& picture = *s_->clipboard;
         checkSize(picture.width, picture.height);
         // An equation becomes a formula object, of the typesetter's size as on the deck file.
@@ -189,7 +189,7 @@ public:
 
 private:
     static void checkSize(float w, float h) {
-        if (!(w >= 0 && h >= 0)) throw HostError("A shape cannot have a negative size.");
+        if (!(w >= 0 && h >= 0)) throw HostError(messages::kLiveNegativeSize);
     }
     static void place(const UnoShape& shape, float l, float t, float w, float h) {
         shape->setSize({hmm(w), hmm(h)});
@@ -209,7 +209,7 @@ private:
         source.Value <<= css::io::SequenceInputStream::createStreamFromSequence(context, data);
         auto graphic = css::graphic::GraphicProvider::create(context)->queryGraphic(
             css::uno::Sequence<css::beans::PropertyValue>(&source, 1));
-        if (!graphic.is()) throw HostError("The presentation program cannot read the picture.");
+        if (!graphic.is()) throw HostError(messages::kLiveUnreadablePicture);
         return graphic;
     }
     template <typename Build>
@@ -242,7 +242,7 @@ private:
             if (Reference<css::container::XNamed>(shape, css::uno::UNO_QUERY_THROW)->getName() == wanted)
                 return shape;
         }
-        throw HostError("The shape \"" + name + "\" was not found on the slide.");
+        throw HostError(messages::fill(messages::kLiveShapeNotFound, {name}));
     }
     SessionPtr s_;
 };

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <com/sun/star/awt/FontSlant.hpp>
 #include <com/sun/star/awt/FontWeight.hpp>
+#include <com/sun/star/beans/XPropertyState.hpp>
 #include <com/sun/star/text/XText.hpp>
 #include <com/sun/star/text/XTextCursor.hpp>
 
@@ -15,10 +16,16 @@ namespace office::impress {
 namespace {
 
 constexpr std::size_t kWholeText = std::size_t(1) << 30;
+// The share of its size that text off the baseline is drawn at, in per cent.
+constexpr sal_Int8 kOffBaselineHeight = 58;
+// What a replaced text takes over from its first character.
+const char* const kRunLook[] = {"CharFontName",   "CharFontNameAsian",   "CharHeight",
+                                "CharWeight",     "CharPosture",         "CharColor",
+                                "CharEscapement", "CharEscapementHeight"};
 
 Reference<css::text::XText> textOf(const UnoShape& shape) {
     Reference<css::text::XText> text(shape, css::uno::UNO_QUERY);
-    if (!text.is()) throw HostError("The shape has no text frame.");
+    if (!text.is()) throw HostError(messages::kLiveNoTextFrame);
     return text;
 }
 
@@ -77,7 +84,7 @@ public:
     explicit ImpressFont(const Span& span) : span_(span) {}
     float size() const override { return read<float>("CharHeight"); }
     void setSize(float pts) override {
-        if (!(pts >= 1 && pts <= 4000)) throw HostError("A font size must lie between 1 and 4000 points.");
+        if (!(pts >= 1 && pts <= 4000)) throw HostError(messages::kLiveFontSize);
         write("CharHeight", pts);
     }
     bool bold() const override { return read<float>("CharWeight") >= css::awt::FontWeight::BOLD; }
@@ -96,10 +103,11 @@ public:
     void setNameFarEast(const std::string& name) override { write("CharFontNameAsian", ou(name)); }
     float baselineOffset() const override { return read<sal_Int16>("CharEscapement") / 100.f; }
     void setBaselineOffset(float offset) override {
-        if (!(offset >= -1 && offset <= 1)) throw HostError("A baseline offset must lie between -1 and 1.");
-        // The text keeps its size, as the baseline offset of a run does.
+        if (!(offset >= -1 && offset <= 1)) throw HostError(messages::kLiveBaseline);
+        // Text off its baseline is drawn smaller, as in the presentation program of the
+        // deck file (LibreOffice reads such a run of a .pptx so too).
         write("CharEscapement", static_cast<sal_Int16>(std::lround(offset * 100)));
-        write("CharEscapementHeight", static_cast<sal_Int8>(100));
+        write("CharEscapementHeight", static_cast<sal_Int8>(offset == 0 ? 100 : kOffBaselineHeight));
     }
     common::Rgb color() const override { return rgbOf(read<sal_Int32>("CharColor")); }
     void setColor(common::Rgb color) override { write("CharColor", unoColor(color)); }
@@ -143,9 +151,9 @@ public:
     void setText(const std::string& text) override {
         span_.s->call([&] {
             span_.s->changing();
+            span_.shape = span_.s->recordable(span_.shape);
             if (span_.whole()) {
-                textOf(span_.shape)->setString(ou(text));
-                if (!text.empty()) span_.s->hasText(span_.shape);
+                replaceWholeText(text);
                 return;
             }
             auto cursor = span_.cursor();
@@ -157,7 +165,7 @@ public:
         font_ = ImpressFont(span_);
     }
     std::unique_ptr<TextRange> characters(int start, int length) override {
-        if (start < 1 || length < 0) throw HostError("Characters: the range starts before the text.");
+        if (start < 1 || length < 0) throw HostError(messages::kLiveCharacters);
         span_.s->buffered([&] { textOf(span_.shape); });
         Span part = span_;
         part.from = span_.from + static_cast<std::size_t>(start - 1);
@@ -171,10 +179,34 @@ public:
         span_.s->call([&] {
             textOf(span_.shape);
             selectShapes(*span_.s, {span_.shape}, true);
+            if (!span_.whole())
+                span_.s->chosenText = Session::ChosenText{span_.shape, span_.from, span_.count};
         });
     }
 
 private:
+    // The new text looks as the first character of the old one did, as a deck file's
+    // first run keeps its look.
+    void replaceWholeText(const std::string& text) {
+        auto whole = textOf(span_.shape);
+        std::vector<std::pair<rtl::OUString, css::uno::Any>> look;
+        if (!whole->getString().isEmpty()) {
+            auto first = Span{span_.s, span_.shape, 0, 1}.cursor();
+            Reference<css::beans::XPropertyState> states(first, css::uno::UNO_QUERY_THROW);
+            for (const char* name : kRunLook) {
+                const auto property = rtl::OUString::createFromAscii(name);
+                if (states->getPropertyState(property) == css::beans::PropertyState_DIRECT_VALUE)
+                    look.emplace_back(property, propertiesOf(first)->getPropertyValue(property));
+            }
+        }
+        whole->setString(ou(text));
+        if (text.empty()) return;
+        span_.s->hasText(span_.shape);
+        auto all = whole->createTextCursor();
+        all->gotoStart(false);
+        all->gotoEnd(true);
+        for (const auto& [name, value] : look) propertiesOf(all)->setPropertyValue(name, value);
+    }
     Span span_;
     ImpressFont font_;
 };
@@ -203,7 +235,7 @@ private:
         }));
     }
     void setMargin(const char* name, float pts) {
-        if (!(pts >= 0)) throw HostError("A text margin cannot be negative.");
+        if (!(pts >= 0)) throw HostError(messages::kLiveNegativeMargin);
         s_->buffered([&] {
             textOf(shape_);
             s_->changing();
@@ -221,8 +253,13 @@ std::unique_ptr<TextFrame> textFrameOf(SessionPtr session, Reference<css::drawin
     return std::make_unique<ImpressTextFrame>(std::move(session), std::move(shape));
 }
 
-std::unique_ptr<TextRange> wholeTextOf(SessionPtr session, Reference<css::drawing::XShape> shape) {
-    return std::make_unique<ImpressTextRange>(Span{std::move(session), std::move(shape)});
+std::unique_ptr<TextRange> chosenTextOf(SessionPtr session, Reference<css::drawing::XShape> shape) {
+    Span span{session, shape};
+    if (const auto& chosen = session->chosenText; chosen && identity(chosen->shape) == identity(shape)) {
+        span.from = chosen->from;
+        span.count = chosen->count;
+    }
+    return std::make_unique<ImpressTextRange>(span);
 }
 
 }  // namespace office::impress

@@ -9,7 +9,8 @@ namespace office::impress {
 
 // Makes no call until it is used.
 std::unique_ptr<TextFrame> textFrameOf(SessionPtr session, Reference<css::drawing::XShape> shape);
-// The whole text of the shape, as the selection's TextRange gives it.
-std::unique_ptr<TextRange> wholeTextOf(SessionPtr session, Reference<css::drawing::XShape> shape);
+// The selection's TextRange on the shape: the characters a TextRange.Select chose on
+// it, else its whole text.
+std::unique_ptr<TextRange> chosenTextOf(SessionPtr session, Reference<css::drawing::XShape> shape);
 
 }  // namespace office::impress

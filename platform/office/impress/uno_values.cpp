@@ -32,16 +32,15 @@ constexpr DashPattern kDashes[] = {
     {dash::DashDotDot, 1, 800, 2, 100, 300}, {dash::LongDash, 1, 800, 0, 0, 300},
     {dash::LongDashDot, 1, 800, 1, 100, 300}};
 
-// The service name of the shape's kind, which only the deprecated descriptor gives in
-// one call.
+}  // namespace
+
+// Only the deprecated descriptor gives it in one call.
 rtl::OUString unoShapeType(const Reference<css::drawing::XShape>& shape) {
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
     return shape->getShapeType();
 #pragma GCC diagnostic pop
 }
-
-}  // namespace
 
 sal_Int32 hmm(double pts) {
     return static_cast<sal_Int32>(std::lround(pts * kHmmPerPoint));

@@ -23,6 +23,8 @@ common::Rgb rgbOf(sal_Int32 unoColor);
 
 // MsoShapeType of the shape.
 int typeOf(const Reference<css::drawing::XShape>& shape);
+// The service name of the shape's kind.
+rtl::OUString unoShapeType(const Reference<css::drawing::XShape>& shape);
 
 // MsoLineDashStyle and the dash LibreOffice makes of the DrawingML preset.
 css::drawing::LineDash lineDashOf(int dashStyle);

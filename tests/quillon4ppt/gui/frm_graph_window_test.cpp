@@ -1,6 +1,7 @@
 // The graph workspace as a teacher uses it: real widgets, a real deck.
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QListWidget>
 
 #include "frm_graph_window_fixture.h"
@@ -37,6 +38,30 @@ TEST_F(FrmGraphWindowTest, PlotAPointAndInsertItIntoTheDeck) {
     EXPECT_EQ(group->type(), office::shapetype::Group);
     EXPECT_EQ(group->name().rfind("组合：", 0), 0u);
     EXPECT_EQ(testdecks::schemaErrors(deck.string()), "");
+}
+
+// Where a label's caption stands: from its first to its last pixel across.
+std::pair<int, int> captionSpan(const QLabel& label) {
+    const int width = label.fontMetrics().horizontalAdvance(label.text());
+    const int left = label.alignment() & Qt::AlignRight ? label.width() - width : 0;
+    const QPoint at = label.mapTo(label.window(), QPoint(left, 0));
+    return {at.x(), at.x() + width};
+}
+
+TEST_F(FrmGraphWindowTest, ThePreviewsCornerCaptionsStandAtItsCorners) {
+    open();
+    auto& window = *window_;
+    const QRect canvas(window.widgetOf("Picture1")->mapTo(&window, QPoint(0, 0)),
+                       window.widgetOf("Picture1")->size());
+    for (const char* name : {"labZS", "labZX", "labYS", "labYX"}) {
+        auto* label = qobject_cast<QLabel*>(window.widgetOf(name));
+        ASSERT_NE(label, nullptr);
+        const auto [from, to] = captionSpan(*label);
+        const bool left = name[3] == 'Z';
+        const int gap = left ? std::abs(from - canvas.left()) : std::abs(to - canvas.right());
+        EXPECT_LE(gap, 16) << name << " \"" << label->text().toStdString() << "\" stands " << gap
+                           << " pixels from its corner";
+    }
 }
 
 // Every control of a family page lies wholly inside its page, and the window looks

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,14 +14,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
-#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <stdexcept>
 
 #include "gui_test_form.h"
+#include "platform/forms/qt/tab_strip_widget.h"
 
 namespace {
 
@@ -42,7 +44,11 @@ struct FormWindowTest : ::testing::Test {
         if (!w) throw std::runtime_error("no widget of the expected type for " + name);
         return w;
     }
-    QTabBar* tabBar() { return widget<QWidget>("tabs")->findChild<QTabBar*>(); }
+    forms::qt::TabRows* tabBar() {
+        for (QWidget* w : widget<QWidget>("tabs")->findChildren<QWidget*>())
+            if (auto* rows = dynamic_cast<forms::qt::TabRows*>(w)) return rows;
+        throw std::runtime_error("the tab strip shows no tabs");
+    }
     QWidget* page(int i) {
         return widget<QWidget>("tabs")->findChild<QWidget*>(QStringLiteral("page%1").arg(i));
     }
@@ -177,6 +183,20 @@ TEST_F(FormWindowTest, ATeachersCloseIsToldToTheProgram) {
     EXPECT_EQ(closes, 1);
 }
 
+TEST_F(FormWindowTest, EscapeEndsTheWindowAsTheTeachersCloseDoes) {
+    int closes = 0;
+    window.onClose = [&] { ++closes; };
+    widget<QLineEdit>("txtX")->setFocus();
+    QTest::keyClick(widget<QLineEdit>("txtX"), Qt::Key_Escape);
+    EXPECT_EQ(closes, 1);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(FormWindowTest, AWindowThatFollowsItsSizeCanBeMaximized) {
+    EXPECT_TRUE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(window.windowFlags() & Qt::WindowCloseButtonHint);
+}
+
 TEST_F(FormWindowTest, ProgramExitEndsTheEventLoopWithItsStatus) {
     QTimer::singleShot(0, &window, [&] { click(widget<QPushButton>("cmdCancel")); });
     EXPECT_EQ(QApplication::exec(), 3);
@@ -232,6 +252,41 @@ TEST(FormWindowSize, AFormWithoutADeclaredSizeHasRoomForItsControls) {
     forms::qt::FormWindow window(form);
     EXPECT_EQ(window.size(), QSize(10 + 100 + 8, 10 + 25 + 8));
     EXPECT_EQ(window.maximumSize(), window.size());
+}
+
+// A small window of fixed size, for where a window opens.
+struct SmallForm : forms::Form {
+    explicit SmallForm(forms::Dialogs& d) : Form("frmSmall", d) { button.layout = {150, 150, 1500, 375}; }
+    forms::CommandButton button{*this, "cmd"};
+};
+
+QRect workArea() {
+    return QGuiApplication::primaryScreen()->availableGeometry();
+}
+
+TEST(FormWindowPlace, WithoutADeclaredCornerAWindowOpensAtTheRightEdgeClearOfTheSlidesMiddle) {
+    forms::ScriptedDialogs dialogs;
+    SmallForm form(dialogs);
+    forms::qt::FormWindow window(form);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QRect frame = window.frameGeometry(), area = workArea();
+    EXPECT_TRUE(area.contains(frame)) << frame.x() << "," << frame.y() << " in " << area.width();
+    EXPECT_GE(frame.right(), area.right() - 16) << "not at the right edge";
+    EXPECT_FALSE(frame.contains(area.center()));
+    EXPECT_GE(frame.top(), area.top() + area.height() / 4) << "over the menus and toolbars";
+    EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint)
+        << "a fixed-size window can be maximized";
+}
+
+TEST(FormWindowPlace, ADeclaredCornerIsTheWorkAreasCorner) {
+    forms::ScriptedDialogs dialogs;
+    SmallForm form(dialogs);
+    form.openingCorner = forms::Form::Corner{150, 300};
+    forms::qt::FormWindow window(form);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(window.frameGeometry().topLeft(), workArea().topLeft() + QPoint(10, 20));
 }
 
 // A picture to look at, at the scale the test runs with (QT_SCALE_FACTOR).

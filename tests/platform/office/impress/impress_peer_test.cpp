@@ -186,6 +186,69 @@ TEST_F(ImpressPeer, OneUndoTakesTheWholeCommandAway) {
     EXPECT_EQ(slideHost(*app).count(), 0) << "the grouped command took more than one undo step";
 }
 
+TEST_F(ImpressPeer, AFailedCommandLeavesTheSlideAndTheUndoStepsAsTheyWere) {
+    LiveImpress impress(dir, dir / "deck.pptx");
+    auto app = impress.attach();
+    slideHost(*app).addLabel(kTextHorizontal, 10, 10, 100, 30)->setName("before");
+    app->save();
+    const int steps = impress.undoSteps();
+    {
+        CommandScope command(*app);
+        slideHost(*app).item("before")->setName("renamed");
+        slideHost(*app).item("renamed")->textFrame().textRange().setText("changed");
+        slideHost(*app).addLine(10, 10, 20, 20)->setName("new line");
+        slideHost(*app).item("renamed")->line().setForeColor(common::rgb(255, 0, 0));
+    }
+    EXPECT_EQ(impress.undoSteps(), steps);
+    EXPECT_EQ(impress.redoSteps(), 0);
+    ASSERT_EQ(slideHost(*app).count(), 1);
+    EXPECT_EQ(slideHost(*app).item(1)->name(), "before");
+    EXPECT_EQ(slideHost(*app).item(1)->textFrame().textRange().text(), "");
+    {
+        CommandScope command(*app);
+        slideHost(*app).item("before")->textFrame().textRange().setText("kept");
+        command.done();
+    }
+    EXPECT_EQ(impress.undoSteps(), steps + 1);
+    EXPECT_EQ(slideHost(*app).item("before")->textFrame().textRange().text(), "kept");
+}
+
+TEST_F(ImpressPeer, MovingAndRetextingShapesOfTheSlideIsOneUndoStepEach) {
+    LiveImpress impress(dir, dir / "deck.pptx");
+    auto app = impress.attach();
+    SlideHost& host = slideHost(*app);
+    host.addLabel(kTextHorizontal, 100, 100, 100, 30)->textFrame().textRange().setText("A");
+    host.item(1)->setName("label");
+    host.addLine(300, 300, 400, 350)->setName("line");
+    app->save();
+    const int steps = impress.undoSteps();
+    auto both = host.range({"label", "line"});
+    {
+        CommandScope command(*app);
+        both->incrementLeft(1);
+        both->incrementTop(-2);
+        command.done();
+    }
+    EXPECT_NEAR(host.item("label")->left(), 101, 0.05);
+    EXPECT_NEAR(host.item("line")->top(), 298, 0.05);
+    {
+        CommandScope command(*app);
+        host.item("label")->textFrame().textRange().setText("B");
+        command.done();
+    }
+    ASSERT_EQ(host.count(), 2);
+    EXPECT_EQ(host.item(1)->name(), "label") << "the retexted shape left its place in the order";
+    EXPECT_EQ(host.item("label")->textFrame().textRange().text(), "B");
+    EXPECT_NEAR(host.item("label")->left(), 101, 0.05);
+    EXPECT_EQ(impress.undoSteps(), steps + 2);
+    impress.undo();
+    EXPECT_EQ(host.item("label")->textFrame().textRange().text(), "A");
+    impress.undo();
+    EXPECT_NEAR(host.item("label")->left(), 100, 0.05);
+    EXPECT_NEAR(host.item("line")->top(), 300, 0.05);
+    EXPECT_EQ(impress.undoSteps(), steps);
+}
+
 TEST_F(ImpressPeer, AVanishedOfficeIsReportedOnceAndEveryCallFailsAfter) {
     LiveImpress impress(dir, dir / "deck.pptx");
     impress::ImpressConnector connector(impress.pipe());

@@ -9,6 +9,7 @@
 #include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/document/XUndoManagerSupplier.hpp>
 #include <com/sun/star/frame/XStorable.hpp>
+#include <com/sun/star/util/XCloseable.hpp>
 #include <stdexcept>
 #include <thread>
 #include <vector>
@@ -107,6 +108,25 @@ void LiveImpress::storeAsPptx(const fs::path& target) const {
 void LiveImpress::undo() const {
     Reference<css::document::XUndoManagerSupplier> supplier(frontmost(pipe_), css::uno::UNO_QUERY_THROW);
     supplier->getUndoManager()->undo();
+}
+
+void LiveImpress::redo() const {
+    Reference<css::document::XUndoManagerSupplier> supplier(frontmost(pipe_), css::uno::UNO_QUERY_THROW);
+    supplier->getUndoManager()->redo();
+}
+
+int LiveImpress::undoSteps() const {
+    Reference<css::document::XUndoManagerSupplier> supplier(frontmost(pipe_), css::uno::UNO_QUERY_THROW);
+    return supplier->getUndoManager()->getAllUndoActionTitles().getLength();
+}
+
+int LiveImpress::redoSteps() const {
+    Reference<css::document::XUndoManagerSupplier> supplier(frontmost(pipe_), css::uno::UNO_QUERY_THROW);
+    return supplier->getUndoManager()->getAllRedoActionTitles().getLength();
+}
+
+void LiveImpress::closePresentation() const {
+    Reference<css::util::XCloseable>(frontmost(pipe_), css::uno::UNO_QUERY_THROW)->close(true);
 }
 
 void LiveImpress::kill() {

@@ -21,10 +21,16 @@ public:
     std::unique_ptr<office::Application> attach() const;
     // Stores the frontmost presentation as a .pptx file (the tools never do).
     void storeAsPptx(const std::filesystem::path& target) const;
-    // The teacher's Ctrl+Z.
+    // The teacher's Ctrl+Z, and Ctrl+Y.
     void undo() const;
+    void redo() const;
+    // The steps the teacher can undo, and redo.
+    int undoSteps() const;
+    int redoSteps() const;
     // The office goes away at once.
     void kill();
+    // The teacher closes the presentation.
+    void closePresentation() const;
 
 private:
     std::string pipe_;
