@@ -198,6 +198,10 @@ public:
     // Title and AlternativeText: empty for shapes that have none.
     virtual std::string title() const { return {}; }
     virtual std::string alternativeText() const { return {}; }
+    virtual void setAlternativeText(const std::string& text) = 0;
+    // A hidden shape stays on the slide but is neither drawn nor shown in the slide show.
+    virtual bool visible() const = 0;
+    virtual void setVisible(bool on) = 0;
 };
 
 class ShapeRange {

@@ -32,6 +32,7 @@ frmGraph::frmGraph(launch::Program& program) : Form("frmGraph", program.dialogs(
     bindEvents();
     addFamilies(*this);
     Form_Load();
+    reopenSelectedGraph();
 }
 
 frmGraph::~frmGraph() = default;

@@ -2,6 +2,7 @@
 // The graph workspace window: the preview with its frame controls, the line-style
 // controls, the family tabs and the plot list.
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "platform/forms/picture_box.h"
 #include "quillon4ppt/graph/coordinate_frame.h"
 #include "quillon4ppt/graph/curve_checks.h"
+#include "quillon4ppt/graph/graph_place.h"
 #include "quillon4ppt/graph/line_look.h"
 #include "quillon4ppt/graph/plot_family.h"
 #include "quillon4ppt/graph/shape_names.h"
@@ -33,6 +35,8 @@ enum GraphTab {
     kTabHyperbola = 10,
     kTabParabola = 11
 };
+
+struct SavedGraph;
 
 class frmGraph : public forms::Form {
 public:
@@ -94,6 +98,7 @@ public:
     std::string EquationFormKey;
     graph::CurveExtents CurveExtents;
     InsertedShapeNames shapeNames;
+    std::optional<ReopenedGraph> reopened;
 
     // Controls, in tab order.
     forms::PictureBox Picture1{*this, "Picture1"};
@@ -134,6 +139,17 @@ private:
     void resizeAxis(int axis);
     void spinAxis(int index, int delta);
     void insertList();
+    // The graph selected on the slide, opened again; the start state when there is none.
+    void reopenSelectedGraph();
+    void showSavedGraph(const SavedGraph& saved, const std::string& record);
+    void replayListed();
+    // The record box and the alternative text of a new group, which then takes the
+    // place of the reopened one.
+    void finishGroup(SlideContext& slide, std::vector<std::string> names,
+                     const std::optional<StandingGraph>& old);
+    std::optional<StandingGraph> standingReopened(office::SlideHost& host) const;
+    void replaceReopened(office::SlideHost& host, office::Shape& group, const GraphPlace& drawn,
+                         const StandingGraph& old);
     void deleteEntry(const std::string& entry);
     void replayEntry(const std::string& entry);
     void restoreLineStyle(const std::string& weight, const std::string& style, common::Rgb color);

@@ -34,6 +34,14 @@ void frmGraph::insertList() {
     ComputeSlideFrame(frame, program_.host().activePresentation().slideWidth(),
                       program_.host().activePresentation().slideHeight(), program_.AxisSettings.intK,
                       frame.xMax - frame.xMin);
+    // A graph put back keeps the slide frame it was drawn with, whatever the slide's size.
+    if (reopened) {
+        frame.originX = reopened->slideFrame.originX;
+        frame.originY = reopened->slideFrame.originY;
+        frame.unitLength = reopened->slideFrame.unitLength;
+    }
+    // Found before anything is added: the new group may come to bear the same name.
+    const std::optional<StandingGraph> old = standingReopened(slide.host);
     for (const auto& text : List1.items()) {
         PlotEntry entry = parseEntry(text);
         if (entry.key == "ZBX") {
@@ -43,14 +51,7 @@ void frmGraph::insertList() {
         }
     }
     std::vector<std::string> names = namedShapes(shapeNames);
-    if (names.size() >= 2) {
-        slide.host.range(names)->group()->select(true);
-        shapeNames.countShape();
-        auto selected = program_.host().activeWindow().selection().shapeRange();
-        selected->setName(shapeNames.NameShape("组合"));
-        selected->zOrder(office::zorder::SendToBack);
-        selected->zOrder(office::zorder::SendBehindText);
-    }
+    if (names.size() >= 2) finishGroup(slide, names, old);
     setCaption(names.empty() ? kNothingInsertedCaption : kInsertedCaption);
 }
 

@@ -53,7 +53,8 @@ struct ShapeData {
     float margins[4] = {7.2f, 3.6f, 7.2f, 3.6f};       // left, top, right, bottom
     std::vector<std::shared_ptr<ShapeData>> children;  // a group's shapes
     bool deleted = false;
-    std::string title, description;  // a picture's
+    bool hidden = false;
+    std::string title, description;
     std::string png, svg;
 };
 

@@ -267,6 +267,15 @@ public:
     TextFrame& textFrame() override { return frame_; }
     std::string title() const override { return alive().title; }
     std::string alternativeText() const override { return alive().description; }
+    void setAlternativeText(const std::string& text) override {
+        s_->log(alive().name + ".AlternativeText=" + text);
+        d_->description = text;
+    }
+    bool visible() const override { return !alive().hidden; }
+    void setVisible(bool on) override {
+        s_->log(alive().name + ".Visible=" + (on ? "-1" : "0"));
+        d_->hidden = !on;
+    }
 
 private:
     const ShapeData& alive() const {
@@ -306,6 +315,8 @@ void MemoryShape::remove() {
     s_->log(alive().name + ".Delete");
     auto& list = s_->slide().shapes;
     list.erase(std::remove(list.begin(), list.end(), d_), list.end());
+    // A member of a group leaves the group.
+    for (auto& shape : list) std::erase(shape->children, d_);
     std::erase(s_->selected, d_);
     d_->deleted = true;
 }
