@@ -142,6 +142,7 @@ private:
     // The graph selected on the slide, opened again; the start state when there is none.
     void reopenSelectedGraph();
     void showSavedGraph(const SavedGraph& saved, const std::string& record);
+    void startOver(const settings::AxisSettings& loaded, const char* message);
     void replayListed();
     // The record box and the alternative text of a new group, which then takes the
     // place of the reopened one.

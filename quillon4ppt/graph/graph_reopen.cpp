@@ -18,18 +18,28 @@ void frmGraph::reopenSelectedGraph() {
         return;
     }
     if (!selected) return;
+    const settings::AxisSettings loaded = program_.AxisSettings;
     try {
         if (!selected->record) throw RecordError("no record");
         const SavedGraph saved = ReadGraphRecord(*this, *selected->record);
         showSavedGraph(saved, *selected->record);
         reopened = ReopenedGraph{selected->name, saved.place, saved.frame};
-    } catch (const RecordError& e) {
-        // Whatever was shown of it goes: the window opens as it always does.
-        List1.clear();
-        Form_Load();
-        dialogs().msgBox(dynamic_cast<const RecordTooNew*>(&e) ? common::messages::kGraphTooNew
-                                                               : common::messages::kGraphUnreadable);
+    } catch (const RecordTooNew&) {
+        startOver(loaded, common::messages::kGraphTooNew);
+    } catch (const office::HostLost&) {
+        throw;
+    } catch (const std::exception&) {
+        // A record that reads but cannot be drawn again is no better than a damaged one.
+        startOver(loaded, common::messages::kGraphUnreadable);
     }
+}
+
+// Whatever was shown of the graph goes: the window opens as it always does.
+void frmGraph::startOver(const settings::AxisSettings& loaded, const char* message) {
+    program_.AxisSettings = loaded;
+    List1.clear();
+    Form_Load();
+    dialogs().msgBox(message);
 }
 
 void frmGraph::showSavedGraph(const SavedGraph& saved, const std::string& record) {

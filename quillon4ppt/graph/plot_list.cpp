@@ -34,8 +34,9 @@ void frmGraph::insertList() {
     ComputeSlideFrame(frame, program_.host().activePresentation().slideWidth(),
                       program_.host().activePresentation().slideHeight(), program_.AxisSettings.intK,
                       frame.xMax - frame.xMin);
-    // A graph put back keeps the slide frame it was drawn with, whatever the slide's size.
-    if (reopened) {
+    // A graph put back on its own frame keeps the slide frame it was drawn with, whatever
+    // the slide's size; a wider or narrower frame takes the unit that goes with it.
+    if (reopened && reopened->slideFrame.xMax - reopened->slideFrame.xMin == frame.xMax - frame.xMin) {
         frame.originX = reopened->slideFrame.originX;
         frame.originY = reopened->slideFrame.originY;
         frame.unitLength = reopened->slideFrame.unitLength;

@@ -39,12 +39,12 @@ struct ImpressConnector : office::HostConnector {
 };
 
 // The workspace run once on a presentation, with a shape selected or none.
-struct Run {
+struct WorkspaceRun {
     forms::ScriptedDialogs dialogs;
     std::unique_ptr<launch::Program> program;
     std::unique_ptr<graph::frmGraph> g;
 
-    Run(office::HostConnector& connector, bool tickSettings) {
+    WorkspaceRun(office::HostConnector& connector, bool tickSettings) {
         launch::Environment env;
         env.home = QUILLON_PROGRAM_DIR;
         program = std::make_unique<launch::Program>(env, dialogs, connector);
@@ -68,7 +68,7 @@ struct ReopenOnDecks : ::testing::Test {
     // Inserts every family on a new deck; the name of its group.
     std::string insertEverything() {
         office::pptx::DeckConnector connector(deck, 1);
-        Run run(connector, true);
+        WorkspaceRun run(connector, true);
         run.play(everyFamily());
         run.g->cmdOK.click();
         EXPECT_TRUE(run.dialogs.shown().empty());
@@ -83,7 +83,7 @@ struct ReopenOnDecks : ::testing::Test {
     // Opens the named group of the deck again and inserts it unchanged.
     std::vector<std::string> reopenAndInsert(const std::string& path, const std::string& group) {
         office::pptx::DeckConnector connector(path, 1, group);
-        Run run(connector, false);
+        WorkspaceRun run(connector, false);
         EXPECT_TRUE(run.dialogs.shown().empty());
         auto listed = run.g->List1.items();
         run.g->cmdOK.click();
@@ -101,6 +101,16 @@ struct ReopenOnDecks : ::testing::Test {
     // same shapes in the same place.
     void expectPutBackAfter(const std::string& path, const std::string& group,
                             const std::vector<ShapeFacts>& before, const std::vector<std::string>& listed) {
+        {
+            // The round trip kept the record box hidden and within the graph's box.
+            auto app = office::pptx::DeckConnector(path, 1).attach();
+            auto shape = office::slideHost(*app).item(group);
+            auto box = recordBox(*shape);
+            ASSERT_TRUE(box);
+            EXPECT_FALSE(box->visible());
+            EXPECT_LE(box->width(), shape->width() + 0.1);
+            EXPECT_LE(box->height(), shape->height() + 0.1);
+        }
         EXPECT_EQ(reopenAndInsert(path, group), listed);
         int count = 0;
         const auto after = groupOn(path, &count);
@@ -114,7 +124,7 @@ TEST_F(ReopenOnDecks, OnTheDeckFileTheGraphIsPutBackUnchangedAndTheDeckValidates
     const auto before = groupOn(deck);
     {
         office::pptx::DeckConnector connector(deck, 1, group);
-        Run run(connector, false);
+        WorkspaceRun run(connector, false);
         EXPECT_GT(run.g->List1.items().size(), 12u);
         EXPECT_TRUE(run.g->chkDrawScale.checked());
         EXPECT_TRUE(run.program->AxisSettings.blXtxtUp);
@@ -174,7 +184,7 @@ TEST_F(ReopenOnDecks, LiveInImpressTheGraphIsPutBackUnchanged) {
     std::string group;
     std::vector<ShapeFacts> before;
     {
-        Run run(connector, true);
+        WorkspaceRun run(connector, true);
         run.play(everyFamily());
         run.g->cmdOK.click();
         auto shape = run.program->slideHost().item(1);
@@ -185,7 +195,7 @@ TEST_F(ReopenOnDecks, LiveInImpressTheGraphIsPutBackUnchanged) {
         shape->select(true);
     }
     {
-        Run run(connector, false);
+        WorkspaceRun run(connector, false);
         EXPECT_TRUE(run.dialogs.shown().empty());
         EXPECT_GT(run.g->List1.items().size(), 12u);
         run.g->cmdOK.click();
