@@ -149,8 +149,7 @@ private:
     void finishGroup(SlideContext& slide, std::vector<std::string> names,
                      const std::optional<StandingGraph>& old);
     std::optional<StandingGraph> standingReopened(office::SlideHost& host) const;
-    void replaceReopened(office::SlideHost& host, office::Shape& group, const GraphPlace& drawn,
-                         const StandingGraph& old);
+    void replaceReopened(office::Shape& group, const GraphPlace& drawn, const StandingGraph& old);
     void deleteEntry(const std::string& entry);
     void replayEntry(const std::string& entry);
     void restoreLineStyle(const std::string& weight, const std::string& style, common::Rgb color);

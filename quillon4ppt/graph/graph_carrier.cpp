@@ -66,12 +66,22 @@ GraphPlace PlaceOf(office::SlideHost& host, const std::vector<std::string>& name
     return e.place();
 }
 
-void AddRecordBox(SlideContext& slide, const std::string& record, const GraphPlace& place) {
+std::string AddRecordBox(SlideContext& slide, const std::string& record, const GraphPlace& place) {
     auto box = slide.addText(kRecordLabel, place.left, place.top, record);
     box->textFrame().textRange().font().setSize(kRecordFontSize);
     box->scaleWidth(static_cast<float>(place.width / box->width()), false, 0);
     box->setHeight(static_cast<float>(place.height));
-    box->setVisible(false);
+    return box->name();
+}
+
+void HideRecordBox(office::Shape& group, const std::string& name) {
+    auto items = group.groupItems();
+    for (int i = items->count(); i >= 1; --i) {
+        auto s = items->item(i);
+        if (s->name() != name) continue;
+        s->setVisible(false);
+        return;
+    }
 }
 
 std::optional<GraphOnSlide> SelectedGraph(office::Application& host) {

@@ -17,9 +17,11 @@ constexpr const char* kRecordLabel = "作图记录";
 // The drawn shapes' box and count.
 GraphPlace PlaceOf(office::SlideHost& host, const std::vector<std::string>& names);
 
-// Adds the hidden box holding the record over the drawn shapes, so that it does not
-// change the group's box.
-void AddRecordBox(SlideContext& slide, const std::string& record, const GraphPlace& place);
+// Adds the box holding the record over the drawn shapes, so that it does not change
+// the group's box; its name.
+std::string AddRecordBox(SlideContext& slide, const std::string& record, const GraphPlace& place);
+// Hides the group's record box: once grouped, since Impress groups only shapes it shows.
+void HideRecordBox(office::Shape& group, const std::string& name);
 
 // A group the tools inserted, as it stands on the slide now.
 struct GraphOnSlide {

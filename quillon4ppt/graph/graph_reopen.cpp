@@ -99,9 +99,10 @@ void frmGraph::replayListed() {
 void frmGraph::finishGroup(SlideContext& slide, std::vector<std::string> names,
                            const std::optional<StandingGraph>& old) {
     const GraphPlace drawn = PlaceOf(slide.host, names);
-    AddRecordBox(slide, WriteGraphRecord(*this, drawn), drawn);
-    names.push_back(shapeNames.names().back());
+    const std::string box = AddRecordBox(slide, WriteGraphRecord(*this, drawn), drawn);
+    names.push_back(box);
     auto group = slide.host.range(names)->group();
+    HideRecordBox(*group, box);
     group->select(true);
     shapeNames.countShape();
     auto selected = program_.host().activeWindow().selection().shapeRange();
@@ -110,7 +111,7 @@ void frmGraph::finishGroup(SlideContext& slide, std::vector<std::string> names,
     selected->zOrder(office::zorder::SendBehindText);
     group->setAlternativeText(GraphAltText(*this));
     if (!reopened) return;
-    if (old) replaceReopened(slide.host, *group, drawn, *old);
+    if (old) replaceReopened(*group, drawn, *old);
     reopened = ReopenedGraph{group->name(), drawn, frame};
 }
 
@@ -131,10 +132,9 @@ double ratio(double now, double then) {
 
 }  // namespace
 
-// The new group lands where the old one stands now, at the scale the teacher gave it,
-// and in its place among the slide's shapes.
-void frmGraph::replaceReopened(office::SlideHost& host, office::Shape& group, const GraphPlace& drawn,
-                               const StandingGraph& old) {
+// The new group lands where the old one stood, at the scale the teacher gave it, and in
+// its place among the slide's shapes.
+void frmGraph::replaceReopened(office::Shape& group, const GraphPlace& drawn, const StandingGraph& old) {
     const GraphPlace& then = reopened->place;
     // With shapes gone from the old group its box says nothing of where it was moved.
     const GraphPlace now = old.now.shapes == then.shapes ? old.now : then;
@@ -143,8 +143,6 @@ void frmGraph::replaceReopened(office::SlideHost& host, office::Shape& group, co
     if (sy != 1) group.scaleHeight(static_cast<float>(sy), false, 0);
     group.setLeft(static_cast<float>(now.left + (drawn.left - then.left) * sx));
     group.setTop(static_cast<float>(now.top + (drawn.top - then.top) * sy));
-    // Sending the new group to the back moved the old one up by one.
-    host.item(old.position + 1)->remove();
     for (int i = 1; i < old.position; ++i) group.zOrder(office::zorder::BringForward);
 }
 

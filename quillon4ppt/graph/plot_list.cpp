@@ -41,8 +41,10 @@ void frmGraph::insertList() {
         frame.originY = reopened->slideFrame.originY;
         frame.unitLength = reopened->slideFrame.unitLength;
     }
-    // Found before anything is added: the new group may come to bear the same name.
+    // The graph put back goes before anything is added: the new group may come to bear
+    // its name, and live, Impress records a removal only before the command adds shapes.
     const std::optional<StandingGraph> old = standingReopened(slide.host);
+    if (old) slide.host.item(old->position)->remove();
     for (const auto& text : List1.items()) {
         PlotEntry entry = parseEntry(text);
         if (entry.key == "ZBX") {

@@ -204,6 +204,14 @@ TEST_F(ReopenOnDecks, LiveInImpressTheGraphIsPutBackUnchanged) {
         EXPECT_EQ(difference(before, drawnShapes(*host.item(1))), "");
     }
     impress.storeAsPptx(dir.file("stored.pptx"));
+    // One undo brings the old graph back, record and all.
+    impress.undo();
+    auto app = impress.attach();
+    auto& host = office::slideHost(*app);
+    ASSERT_EQ(host.count(), 1);
+    EXPECT_EQ(host.item(1)->name(), group);
+    EXPECT_TRUE(recordBox(*host.item(1)));
+    EXPECT_EQ(difference(before, drawnShapes(*host.item(1))), "");
     int count = 0;
     const auto stored = groupOn(dir.file("stored.pptx"), &count);
     EXPECT_EQ(count, 1);
