@@ -29,6 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static Workspace w;
     w.state->slides.assign(1, {});
     w.state->selected.clear();
+    w.state->calls.clear();
     auto& host = w.program.slideHost();
     host.addLine(10, 10, 100, 50)->setName("line");
     auto box = host.addLabel(office::kTextHorizontal, 20, 20, 30, 30);

@@ -1,6 +1,7 @@
 #pragma once
 // The graph workspace window: the preview with its frame controls, the line-style
 // controls, the family tabs and the plot list.
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -153,6 +154,10 @@ private:
     void deleteEntry(const std::string& entry);
     void replayEntry(const std::string& entry);
     void restoreLineStyle(const std::string& weight, const std::string& style, common::Rgb color);
+    // Runs a replay with nothing recorded; the line-style controls are as they were after it.
+    void replaying(const std::function<void()>& replay);
+    // The family's "确定" for the record at index, its counter kept.
+    void drawAgain(PlotFamily& family, int index);
 
     launch::Program& program_;
     std::vector<std::unique_ptr<PlotFamily>> families_;

@@ -75,25 +75,15 @@ void frmGraph::showSavedGraph(const SavedGraph& saved, const std::string& record
 // Every listed item is drawn into the preview by its family's "确定", as a deletion
 // replays it, but in its own colour.
 void frmGraph::replayListed() {
-    const std::string weight = Combo1.text(), style = Combo2.text();
-    const common::Rgb color = lineColor();
-    RecordItems = false;
-    try {
+    replaying([&] {
         for (const auto& text : List1.items()) {
             PlotEntry entry = parseEntry(text);
-            PlotFamily* f = family(entry.key);
-            if (!f) continue;
-            f->loadRecord(entry.index);
-            const std::int16_t saved = f->counter;
-            f->counter = static_cast<std::int16_t>(entry.index);
-            f->draw();
-            f->counter = saved;
+            if (PlotFamily* f = family(entry.key)) {
+                f->loadRecord(entry.index);
+                drawAgain(*f, entry.index);
+            }
         }
-    } catch (...) {
-        restoreLineStyle(weight, style, color);
-        throw;
-    }
-    restoreLineStyle(weight, style, color);
+    });
 }
 
 void frmGraph::finishGroup(SlideContext& slide, std::vector<std::string> names,

@@ -82,16 +82,32 @@ void frmGraph::cmdResult_Click() {
 
 // The item is drawn again in the canvas colour, which erases it from the preview.
 void frmGraph::deleteEntry(const std::string& text) {
+    replaying([&] { replayEntry(text); });
+}
+
+void frmGraph::replaying(const std::function<void()>& replay) {
     const std::string weight = Combo1.text(), style = Combo2.text();
     const common::Rgb color = lineColor();
     RecordItems = false;
     try {
-        replayEntry(text);
+        replay();
     } catch (...) {
         restoreLineStyle(weight, style, color);
         throw;
     }
     restoreLineStyle(weight, style, color);
+}
+
+void frmGraph::drawAgain(PlotFamily& f, int index) {
+    const std::int16_t saved = f.counter;
+    f.counter = static_cast<std::int16_t>(index);
+    try {
+        f.draw();
+    } catch (...) {
+        f.counter = saved;
+        throw;
+    }
+    f.counter = saved;
 }
 
 void frmGraph::replayEntry(const std::string& text) {
@@ -105,15 +121,7 @@ void frmGraph::replayEntry(const std::string& text) {
     if (!f) return;
     f->loadRecord(entry.index);
     labColor.setBackColor(Picture1.backColor);
-    const std::int16_t saved = f->counter;
-    f->counter = static_cast<std::int16_t>(entry.index);
-    try {
-        f->draw();
-    } catch (...) {
-        f->counter = saved;
-        throw;
-    }
-    f->counter = saved;
+    drawAgain(*f, entry.index);
 }
 
 void frmGraph::restoreLineStyle(const std::string& weight, const std::string& style, common::Rgb color) {
