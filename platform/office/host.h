@@ -212,6 +212,10 @@ public:
     virtual std::string alternativeText() const { return {}; }
     // An equation object (Office Math, a formula object), as Paste makes from an equation.
     virtual bool isEquation() const { return false; }
+    virtual void setAlternativeText(const std::string& text) = 0;
+    // A hidden shape stays on the slide but is neither drawn nor shown in the slide show.
+    virtual bool visible() const = 0;
+    virtual void setVisible(bool on) = 0;
 };
 
 class ShapeRange {

@@ -33,6 +33,7 @@ frmGraph::frmGraph(launch::Program& program) : Form("frmGraph", program.dialogs(
     bindEvents();
     addFamilies(*this);
     Form_Load();
+    reopenSelectedGraph();
 }
 
 frmGraph::~frmGraph() = default;
@@ -159,6 +160,13 @@ CoordinateFrame frmGraph::slideFrame() {
     CoordinateFrame f = frame;
     office::Presentation& deck = program_.host().activePresentation();
     ComputeSlideFrame(f, deck.slideWidth(), deck.slideHeight(), program_.AxisSettings.intK, f.xMax - f.xMin);
+    // A graph put back on its own frame keeps the slide frame it was drawn with, whatever
+    // the slide's size; a wider or narrower frame takes the unit that goes with it.
+    if (reopened && reopened->slideFrame.xMax - reopened->slideFrame.xMin == f.xMax - f.xMin) {
+        f.originX = reopened->slideFrame.originX;
+        f.originY = reopened->slideFrame.originY;
+        f.unitLength = reopened->slideFrame.unitLength;
+    }
     return f;
 }
 

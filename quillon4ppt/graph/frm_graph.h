@@ -1,7 +1,9 @@
 #pragma once
 // The graph workspace window: the preview with its frame controls, the line-style
 // controls, the family tabs and the plot list.
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,7 @@
 #include "platform/forms/picture_box.h"
 #include "quillon4ppt/graph/coordinate_frame.h"
 #include "quillon4ppt/graph/curve_checks.h"
+#include "quillon4ppt/graph/graph_place.h"
 #include "quillon4ppt/graph/line_look.h"
 #include "quillon4ppt/graph/plot_family.h"
 #include "quillon4ppt/graph/shape_names.h"
@@ -34,6 +37,8 @@ enum GraphTab {
     kTabHyperbola = 10,
     kTabParabola = 11
 };
+
+struct SavedGraph;
 
 class frmGraph : public forms::Form {
 public:
@@ -104,6 +109,7 @@ public:
     std::string EquationFormKey;
     graph::CurveExtents CurveExtents;
     InsertedShapeNames shapeNames;
+    std::optional<ReopenedGraph> reopened;
 
     // Controls, in tab order.
     forms::PictureBox Picture1{*this, "Picture1"};
@@ -145,10 +151,25 @@ private:
     void spinAxis(int index, int delta);
     void insertList(SlideContext& slide);
     void placeEntry(SlideContext& slide, const std::string& text);
-    void groupShapes(SlideContext& slide);
+    void groupShapes(SlideContext& slide, const std::optional<StandingGraph>& old);
+    // The graph selected on the slide, opened again; the start state when there is none.
+    void reopenSelectedGraph();
+    void showSavedGraph(const SavedGraph& saved, const std::string& record);
+    void startOver(const settings::AxisSettings& loaded, const char* message);
+    void replayListed();
+    // The record box and the alternative text of a new group, which then takes the
+    // place of the reopened one.
+    void finishGroup(SlideContext& slide, std::vector<std::string> names,
+                     const std::optional<StandingGraph>& old);
+    std::optional<StandingGraph> standingReopened(office::SlideHost& host) const;
+    void replaceReopened(office::Shape& group, const GraphPlace& drawn, const StandingGraph& old);
     void deleteEntry(const std::string& entry);
     void replayEntry(const std::string& entry);
     void restoreLineStyle(const std::string& weight, const std::string& style, common::Rgb color);
+    // Runs a replay with nothing recorded; the line-style controls are as they were after it.
+    void replaying(const std::function<void()>& replay);
+    // The family's "确定" for the record at index, its counter kept.
+    void drawAgain(PlotFamily& family, int index);
 
     launch::Program& program_;
     std::vector<std::unique_ptr<PlotFamily>> families_;

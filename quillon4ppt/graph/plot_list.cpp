@@ -38,9 +38,14 @@ void frmGraph::insertList(SlideContext& slide) {
     // Every item lands where it would beside the axes, whether they are listed,
     // hidden or deleted, and whatever earlier insertions did.
     frame = slideFrame();
+    // The graph put back goes before anything is added: the new group may come to bear
+    // its name, and live, Impress records a removal only before the command adds shapes.
+    // Should the insertion fail, the command's end brings it back.
+    const std::optional<StandingGraph> old = standingReopened(slide.host);
+    if (old) slide.host.item(old->position)->remove();
     for (const auto& text : List1.items()) placeEntry(slide, text);
     try {
-        groupShapes(slide);
+        groupShapes(slide, old);
     } catch (const office::HostError&) {
         slide.removeAdded();
         throw NotPlaced{msg::kGraphGroupNotMade};
@@ -73,24 +78,18 @@ void frmGraph::placeEntry(SlideContext& slide, const std::string& text) {
     throw NotPlaced{msg::fill(msg::kGraphItemNotPlaced, {common::trimBlanks(text)})};
 }
 
-void frmGraph::groupShapes(SlideContext& slide) {
+void frmGraph::groupShapes(SlideContext& slide, const std::optional<StandingGraph>& old) {
     std::vector<std::string> names = namedShapes(shapeNames);
-    if (names.size() < 2) return;
-    office::ShapePtr group = slide.host.range(names)->group();
-    slide.grouped(group);
-    group->select(true);
-    shapeNames.countShape();
-    auto selected = program_.host().activeWindow().selection().shapeRange();
-    selected->setName(shapeNames.NameShape("组合"));
-    selected->zOrder(office::zorder::SendToBack);
-    selected->zOrder(office::zorder::SendBehindText);
+    if (names.size() >= 2) finishGroup(slide, names, old);
 }
 
 void frmGraph::cmdOK_Click() {
     setCaption(kInsertingCaption);
     try {
+        auto command = program_.command();
         SlideContext slide{program_.slideHost(), frame, shapeNames, program_.AxisSettings};
         insertList(slide);
+        program_.commandDone(command);
         setCaption(slide.added.empty() ? kNothingInsertedCaption : kInsertedCaption);
     } catch (const NotPlaced& e) {
         setCaption(kInsertFailedCaption);
@@ -114,16 +113,32 @@ void frmGraph::cmdResult_Click() {
 
 // The item is drawn again in the canvas colour, which erases it from the preview.
 void frmGraph::deleteEntry(const std::string& text) {
+    replaying([&] { replayEntry(text); });
+}
+
+void frmGraph::replaying(const std::function<void()>& replay) {
     const std::string weight = Combo1.text(), style = Combo2.text();
     const common::Rgb color = lineColor();
     RecordItems = false;
     try {
-        replayEntry(text);
+        replay();
     } catch (...) {
         restoreLineStyle(weight, style, color);
         throw;
     }
     restoreLineStyle(weight, style, color);
+}
+
+void frmGraph::drawAgain(PlotFamily& f, int index) {
+    const std::int16_t saved = f.counter;
+    f.counter = static_cast<std::int16_t>(index);
+    try {
+        f.draw();
+    } catch (...) {
+        f.counter = saved;
+        throw;
+    }
+    f.counter = saved;
 }
 
 void frmGraph::replayEntry(const std::string& text) {
@@ -137,15 +152,7 @@ void frmGraph::replayEntry(const std::string& text) {
     if (!f) return;
     f->loadRecord(entry.index);
     labColor.setBackColor(Picture1.backColor);
-    const std::int16_t saved = f->counter;
-    f->counter = static_cast<std::int16_t>(entry.index);
-    try {
-        f->draw();
-    } catch (...) {
-        f->counter = saved;
-        throw;
-    }
-    f->counter = saved;
+    drawAgain(*f, entry.index);
 }
 
 void frmGraph::restoreLineStyle(const std::string& weight, const std::string& style, common::Rgb color) {

@@ -285,6 +285,23 @@ public:
     LineFormat& line() override { return line_; }
     FillFormat& fill() override { return fill_; }
     TextFrame& textFrame() override { return *frame_; }
+    std::string title() const override { return text("Title"); }
+    std::string alternativeText() const override { return text("Description"); }
+    void setAlternativeText(const std::string& text) override {
+        s_->buffered([&] {
+            s_->changing();
+            s_->set(shape_, "Description", Any(ou(text)));
+        });
+    }
+    bool visible() const override {
+        return s_->buffered([&] { return s_->get<bool>(shape_, "Visible"); });
+    }
+    void setVisible(bool on) override {
+        s_->buffered([&] {
+            s_->changing();
+            s_->set(shape_, "Visible", Any(on));
+        });
+    }
 
 private:
     std::string text(const char* property) const {

@@ -54,7 +54,8 @@ struct ShapeData {
     float margins[4] = {7.2f, 3.6f, 7.2f, 3.6f};       // left, top, right, bottom
     std::vector<std::shared_ptr<ShapeData>> children;  // a group's shapes
     bool deleted = false;
-    std::string title, description;  // a picture's
+    bool hidden = false;
+    std::string title, description;
     bool equation = false;
     std::string png, svg;
 };

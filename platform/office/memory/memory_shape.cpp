@@ -270,6 +270,15 @@ public:
     std::string title() const override { return alive().title; }
     bool isEquation() const override { return alive().equation; }
     std::string alternativeText() const override { return alive().description; }
+    void setAlternativeText(const std::string& text) override {
+        s_->log(alive().name + ".AlternativeText=" + text);
+        d_->description = text;
+    }
+    bool visible() const override { return !alive().hidden; }
+    void setVisible(bool on) override {
+        s_->log(alive().name + ".Visible=" + (on ? "-1" : "0"));
+        d_->hidden = !on;
+    }
 
 private:
     const ShapeData& alive() const {

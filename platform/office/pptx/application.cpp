@@ -199,6 +199,10 @@ public:
         return presentation_;
     }
     void save() override { s_->save(); }
+    void endCommand(bool succeeded) override {
+        if (succeeded) return save();
+        s_->discardChanges();
+    }
     void copyPicture(const PictureData& picture) override { s_->clipboard = picture; }
 
 private:

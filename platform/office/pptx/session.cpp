@@ -33,6 +33,10 @@ std::vector<ShapeRefPtr> Session::liveSelection() {
     return selected;
 }
 
+void Session::discardChanges() {
+    if (deck && deck->unsaved() && currentStamp(path)) reload();
+}
+
 void Session::refresh() {
     if (deck->unsaved()) return;
     auto now = currentStamp(path);

@@ -28,6 +28,9 @@ struct Session {
     // not overwritten: this run's work goes to a copy beside it and HostError says so.
     void save();
     std::vector<ShapeRefPtr> liveSelection();
+    // A command that failed: the deck goes back to what is on the disk, as the last
+    // command that ended left it.
+    void discardChanges();
 
 private:
     void refresh();

@@ -373,6 +373,15 @@ public:
     std::string title() const override { return shapeTitle(alive(*r_)); }
     std::string alternativeText() const override { return shapeDescription(alive(*r_)); }
     bool isEquation() const override { return pptx::isEquation(alive(*r_)); }
+    void setAlternativeText(const std::string& text) override {
+        setShapeDescription(alive(*r_), text);
+        touch(*r_);
+    }
+    bool visible() const override { return !shapeHidden(alive(*r_)); }
+    void setVisible(bool on) override {
+        setShapeHidden(alive(*r_), !on);
+        touch(*r_);
+    }
 
 private:
     static double anchorShare(int fromWhere) { return fromWhere == 0 ? 0 : fromWhere == 1 ? 0.5 : 1; }

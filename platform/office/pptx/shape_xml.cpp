@@ -137,13 +137,36 @@ std::string shapeName(const pugi::xml_node& shape) {
     return cNvPrOf(shape).attribute("name").value();
 }
 
-void setShapeName(pugi::xml_node shape, const std::string& name) {
+namespace {
+// On every alternative of the shape; removed when empty.
+void setPropsAttribute(pugi::xml_node shape, const char* attribute, const std::string& value) {
     for (auto alt : alternativesOf(shape))
         for (auto child : alt.children())
             if (auto c = child.child("p:cNvPr")) {
-                if (!c.attribute("name")) c.append_attribute("name");
-                c.attribute("name").set_value(xmlSafe(name).c_str());
+                if (value.empty() && std::string_view(attribute) != "name") {
+                    c.remove_attribute(attribute);
+                    continue;
+                }
+                if (!c.attribute(attribute)) c.append_attribute(attribute);
+                c.attribute(attribute).set_value(xmlSafe(value).c_str());
             }
+}
+}  // namespace
+
+void setShapeName(pugi::xml_node shape, const std::string& name) {
+    setPropsAttribute(shape, "name", name);
+}
+
+void setShapeDescription(pugi::xml_node shape, const std::string& text) {
+    setPropsAttribute(shape, "descr", text);
+}
+
+bool shapeHidden(const pugi::xml_node& shape) {
+    return cNvPrOf(shape).attribute("hidden").as_bool(false);
+}
+
+void setShapeHidden(pugi::xml_node shape, bool hidden) {
+    setPropsAttribute(shape, "hidden", hidden ? "1" : "");
 }
 
 int shapeType(const pugi::xml_node& shape) {

@@ -63,6 +63,9 @@ bool isEquation(const pugi::xml_node& shape);
 void scaleEquationText(pugi::xml_node shape, double factor);
 std::string shapeTitle(const pugi::xml_node& shape);
 std::string shapeDescription(const pugi::xml_node& shape);
+void setShapeDescription(pugi::xml_node shape, const std::string& text);
+bool shapeHidden(const pugi::xml_node& shape);
+void setShapeHidden(pugi::xml_node shape, bool hidden);
 // A group in place of its children (in z-order), which keep their place on the page.
 pugi::xml_node groupShapes(pugi::xml_node tree, ShapeId id, const std::vector<pugi::xml_node>& children);
 

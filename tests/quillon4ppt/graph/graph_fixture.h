@@ -34,12 +34,14 @@ struct GraphFixture : ::testing::Test, MemoryProgram {
         g->chkPointOnly.setValue(only ? 1 : 0);
         g->cmdDrawPoint.click();
     }
-    // Shapes on the slide, children of groups included, in slide order.
+    // Shapes on the slide, children of groups included, in slide order; a group's hidden
+    // record of what made it left out.
     std::vector<std::shared_ptr<office::memory::ShapeData>> allShapes() const {
         std::vector<std::shared_ptr<office::memory::ShapeData>> out;
         for (auto& s : state->slide().shapes) {
             if (s->children.empty()) out.push_back(s);
-            for (auto& c : s->children) out.push_back(c);
+            for (auto& c : s->children)
+                if (!c->hidden) out.push_back(c);
         }
         return out;
     }

@@ -29,8 +29,10 @@ TEST_F(PlotListTest, InsertionGroupsEveryShapeUnderOneName) {
     const auto& group = state->slide().shapes[0];
     EXPECT_EQ(group->type, office::shapetype::Group);
     EXPECT_EQ(group->name, "组合：500121224101112_quillon");
-    // axes, letters and origin, then the point's dot, two guides and two values
-    EXPECT_EQ(group->children.size(), 5u + 5u);
+    // axes, letters and origin, then the point's dot, two guides and two values, and the
+    // hidden box holding what made them
+    EXPECT_EQ(group->children.size(), 5u + 5u + 1u);
+    EXPECT_TRUE(group->children.back()->hidden);
     EXPECT_EQ(g->caption(), "图像插入PPT已经完成！");
     EXPECT_EQ(state->saves, 1);
     EXPECT_EQ(g->shapeNames.counter(), 0);

@@ -48,8 +48,9 @@ TEST_F(LinesSlideTest, AxesPointAndLineBecomeOneNamedGroup) {
     EXPECT_EQ(group->type, office::shapetype::Group);
     EXPECT_EQ(group->name, "组合：500121224101112_quillon");
     EXPECT_LE(common::charCount(group->name), 32u);
-    // axes, two letters and the origin; the dot, two guides and two values; the line
-    ASSERT_EQ(group->children.size(), 5u + 5u + 1u);
+    // axes, two letters and the origin; the dot, two guides and two values; the line;
+    // the hidden box holding what made them
+    ASSERT_EQ(group->children.size(), 5u + 5u + 1u + 1u);
     EXPECT_EQ(group->children[0]->name.rfind("x轴：", 0), 0u);
     EXPECT_EQ(group->children[5]->name.rfind("点：", 0), 0u);
     EXPECT_EQ(group->children[10]->name.rfind("直线：", 0), 0u);
