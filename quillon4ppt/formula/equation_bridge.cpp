@@ -23,10 +23,12 @@ void dropEmptyAutoShapes(office::ShapeRange& pasted) {
 EquationBridge::EquationBridge(const std::filesystem::path& programFolder)
     : typesetter_(typeset::typesetFolder(programFolder)) {}
 
-void EquationBridge::InsertEquation(office::Application& host, const std::string& formula) {
+void EquationBridge::InsertEquation(office::Application& host, const std::string& formula,
+                                    const std::function<void()>& beforePaste) {
     typesetter_.start();
     const std::string tex = FormulaToTex(ctx_, formula);
     typeset::Equation equation = typesetter_.typeset(tex);
+    if (beforePaste) beforePaste();
     // Without the paste there is no equation to select or tidy: its failure ends the run,
     // so no caller goes on to scale or move what happened to be selected before.
     host.copyPicture({std::move(equation.png), std::move(equation.svg), equation.width, equation.height,

@@ -4,6 +4,7 @@
 // window and the trigonometric labels use it; one typesetter process serves every
 // equation of the program run and ends with the bridge.
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "platform/office/host.h"
@@ -21,7 +22,9 @@ public:
     // failing selection or clean-up is skipped. typeset::TypesetError when MathJax cannot
     // typeset the TeX, typeset::TypesetterMissing when node or MathJax is missing,
     // office::HostError when the picture cannot be pasted: nothing is pasted then.
-    void InsertEquation(office::Application& host, const std::string& formula);
+    // beforePaste runs once the formula is typeset, before anything is added.
+    void InsertEquation(office::Application& host, const std::string& formula,
+                        const std::function<void()>& beforePaste = {});
 
     // The height the formula's equation has as typeset, before anyone scales it; the
     // errors of InsertEquation.

@@ -121,7 +121,6 @@ void frmGS::cmdOK_Click() {
     auto command = program_.command();
     if (program_.MathTypeFound && !insert(formula)) return;
     fitAndPlace(scale);
-    if (program_.MathTypeFound) replaceEdited();
     program_.commandDone(command);
     unload();
     program_.ExitProgram();
@@ -130,7 +129,9 @@ void frmGS::cmdOK_Click() {
 // False when nothing could be typeset: the teacher is told why and may correct the formula.
 bool frmGS::insert(const std::string& formula) {
     try {
-        bridge_.InsertEquation(program_.host(), formula);
+        // The equation replaced goes before the new one comes: live, Impress records a
+        // removal only before shapes are added.
+        bridge_.InsertEquation(program_.host(), formula, [&] { replaceEdited(); });
         return true;
     } catch (const typeset::TypesetError& e) {
         dialogs().msgBox(kCannotTypeset + e.reason());
