@@ -79,18 +79,23 @@ struct Deck {
     ~Deck() { fs::remove_all(dir); }
 };
 
-void InsertSineWith16LabelsColdDeck(benchmark::State& state) {
-    Deck deck;
-    cold(state, deck.connector);
+// One run on a fresh presentation of the kind Host.
+template <typename Host, void (*Insert)(benchmark::State&, office::HostConnector&)>
+void onFresh(benchmark::State& state) {
+    Host host;
+    Insert(state, host.connector);
 }
 
-void InsertSineWith16LabelsWarmDeck(benchmark::State& state) {
-    Deck deck;
-    warm(state, deck.connector);
-}
-
-BENCHMARK(InsertSineWith16LabelsColdDeck)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
-BENCHMARK(InsertSineWith16LabelsWarmDeck)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK_TEMPLATE(onFresh, Deck, cold)
+    ->Name("InsertSineWith16LabelsColdDeck")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
+BENCHMARK_TEMPLATE(onFresh, Deck, warm)
+    ->Name("InsertSineWith16LabelsWarmDeck")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5);
 
 #ifdef QUILLON_LIVE_BENCH
 struct Live {
@@ -106,18 +111,16 @@ struct Live {
     }
 };
 
-void InsertSineWith16LabelsColdLive(benchmark::State& state) {
-    Live live;
-    cold(state, live.connector);
-}
-
-void InsertSineWith16LabelsWarmLive(benchmark::State& state) {
-    Live live;
-    warm(state, live.connector);
-}
-
-BENCHMARK(InsertSineWith16LabelsColdLive)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
-BENCHMARK(InsertSineWith16LabelsWarmLive)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK_TEMPLATE(onFresh, Live, cold)
+    ->Name("InsertSineWith16LabelsColdLive")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
+BENCHMARK_TEMPLATE(onFresh, Live, warm)
+    ->Name("InsertSineWith16LabelsWarmLive")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5);
 #endif
 
 }  // namespace

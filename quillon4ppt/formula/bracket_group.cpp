@@ -3,6 +3,8 @@
 #include <array>
 #include <map>
 
+#include "common/messages.h"
+
 namespace formula {
 namespace {
 
@@ -80,7 +82,7 @@ std::vector<std::size_t> roundGroupEnds(std::u32string_view text) {
 
 std::u32string FindBracketGroup(std::u32string_view text, std::size_t pos, const ShowMessage& showMessage) {
     if (auto group = bracketGroupAt(text, pos)) return *group;
-    if (showMessage) showMessage("您提供的字符串开始字符不是括号的一部分");
+    if (showMessage) showMessage(common::messages::kNotABracket);
     return {};
 }
 

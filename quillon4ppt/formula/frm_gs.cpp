@@ -97,7 +97,7 @@ void frmGS::openSelectedEquation() {
 void frmGS::lbhelp_Click(int index) {
     const HelpTopic& topic = helpTopics().at(index);
     lbhelp[0].fontSize = index == 2 ? 9 : 10;
-    lbhelp[0].setCaption(helpPanelText(topic));
+    lbhelp[0].setCaption(topic.text);
     std::filesystem::path picture = program_.environment().home / "img" / topic.picture;
     Image1.loadPicture(std::filesystem::exists(picture) ? picture.string() : "");
 }
