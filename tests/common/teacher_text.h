@@ -10,10 +10,10 @@
 namespace teachertext {
 
 // Names that have no Chinese form the teacher would recognise.
-inline constexpr std::array<std::string_view, 16> kNames{
-    "LibreOffice", "Impress",      "PowerPoint",    "MathJax",     "Node.js", "QuillonSetup",
-    "Quillon",     "quillon4ppt",  "soffice",       "config.mdb",  ".pptx",   "pptx",
-    "impress",     "QUILLON_PLAY", "QUILLON_SLIDE", "QUILLON_HOST"};
+inline constexpr std::array<std::string_view, 17> kNames{
+    "LibreOffice", "Impress",      "PowerPoint",    "MathJax",      "Node.js", "QuillonSetup",
+    "Quillon",     "quillon4ppt",  "soffice",       "config.mdb",   ".pptx",   "pptx",
+    "impress",     "QUILLON_PLAY", "QUILLON_SLIDE", "QUILLON_HOST", "PPT"};
 
 inline bool isWordChar(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '.';
