@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <nlohmann/json.hpp>
 
 #include "live_impress.h"
 #include "platform/office/pptx/deck_connector.h"
@@ -35,6 +36,17 @@ bool sameType(Shape& live, Shape& file, bool sheetShapes) {
            (sheetShapes && file.type() == shapetype::TextBox && live.type() == shapetype::AutoShape);
 }
 
+// A graph's record says where its shapes stood, which the live slide keeps only to a
+// hundredth of a millimetre; the rest of it is the same.
+void expectSameRecord(const std::string& live, const std::string& file, const std::string& at) {
+    auto a = nlohmann::json::parse(live), b = nlohmann::json::parse(file);
+    for (const char* f : {"left", "top", "width", "height"}) {
+        EXPECT_NEAR(a["slide"][f].get<double>(), b["slide"][f].get<double>(), 0.1) << at << " " << f;
+        a["slide"].erase(f), b["slide"].erase(f);
+    }
+    EXPECT_EQ(a, b) << at;
+}
+
 // Every shape of the slide and of its groups, in order, compared with the deck file's.
 void expectSameShapes(ShapeRange& live, ShapeRange& file, const std::string& where, bool sheetShapes) {
     ASSERT_EQ(live.count(), file.count()) << where;
@@ -47,6 +59,7 @@ void expectSameShapes(ShapeRange& live, ShapeRange& file, const std::string& whe
         EXPECT_NEAR(a->top(), b->top(), 0.1) << at;
         EXPECT_NEAR(a->width(), b->width(), 0.1) << at;
         EXPECT_NEAR(a->height(), b->height(), 0.1) << at;
+        // LibreOffice writes no description of a group into .pptx: only the deck file has one.
         if (b->type() == shapetype::Group) {
             expectSameShapes(*a->groupItems(), *b->groupItems(), at, sheetShapes);
             continue;
@@ -59,7 +72,9 @@ void expectSameShapes(ShapeRange& live, ShapeRange& file, const std::string& whe
             EXPECT_EQ(a->line().beginArrowheadStyle(), b->line().beginArrowheadStyle()) << at;
             EXPECT_EQ(a->line().endArrowheadStyle(), b->line().endArrowheadStyle()) << at;
         }
-        if (b->hasTextFrame()) {
+        if (b->hasTextFrame() && kindOf(b->name()) == "作图记录") {
+            expectSameRecord(a->textFrame().textRange().text(), b->textFrame().textRange().text(), at);
+        } else if (b->hasTextFrame()) {
             EXPECT_EQ(a->textFrame().textRange().text(), b->textFrame().textRange().text()) << at;
         }
         EXPECT_EQ(a->alternativeText(), b->alternativeText()) << at;
