@@ -28,7 +28,7 @@ TEST(PlayCurves, EachVisiblePieceLandsAsOneCurve) {
         labels.push_back(name.substr(0, name.find("：")));
     }
     EXPECT_EQ(labels, (std::vector<std::string>{"x轴", "x轴标记", "y轴", "y轴标记", "原点", "任意函数",
-                                                "任意函数", "任意函数"}));
+                                                "任意函数", "任意函数", "作图记录"}));
 }
 
 }  // namespace

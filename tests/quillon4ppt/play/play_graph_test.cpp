@@ -47,10 +47,10 @@ TEST_F(PlayGraphTest, PointsAndAxesLandInTheDeckAsOneGroup) {
     ASSERT_EQ(host.count(), 1);
     auto group = host.item(1);
     EXPECT_EQ(group->name().rfind("组合：", 0), 0u);
-    EXPECT_EQ(
-        groupLabels(group),
-        (std::vector<std::string>{"x轴", "x轴标记", "y轴", "y轴标记", "原点", "点", "标示横坐标的虚线",
-                                  "标示纵坐标的虚线", "横坐标标注", "纵坐标标注", "点", "x轴上刻度标注"}));
+    EXPECT_EQ(groupLabels(group),
+              (std::vector<std::string>{"x轴", "x轴标记", "y轴", "y轴标记", "原点", "点", "标示横坐标的虚线",
+                                        "标示纵坐标的虚线", "横坐标标注", "纵坐标标注", "点", "x轴上刻度标注",
+                                        "作图记录"}));
     auto items = group->groupItems();
     auto xAxis = items->item(1);
     EXPECT_FLOAT_EQ(xAxis->left(), 225);
@@ -79,11 +79,11 @@ TEST_F(PlayGraphTest, EveryLineAndConicFamilyLandsInListOrder) {
     ASSERT_EQ(host.count(), 1);
     EXPECT_EQ(groupLabels(host.item(1)),
               (std::vector<std::string>{
-                  "x轴",          "x轴标记",    "y轴",        "y轴标记",    "原点",        "直线",
-                  "圆",           "圆心",       "椭圆",       "椭圆左焦点", "椭圆右焦点",  "椭圆左准线",
-                  "椭圆右准线",   "椭圆对称轴", "椭圆对称轴", "双曲线左支", "双曲线右支",  "左焦点",
-                  "右焦点",       "左准线",     "右准线",     "渐近线",     "渐近线",      "双曲线对称轴",
-                  "双曲线对称轴", "抛物线",     "抛物线焦点", "抛物线准线", "抛物线对称轴"}));
+                  "x轴",          "x轴标记",    "y轴",        "y轴标记",    "原点",         "直线",
+                  "圆",           "圆心",       "椭圆",       "椭圆左焦点", "椭圆右焦点",   "椭圆左准线",
+                  "椭圆右准线",   "椭圆对称轴", "椭圆对称轴", "双曲线左支", "双曲线右支",   "左焦点",
+                  "右焦点",       "左准线",     "右准线",     "渐近线",     "渐近线",       "双曲线对称轴",
+                  "双曲线对称轴", "抛物线",     "抛物线焦点", "抛物线准线", "抛物线对称轴", "作图记录"}));
 }
 
 // Decks PowerPoint made: the tools change the slide they draw on and nothing else,

@@ -31,9 +31,9 @@ TEST(PlayPowerCurves, EveryCurveLandsInTheGroupInListOrder) {
         std::string name = items->item(i)->name();
         labels.push_back(name.substr(0, name.find("：")));
     }
-    EXPECT_EQ(labels,
-              (std::vector<std::string>{"x轴", "x轴标记", "y轴", "y轴标记", "原点", "指数函数", "对数函数",
-                                        "对数函数", "幂函数", "幂函数", "反比例函数", "反比例函数"}));
+    EXPECT_EQ(labels, (std::vector<std::string>{"x轴", "x轴标记", "y轴", "y轴标记", "原点", "指数函数",
+                                                "对数函数", "对数函数", "幂函数", "幂函数", "反比例函数",
+                                                "反比例函数", "作图记录"}));
     // 2^x from -3.3 to 2.3 on the default 27-point unit about (360, 270).
     auto exponential = items->item(6);
     EXPECT_NEAR(exponential->left(), 360 - 27 * 3.3, 0.5);
