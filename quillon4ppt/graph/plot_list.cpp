@@ -99,7 +99,6 @@ void frmGraph::cmdOK_Click() {
         dialogs().msgBox(common::ShownText(e));
     }
     shapeNames.ResetShapeNames();
-    program_.slideChanged();
 }
 
 void frmGraph::cmdResult_Click() {

@@ -62,14 +62,6 @@ office::Application& Program::host() {
     return *host_;
 }
 
-void Program::slideChanged() {
-    try {
-        host().save();
-    } catch (const office::HostError& e) {
-        reportSaveFailure(e);
-    }
-}
-
 void Program::commandDone(office::CommandScope& command) {
     try {
         command.done();

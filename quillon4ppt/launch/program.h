@@ -27,13 +27,11 @@ public:
 
     office::Application& host();
     office::SlideHost& slideHost() { return office::slideHost(host()); }
-    // A command changed the slide: make it last. A failure is told to the teacher here,
-    // and the same failure only once, however often it recurs.
-    void slideChanged();
-    // A command of the teacher's that may change the slide; done() when it succeeded.
+    // A command of the teacher's that may change the slide: one step to undo, and all or
+    // nothing. Unless commandDone() ends it, what it changed is taken back.
     office::CommandScope command() { return office::CommandScope(host()); }
-    // The command succeeded: its step is closed and made to last; a failure to save is
-    // told once, as for slideChanged().
+    // The command succeeded: its step is closed and made to last. A failure to save is
+    // told to the teacher here, and the same failure only once, however often it recurs.
     void commandDone(office::CommandScope& command);
 
     // Saves what must be saved, releases the presentation and ends the program at

@@ -10,9 +10,9 @@
 namespace teachertext {
 
 // Names that have no Chinese form the teacher would recognise.
-inline constexpr std::array<std::string_view, 17> kNames{
-    "LibreOffice", "Impress",      "PowerPoint",    "MathJax",      "Node.js", "QuillonSetup",
-    "Quillon",     "quillon4ppt",  "soffice",       "config.mdb",   ".pptx",   "pptx",
+inline constexpr std::array<std::string_view, 19> kNames{
+    "LibreOffice", "Impress",      "PowerPoint",    "MathJax",      "Node.js",    "nodejs", "QuillonSetup",
+    "Quillon",     "Quillonppt",   "quillon4ppt",   "soffice",      "config.mdb", ".pptx",  "pptx",
     "impress",     "QUILLON_PLAY", "QUILLON_SLIDE", "QUILLON_HOST", "PPT"};
 
 inline bool isWordChar(char c) {

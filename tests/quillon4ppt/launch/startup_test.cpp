@@ -17,8 +17,9 @@ struct FakeWindow : forms::Form {
     explicit FakeWindow(Program& p) : Form("frmFake", p.dialogs()) {
         cmdExit.Click = [&p] { p.ExitProgram(); };
         cmdInsert.Click = [&p] {
+            auto command = p.command();
             p.slideHost().addLine(0, 0, 1, 1)->setName("inserted");
-            p.slideChanged();
+            p.commandDone(command);
         };
     }
     forms::CommandButton cmdExit{*this, "cmdExit"};
