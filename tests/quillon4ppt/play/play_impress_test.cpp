@@ -139,7 +139,7 @@ struct PlayImpress : ::testing::Test {
             EXPECT_EQ(live.out, file.out) << verb;
         }
         EXPECT_FALSE(fs::exists(dir / "live" / "deck.pptx")) << "the live run wrote a deck file";
-        impress->storeAsPptx(dir / "stored.pptx");
+        impress->storeAs(dir / "stored.pptx");
         auto stored = pptx::DeckConnector((dir / "stored.pptx").string(), 1).attach();
         auto deck = pptx::DeckConnector((dir / "file" / "deck.pptx").string(), 1).attach();
         SlideShapes liveShapes(slideHost(*stored)), fileShapes(slideHost(*deck));

@@ -68,7 +68,7 @@ TEST_F(ImpressPeer, WhatItDrawsIsWhatTheStoredDeckHolds) {
     EXPECT_FLOAT_EQ(app->activePresentation().slideWidth(), 720);
     EXPECT_FLOAT_EQ(app->activePresentation().slideHeight(), 540);
     drawCommand(*app);
-    impress.storeAsPptx(dir / "stored.pptx");
+    impress.storeAs(dir / "stored.pptx");
 
     auto stored = pptx::DeckConnector((dir / "stored.pptx").string(), 1).attach();
     SlideHost& host = slideHost(*stored);
