@@ -65,7 +65,7 @@ constexpr int AutoShape = 1, Freeform = 5, Group = 6, Embedded = 7, Line = 9, Pi
 constexpr int Mixed = -2;
 }  // namespace shapetype
 // MsoAutoShapeType used by AddShape
-constexpr int kShapeOval = 9;
+constexpr int kShapeRectangle = 1, kShapeOval = 9;
 // MsoTextOrientation used by AddLabel
 constexpr int kTextHorizontal = 1;
 // PpSlideLayout used by Slides.Add

@@ -66,11 +66,15 @@ GraphPlace PlaceOf(office::SlideHost& host, const std::vector<std::string>& name
     return e.place();
 }
 
+// A rectangle rather than a text box: Impress saves a hidden text box to .pptx without
+// its hidden flag, a hidden rectangle with it.
 std::string AddRecordBox(SlideContext& slide, const std::string& record, const GraphPlace& place) {
-    auto box = slide.addText(kRecordLabel, place.left, place.top, record);
+    auto box = slide.addAutoShape(kRecordLabel, office::kShapeRectangle, place.left, place.top, place.width,
+                                  place.height);
+    box->fill().setVisible(false);
+    box->line().setVisible(false);
+    setBareText(*box, record);
     box->textFrame().textRange().font().setSize(kRecordFontSize);
-    box->scaleWidth(static_cast<float>(place.width / box->width()), false, 0);
-    box->setHeight(static_cast<float>(place.height));
     return box->name();
 }
 

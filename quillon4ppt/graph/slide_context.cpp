@@ -38,12 +38,16 @@ office::ShapePtr SlideContext::addLine(const std::string& label, double x1, doub
                     [&] { return host.addLine(toSingle(x1), toSingle(y1), toSingle(x2), toSingle(y2)); });
 }
 
+office::ShapePtr SlideContext::addAutoShape(const std::string& label, int type, double left, double top,
+                                            double width, double height) {
+    return addNamed(label, [&] {
+        return host.addShape(type, toSingle(left), toSingle(top), toSingle(width), toSingle(height));
+    });
+}
+
 office::ShapePtr SlideContext::addOval(const std::string& label, double left, double top, double width,
                                        double height) {
-    return addNamed(label, [&] {
-        return host.addShape(office::kShapeOval, toSingle(left), toSingle(top), toSingle(width),
-                             toSingle(height));
-    });
+    return addAutoShape(label, office::kShapeOval, left, top, width, height);
 }
 
 office::ShapePtr SlideContext::addDot(const std::string& label, double x, double y) {
@@ -54,13 +58,17 @@ office::ShapePtr SlideContext::addText(const std::string& label, double left, do
                                        const std::string& text) {
     auto shape = addNamed(
         label, [&] { return host.addLabel(office::kTextHorizontal, toSingle(left), toSingle(top), 30, 30); });
-    auto& frame = shape->textFrame();
+    setBareText(*shape, text);
+    return shape;
+}
+
+void setBareText(office::Shape& shape, const std::string& text) {
+    auto& frame = shape.textFrame();
     frame.setMarginLeft(0);
     frame.setMarginRight(0);
     frame.setMarginTop(0);
     frame.setMarginBottom(0);
     frame.textRange().setText(text);
-    return shape;
 }
 
 void setFont(office::Font& font, const std::string& name, float size, bool bold, bool italic) {

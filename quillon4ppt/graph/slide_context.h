@@ -29,6 +29,9 @@ struct SlideContext {
     // Counts the shape, adds it, names it, and finds it again by its name.
     office::ShapePtr addNamed(const std::string& label, const std::function<office::ShapePtr()>& add);
     office::ShapePtr addLine(const std::string& label, double x1, double y1, double x2, double y2);
+    // An autoshape of the object model's `type` (office::kShapeOval, kShapeRectangle).
+    office::ShapePtr addAutoShape(const std::string& label, int type, double left, double top, double width,
+                                  double height);
     office::ShapePtr addOval(const std::string& label, double left, double top, double width, double height);
     // A 2.4-point filled dot centred on the point (in slide points).
     office::ShapePtr addDot(const std::string& label, double x, double y);
@@ -46,6 +49,9 @@ struct SlideContext {
 // A slide position in single precision; one past its range becomes infinite, which
 // the host refuses, instead of undefined.
 float toSingle(double points);
+
+// Sets the shape's text with all four margins 0.
+void setBareText(office::Shape& shape, const std::string& text);
 
 void setFont(office::Font& font, const std::string& name, float size, bool bold, bool italic);
 

@@ -298,6 +298,8 @@ public:
         s_->buffered([&] {
             s_->changing();
             s_->set(shape_, "Visible", Any(on));
+            // A hidden shape is not printed either, and .odp then keeps it hidden everywhere.
+            s_->set(shape_, "Printable", Any(on));
         });
     }
 

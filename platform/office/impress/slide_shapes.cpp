@@ -81,11 +81,25 @@ public:
         });
     }
     ShapePtr addShape(int type, float l, float t, float w, float h) override {
-        if (type != kShapeOval)
+        if (type != kShapeOval && type != kShapeRectangle)
             throw HostError(messages::fill(messages::kLiveShapeType, {std::to_string(type)}));
         checkSize(w, h);
         checkReach({{l, t}, {l + w, t + h}});
-        return add("com.sun.star.drawing.EllipseShape", "Oval ", [&](const UnoShape& shape) {
+        if (type == kShapeOval)
+            return add("com.sun.star.drawing.EllipseShape", "Oval ", [&](const UnoShape& shape) {
+                place(shape, l, t, w, h);
+                setAll(*s_, shape, filled());
+            });
+        // A custom shape, not a rectangle shape: only custom shapes keep their hidden flag
+        // when Impress saves the presentation as .pptx.
+        return add("com.sun.star.drawing.CustomShape", "Rectangle ", [&](const UnoShape& shape) {
+            css::beans::PropertyValue geometry;
+            geometry.Name = "Type";
+            geometry.Value <<= rtl::OUString("rectangle");
+            s_->set(shape, "CustomShapeGeometry",
+                    Any(css::uno::Sequence<css::beans::PropertyValue>(&geometry, 1)));
+            // It keeps its size, as PowerPoint's rectangles do, whatever its text.
+            s_->set(shape, "TextAutoGrowHeight", Any(false));
             place(shape, l, t, w, h);
             setAll(*s_, shape, filled());
         });

@@ -25,11 +25,11 @@ public:
         });
     }
     ShapePtr addShape(int type, float l, float t, float w, float h) override {
-        if (type != kShapeOval)
+        if (type != kShapeOval && type != kShapeRectangle)
             throw HostError("The shape type " + std::to_string(type) + " is not supported.");
         checkBox(l, t, w, h);
         return add("Shape ", [&](pugi::xml_node tree, ShapeId id) {
-            return addOval(tree, id, {l, t, w, h});
+            return addAutoShape(tree, id, {l, t, w, h}, type == kShapeOval ? "ellipse" : "rect");
         });
     }
     ShapePtr addCurve(const std::vector<PointF>& pts) override {

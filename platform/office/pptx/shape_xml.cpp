@@ -264,10 +264,9 @@ pugi::xml_node addLine(pugi::xml_node tree, ShapeId id, PointF begin, PointF end
                             kDefaultLine + "</p:spPr></p:cxnSp>");
 }
 
-pugi::xml_node addOval(pugi::xml_node tree, ShapeId id, const Box& box) {
-    return append(tree, "<p:sp>" + nvSp(id) + "<p:spPr>" + xfrmXml(box) +
-                            R"(<a:prstGeom prst="ellipse"><a:avLst/></a:prstGeom>)" + kDefaultFill +
-                            kDefaultLine +
+pugi::xml_node addAutoShape(pugi::xml_node tree, ShapeId id, const Box& box, const std::string& geometry) {
+    return append(tree, "<p:sp>" + nvSp(id) + "<p:spPr>" + xfrmXml(box) + "<a:prstGeom prst=\"" + geometry +
+                            R"("><a:avLst/></a:prstGeom>)" + kDefaultFill + kDefaultLine +
                             R"(</p:spPr><p:txBody><a:bodyPr rtlCol="0" anchor="ctr"/><a:lstStyle/><a:p>)" +
                             R"(<a:pPr algn="ctr"/>)" + kDefaultRun + "</a:p></p:txBody></p:sp>");
 }

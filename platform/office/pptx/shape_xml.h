@@ -44,7 +44,8 @@ void setBox(pugi::xml_node shape, const Box& box);
 void keepTextRoom(pugi::xml_node shape);
 
 pugi::xml_node addLine(pugi::xml_node tree, ShapeId id, PointF begin, PointF end);
-pugi::xml_node addOval(pugi::xml_node tree, ShapeId id, const Box& box);
+// An autoshape of the preset `geometry` ("ellipse", "rect"), filled and outlined.
+pugi::xml_node addAutoShape(pugi::xml_node tree, ShapeId id, const Box& box, const std::string& geometry);
 pugi::xml_node addCurve(pugi::xml_node tree, ShapeId id, const std::vector<PointF>& points);
 pugi::xml_node addTextBox(pugi::xml_node tree, ShapeId id, const Box& box);
 // A picture whose blip is the PNG part `pngRel`; with `svgRel` the SVG part beside it as

@@ -169,7 +169,7 @@ struct PlayImpress : ::testing::Test {
             EXPECT_EQ(live.out, file.out) << verb;
         }
         EXPECT_FALSE(fs::exists(dir / "live" / "deck.pptx")) << "the live run wrote a deck file";
-        impress->storeAsPptx(dir / "stored.pptx");
+        impress->storeAs(dir / "stored.pptx");
         auto stored = pptx::DeckConnector((dir / "stored.pptx").string(), 1).attach();
         auto deck = pptx::DeckConnector((dir / "file" / "deck.pptx").string(), 1).attach();
         SlideShapes liveShapes(slideHost(*stored)), fileShapes(slideHost(*deck));
@@ -183,14 +183,14 @@ struct PlayImpress : ::testing::Test {
     // back the slide as Impress stored it before, every shape where and as it was; redoing
     // it brings the command's work back.
     void expectOneUndoStep(const std::string& verb, const std::string& script) {
-        impress->storeAsPptx(dir / "before.pptx");
+        impress->storeAs(dir / "before.pptx");
         const int steps = impress->undoSteps();
         ProgramRun live = playLive(script, verb);
         ASSERT_EQ(live.status, 0) << verb << ": " << live.err;
         ASSERT_EQ(impress->undoSteps(), steps + 1) << verb;
-        impress->storeAsPptx(dir / "after.pptx");
+        impress->storeAs(dir / "after.pptx");
         impress->undo();
-        impress->storeAsPptx(dir / "undone.pptx");
+        impress->storeAs(dir / "undone.pptx");
         auto before = pptx::DeckConnector((dir / "before.pptx").string(), 1).attach();
         auto after = pptx::DeckConnector((dir / "after.pptx").string(), 1).attach();
         auto undone = pptx::DeckConnector((dir / "undone.pptx").string(), 1).attach();
@@ -200,7 +200,7 @@ struct PlayImpress : ::testing::Test {
         expectSameShapes(is, was, verb, false);
         // The next command works on what this one made.
         impress->redo();
-        impress->storeAsPptx(dir / "redone.pptx");
+        impress->storeAs(dir / "redone.pptx");
         auto redone = pptx::DeckConnector((dir / "redone.pptx").string(), 1).attach();
         SlideShapes back(slideHost(*redone));
         EXPECT_EQ(shapeNames(back), shapeNames(changed)) << verb;

@@ -70,7 +70,7 @@ TEST_F(ImpressPeer, WhatItDrawsIsWhatTheStoredDeckHolds) {
     EXPECT_FLOAT_EQ(app->activePresentation().slideWidth(), 720);
     EXPECT_FLOAT_EQ(app->activePresentation().slideHeight(), 540);
     drawCommand(*app);
-    impress.storeAsPptx(dir / "stored.pptx");
+    impress.storeAs(dir / "stored.pptx");
 
     auto stored = pptx::DeckConnector((dir / "stored.pptx").string(), 1).attach();
     SlideHost& host = slideHost(*stored);
@@ -166,7 +166,7 @@ TEST_F(ImpressPeer, AnEquationIsAFormulaObjectThatIsStoredAsOfficeMath) {
     EXPECT_NEAR(shape->height(), 15, 0.05);
     app->save();
 
-    impress.storeAsPptx(dir / "stored.pptx");
+    impress.storeAs(dir / "stored.pptx");
     const std::string slide = testdecks::entry((dir / "stored.pptx").string(), "ppt/slides/slide1.xml");
     EXPECT_NE(slide.find("<m:oMath"), std::string::npos);
     EXPECT_NE(slide.find("<m:sSup>"), std::string::npos);

@@ -96,10 +96,11 @@ std::unique_ptr<office::Application> LiveImpress::attach() const {
     return ImpressConnector(pipe_).attach();
 }
 
-void LiveImpress::storeAsPptx(const fs::path& target) const {
+void LiveImpress::storeAs(const fs::path& target) const {
     css::beans::PropertyValue filter;
     filter.Name = "FilterName";
-    filter.Value <<= rtl::OUString("Impress MS PowerPoint 2007 XML");
+    filter.Value <<= rtl::OUString::createFromAscii(
+        target.extension() == ".odp" ? "impress8" : "Impress MS PowerPoint 2007 XML");
     Reference<css::frame::XStorable> storable(frontmost(pipe_), css::uno::UNO_QUERY_THROW);
     storable->storeToURL(ou("file://" + fs::absolute(target).string()),
                          css::uno::Sequence<css::beans::PropertyValue>(&filter, 1));
