@@ -3,7 +3,9 @@
 #include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
+#include "common/messages.h"
 #include "platform/forms/qt/binding.h"
 #include "platform/forms/qt/convert.h"
 #include "platform/forms/qt/model_call.h"
@@ -54,13 +56,26 @@ QString DocumentViewWidget::loadPicture() {
     return {};
 }
 
+QString DocumentViewWidget::shownPage() const {
+    return toQString(view_.path().string()) + QChar('#') + QString::number(view_.page());
+}
+
 void DocumentViewWidget::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     if (!view_.isOpen() || view_.page() < 1) return;
-    QString failure = loadPicture();
     QPainter painter(this);
     QRectF page = pageRect();
     painter.fillRect(page, Qt::white);
+    if (shownPage() != drawable_) {
+        painter.drawText(page, Qt::AlignCenter | Qt::TextWordWrap,
+                         toQString(common::messages::kPageBeingDrawn));
+        QTimer::singleShot(0, this, [this, shown = shownPage()] {
+            drawable_ = shown;
+            update();
+        });
+        return;
+    }
+    QString failure = loadPicture();
     if (!failure.isEmpty())
         painter.drawText(page, Qt::AlignCenter | Qt::TextWordWrap, failure);
     else

@@ -26,10 +26,15 @@ protected:
 private:
     // The shown page's picture, read again only when it changed; the reason when none.
     QString loadPicture();
+    // Which page of which sheet is shown.
+    QString shownPage() const;
     DocumentView& view_;
     QString picturePath_;
     QDateTime pictureTime_;
     QImage picture_;
+    // The page whose picture may be drawn now: a page not drawn before first shows that
+    // it is being drawn, so that the window is painted at once.
+    QString drawable_;
     QFileSystemWatcher watcher_;
 };
 

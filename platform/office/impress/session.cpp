@@ -103,11 +103,7 @@ void Session::endStep() {
 void Session::commandDone() {
     auto fresh = inserted_;
     auto undo = undo_;
-    // Whatever happens here, the next command walks the slide afresh and has its own undo step.
-    struct Reset {
-        Session& s;
-        ~Reset() { s.endStep(); }
-    } reset{*this};
+    StepEnd end{*this};
     if (!undo.is()) {
         flush();
         return;
@@ -148,10 +144,7 @@ void Session::commandFailed() {
     pending_.clear();
     auto fresh = inserted_;
     auto undo = undo_;
-    struct Reset {
-        Session& s;
-        ~Reset() { s.endStep(); }
-    } reset{*this};
+    StepEnd end{*this};
     if (!undo.is()) return;
     namedNow_.clear();
     auto slide = page();

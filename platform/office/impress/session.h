@@ -125,6 +125,12 @@ public:
 private:
     void recordInsertion(const std::vector<UnoShape>& inserted);
     void endStep();
+    // Whatever happens at a command's end, the next command walks the slide afresh and
+    // has its own undo step.
+    struct StepEnd {
+        Session& s;
+        ~StepEnd() { s.endStep(); }
+    };
     css::uno::Any read(const UnoShape& shape, const char* name);
     using Changes = std::vector<std::pair<rtl::OUString, css::uno::Any>>;
     std::vector<std::pair<UnoShape, Changes>> pending_;

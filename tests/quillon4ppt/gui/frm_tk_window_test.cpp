@@ -22,6 +22,14 @@ QTreeWidgetItem* itemWithText(QTreeWidget& tree, const QString& text) {
     return found.isEmpty() ? nullptr : found.front();
 }
 
+int darkPixels(const QImage& image, const QRect& area) {
+    int dark = 0;
+    for (int y = area.top(); y < area.bottom(); y += 2)
+        for (int x = area.left(); x < area.right(); x += 2)
+            if (qGray(image.pixel(x, y)) < 100) ++dark;
+    return dark;
+}
+
 TEST(FrmTkWindowTest, APageShowsAsLibreOfficeDrawsItAndFiguresAreSelectedWithTheMouse) {
     fs::path dir = fs::path(QUILLON_SCREENSHOT_DIR) / "library";
     fs::remove_all(dir);
@@ -49,7 +57,11 @@ TEST(FrmTkWindowTest, APageShowsAsLibreOfficeDrawsItAndFiguresAreSelectedWithThe
 
     auto* view = dynamic_cast<forms::qt::DocumentViewWidget*>(window.widgetOf("dsoFramer1"));
     ASSERT_NE(view, nullptr);
-    view->repaint();
+    // The window is painted at once: the page says it is being drawn, and shows once drawn.
+    const int drawing = darkPixels(view->grab().toImage(), view->pageRect().toRect());
+    QApplication::processEvents();
+    const int drawn = darkPixels(view->grab().toImage(), view->pageRect().toRect());
+    EXPECT_LT(drawing, drawn / 2) << "the page was drawn before the window was painted";
     // A click on the cone selects it alone; Ctrl+click adds the cylinder.
     auto at = [&](const std::string& name) {
         for (const auto& s : tk.dsoFramer1.shapesOnPage())
@@ -69,12 +81,7 @@ TEST(FrmTkWindowTest, APageShowsAsLibreOfficeDrawsItAndFiguresAreSelectedWithThe
     const QImage shot = window.grab().toImage();
     shot.save(QString::fromStdString((fs::path(QUILLON_SCREENSHOT_DIR) / "frmTK.png").string()));
     // The page was drawn: dark strokes inside the page, not an empty white sheet.
-    QRect page = view->pageRect().toRect().translated(view->mapTo(&window, QPoint()));
-    int dark = 0;
-    for (int y = page.top(); y < page.bottom(); y += 2)
-        for (int x = page.left(); x < page.right(); x += 2)
-            if (qGray(shot.pixel(x, y)) < 100) ++dark;
-    EXPECT_GT(dark, 200);
+    EXPECT_GT(darkPixels(shot, view->pageRect().toRect().translated(view->mapTo(&window, QPoint()))), 200);
     EXPECT_TRUE(dialogs.shown().empty()) << dialogs.shown().front();
     unsetenv("XDG_CACHE_HOME");
 }

@@ -22,6 +22,7 @@ struct UtilitiesLive : ::testing::Test {
         fs::path(testing::TempDir()) /
         ("ulive_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()).substr(0, 12));
     std::unique_ptr<LiveImpress> impress;
+    std::unique_ptr<office::impress::ImpressConnector> connector;
     forms::ScriptedDialogs dialogs;
 
     void SetUp() override {
@@ -37,15 +38,21 @@ struct UtilitiesLive : ::testing::Test {
         office::slideHost(*deck).item("oval")->textFrame().textRange().setText("O");
         deck->save();
         impress = std::make_unique<LiveImpress>(dir, dir / "deck.pptx");
+        connector = std::make_unique<office::impress::ImpressConnector>(impress->pipe());
     }
     // The selector is open with its one shape ticked, when `goAway` ends the office's part;
     // an arrow is clicked then.
-    void expectEndAtTheNextCommand(const std::function<void()>& goAway) {
-        office::impress::ImpressConnector connector(impress->pipe());
+    // The tool program started on the live presentation.
+    std::unique_ptr<launch::Program> start() {
         launch::Environment env;
         env.home = QUILLON_PROGRAM_DIR;
-        launch::Program program(env, dialogs, connector);
-        program.CheckHost();
+        auto program = std::make_unique<launch::Program>(env, dialogs, *connector);
+        program->CheckHost();
+        return program;
+    }
+    void expectEndAtTheNextCommand(const std::function<void()>& goAway) {
+        auto started = start();
+        launch::Program& program = *started;
         utilities::frmShapeSelecter form(program);
         form.Command2[0].click();
         ASSERT_EQ(program.host().activeWindow().selection().shapeRange()->count(), 2);
@@ -63,11 +70,8 @@ struct UtilitiesLive : ::testing::Test {
 };
 
 TEST_F(UtilitiesLive, TheSelectorTakesATextBoxOfTheOpenedDeckFileForOne) {
-    office::impress::ImpressConnector connector(impress->pipe());
-    launch::Environment env;
-    env.home = QUILLON_PROGRAM_DIR;
-    launch::Program program(env, dialogs, connector);
-    program.CheckHost();
+    auto started = start();
+    launch::Program& program = *started;
     utilities::frmShapeSelecter form(program);
     ASSERT_EQ(form.List2.items(), (std::vector<std::string>{"box", "oval"}));
     form.List1.tick(1, true);
