@@ -285,8 +285,6 @@ public:
     LineFormat& line() override { return line_; }
     FillFormat& fill() override { return fill_; }
     TextFrame& textFrame() override { return *frame_; }
-    std::string title() const override { return text("Title"); }
-    std::string alternativeText() const override { return text("Description"); }
     void setAlternativeText(const std::string& text) override {
         s_->buffered([&] {
             s_->changing();
