@@ -89,10 +89,16 @@ void DocumentView::readAgainIfChanged() {
     page_ = std::min(std::max(page_, pageCount() > 0 ? 1 : 0), pageCount());
 }
 
-fs::path DocumentView::pagePicture() {
-    if (!isOpen() || page_ < 1) return {};
+std::optional<PageDrawing> DocumentView::pageDrawing() {
+    if (!isOpen() || page_ < 1) return std::nullopt;
     readAgainIfChanged();
-    return page_ < 1 ? fs::path() : sourceOf(source_).pagePicture(path_, page_);
+    if (page_ < 1) return std::nullopt;
+    return PageDrawing{&sourceOf(source_), path_, page_};
+}
+
+fs::path DocumentView::pagePicture() {
+    auto drawing = pageDrawing();
+    return drawing ? drawing->draw() : fs::path();
 }
 
 void DocumentView::pick(const std::string& name, bool adding) {

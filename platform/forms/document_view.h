@@ -27,7 +27,17 @@ public:
     // std::runtime_error when the file is not a readable sheet.
     virtual SheetPages read(const std::filesystem::path& sheet) = 0;
     // A PNG picture of the 1-based page; std::runtime_error when it cannot be drawn.
+    // It may be called on a thread of its own, never twice at once.
     virtual std::filesystem::path pagePicture(const std::filesystem::path& sheet, int page) = 0;
+};
+
+// Drawing one page of a sheet, apart from the view: it may run on another thread while
+// the view goes on, as long as its source lives.
+struct PageDrawing {
+    SheetSource* source = nullptr;
+    std::filesystem::path sheet;
+    int page = 0;
+    std::filesystem::path draw() const { return source->pagePicture(sheet, page); }
 };
 
 class DocumentView : public Control {
@@ -53,7 +63,10 @@ public:
 
     const SheetPages& sheet() const { return pages_; }
     const std::vector<SheetShape>& shapesOnPage() const;
-    // The shown page's picture; the sheet is read again first when its file changed.
+    // How the shown page is drawn, none when no page is shown; the sheet is read again
+    // first when its file changed.
+    std::optional<PageDrawing> pageDrawing();
+    // The shown page's picture, drawn now; empty when no page is shown.
     std::filesystem::path pagePicture();
 
     const std::vector<std::string>& selection() const { return selection_; }

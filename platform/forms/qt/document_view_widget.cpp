@@ -1,9 +1,7 @@
 #include "platform/forms/qt/document_view_widget.h"
 
-#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTimer>
 
 #include "common/messages.h"
 #include "platform/forms/qt/binding.h"
@@ -16,13 +14,20 @@ DocumentViewWidget::DocumentViewWidget(DocumentView& view, QWidget* parent) : QF
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setBackgroundRole(QPalette::Dark);
     setAutoFillBackground(true);
+    poll_.setInterval(30);
+    connect(&poll_, &QTimer::timeout, this, [this] { takeDrawing(); });
     connect(&watcher_, &QFileSystemWatcher::fileChanged, this, [this] { showView(); });
+}
+
+DocumentViewWidget::~DocumentViewWidget() {
+    if (drawing_.valid()) drawing_.wait();
 }
 
 void DocumentViewWidget::showView() {
     // An editor that saves by renaming a new file over the sheet ends the watch.
     if (!watcher_.files().isEmpty()) watcher_.removePaths(watcher_.files());
     if (view_.isOpen()) watcher_.addPath(toQString(view_.path().string()));
+    drawShownPage();
     update();
 }
 
@@ -36,28 +41,55 @@ QRectF DocumentViewWidget::pageRect() const {
             size.height()};
 }
 
-QString DocumentViewWidget::loadPicture() {
-    std::filesystem::path path;
-    try {
-        path = view_.pagePicture();
-    } catch (const std::exception& e) {
-        picture_ = {};
-        picturePath_.clear();
-        return toQString(e.what());
-    }
-    if (path.empty()) return {};
-    QString file = toQString(path.string());
-    QDateTime time = QFileInfo(file).lastModified();
-    if (file != picturePath_ || time != pictureTime_) {
-        picture_.load(file);
-        picturePath_ = file;
-        pictureTime_ = time;
-    }
-    return {};
+bool DocumentViewWidget::pageDrawn() const {
+    return !wanted_.isEmpty() && held_ == wanted_;
 }
 
 QString DocumentViewWidget::shownPage() const {
-    return toQString(view_.path().string()) + QChar('#') + QString::number(view_.page());
+    std::error_code ec;
+    auto time = std::filesystem::last_write_time(view_.path(), ec).time_since_epoch().count();
+    return toQString(view_.path().string()) + QChar('#') + QString::number(view_.page()) + QChar('@') +
+           QString::number(time);
+}
+
+void DocumentViewWidget::drawShownPage() {
+    wanted_.clear();
+    std::optional<PageDrawing> drawing;
+    try {
+        drawing = view_.pageDrawing();
+    } catch (const std::exception& e) {
+        wanted_ = shownPage();
+        hold(wanted_, {}, toQString(e.what()));
+        return;
+    }
+    if (!drawing) return;
+    wanted_ = shownPage();
+    if (held_ == wanted_ || drawing_.valid()) return;
+    drawingPage_ = wanted_;
+    drawing_ = std::async(std::launch::async, [drawing = *drawing] { return drawing.draw(); });
+    poll_.start();
+}
+
+void DocumentViewWidget::takeDrawing() {
+    if (drawing_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) return;
+    poll_.stop();
+    QString picture, failure;
+    try {
+        picture = toQString(drawing_.get().string());
+    } catch (const std::exception& e) {
+        failure = toQString(e.what());
+    }
+    // A page left while it was drawn never takes the place of the one shown since.
+    if (drawingPage_ == wanted_) hold(drawingPage_, picture, failure);
+    drawShownPage();
+    update();
+}
+
+void DocumentViewWidget::hold(const QString& page, const QString& picture, const QString& failure) {
+    held_ = page;
+    picturePath_ = picture;
+    failure_ = failure;
+    picture_ = failure.isEmpty() ? QImage(picture) : QImage();
 }
 
 void DocumentViewWidget::paintEvent(QPaintEvent* event) {
@@ -66,18 +98,13 @@ void DocumentViewWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     QRectF page = pageRect();
     painter.fillRect(page, Qt::white);
-    if (shownPage() != drawable_) {
+    if (!pageDrawn()) {
         painter.drawText(page, Qt::AlignCenter | Qt::TextWordWrap,
                          toQString(common::messages::kPageBeingDrawn));
-        QTimer::singleShot(0, this, [this, shown = shownPage()] {
-            drawable_ = shown;
-            update();
-        });
         return;
     }
-    QString failure = loadPicture();
-    if (!failure.isEmpty())
-        painter.drawText(page, Qt::AlignCenter | Qt::TextWordWrap, failure);
+    if (!failure_.isEmpty())
+        painter.drawText(page, Qt::AlignCenter | Qt::TextWordWrap, failure_);
     else
         painter.drawImage(page, picture_);
     double scale = page.width() / view_.sheet().width;

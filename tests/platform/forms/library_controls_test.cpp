@@ -108,6 +108,18 @@ TEST_F(LibraryControls, ASheetChangedOnDiskIsReadAgainBeforeItsPageIsShown) {
     EXPECT_TRUE(view.selection().empty());
 }
 
+TEST_F(LibraryControls, APageDrawnApartStaysThePageAskedForWhileTheViewMovesOn) {
+    EXPECT_FALSE(view.pageDrawing());
+    view.open(file);
+    auto drawing = view.pageDrawing();
+    ASSERT_TRUE(drawing);
+    view.nextPage();
+    EXPECT_EQ(drawing->draw(), file.string() + "#1");
+    EXPECT_EQ(view.pageDrawing()->draw(), file.string() + "#2");
+    view.close();
+    EXPECT_FALSE(view.pageDrawing());
+}
+
 TEST_F(LibraryControls, AnUnreadableSheetLeavesTheViewAsItWas) {
     view.open(file);
     EXPECT_THROW(view.open(file.string() + ".missing"), std::runtime_error);

@@ -1,13 +1,15 @@
-// The figure library as a teacher sees it: the tree, a page as LibreOffice draws it,
-// figures selected with the mouse.
+// The figure library as a teacher sees it: the tree, a page as LibreOffice draws it
+// while the window goes on answering, figures selected with the mouse.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QTest>
 #include <QTreeWidget>
 #include <filesystem>
 
+#include "platform/forms/page_pictures.h"
 #include "platform/forms/qt/document_view_widget.h"
 #include "platform/forms/qt/form_window.h"
 #include "platform/office/pptx/deck_connector.h"
@@ -30,6 +32,14 @@ int darkPixels(const QImage& image, const QRect& area) {
     return dark;
 }
 
+// Lets the event loop run until the shown page is drawn; how often it ran meanwhile.
+int turnsUntilDrawn(const forms::qt::DocumentViewWidget& view) {
+    int turns = 0;
+    for (QDeadlineTimer limit(std::chrono::minutes(3)); !view.pageDrawn() && !limit.hasExpired(); ++turns)
+        QTest::qWait(10);
+    return turns;
+}
+
 TEST(FrmTkWindowTest, APageShowsAsLibreOfficeDrawsItAndFiguresAreSelectedWithTheMouse) {
     fs::path dir = fs::path(QUILLON_SCREENSHOT_DIR) / "library";
     fs::remove_all(dir);
@@ -46,6 +56,12 @@ TEST(FrmTkWindowTest, APageShowsAsLibreOfficeDrawsItAndFiguresAreSelectedWithThe
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 
+    auto* view = dynamic_cast<forms::qt::DocumentViewWidget*>(window.widgetOf("dsoFramer1"));
+    ASSERT_NE(view, nullptr);
+    // The first document's page is being drawn and says so; the window answers meanwhile:
+    // a click on a figure of another document shows that document at once.
+    ASSERT_FALSE(view->pageDrawn());
+    const int drawing = darkPixels(view->grab().toImage(), view->pageRect().toRect());
     auto* tree = qobject_cast<QTreeWidget*>(window.widgetOf("TreeView1"));
     ASSERT_NE(tree, nullptr);
     EXPECT_EQ(tree->topLevelItemCount(), 3);
@@ -54,12 +70,13 @@ TEST(FrmTkWindowTest, APageShowsAsLibreOfficeDrawsItAndFiguresAreSelectedWithThe
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(cube).center());
     EXPECT_EQ(window.windowTitle().toStdString(), "立体几何");
     EXPECT_EQ(tk.dsoFramer1.selection(), std::vector<std::string>{"正方体"});
-
-    auto* view = dynamic_cast<forms::qt::DocumentViewWidget*>(window.widgetOf("dsoFramer1"));
-    ASSERT_NE(view, nullptr);
-    // The window is painted at once: the page says it is being drawn, and shows once drawn.
-    const int drawing = darkPixels(view->grab().toImage(), view->pageRect().toRect());
-    QApplication::processEvents();
+    EXPECT_FALSE(view->pageDrawn());
+    // Drawing two pages takes LibreOffice well over a second; in its way, a few turns.
+    EXPECT_GT(turnsUntilDrawn(*view), 40) << "the window did not answer while the page was drawn";
+    ASSERT_TRUE(view->pageDrawn());
+    // The page left while it was drawn did not take the place of the one shown now.
+    EXPECT_EQ(fs::path(view->picturePath().toStdString()).parent_path(),
+              forms::pictureFolderOf(tk.dsoFramer1.path()));
     const int drawn = darkPixels(view->grab().toImage(), view->pageRect().toRect());
     EXPECT_LT(drawing, drawn / 2) << "the page was drawn before the window was painted";
     // A click on the cone selects it alone; Ctrl+click adds the cylinder.
