@@ -356,6 +356,24 @@ TEST_F(NewDeck, ANamedShapeStandsSelectedWhenTheDeckIsAttached) {
     EXPECT_THROW(missing->activeWindow().selection().shapeRange(), HostError);
 }
 
+TEST_F(NewDeck, ACommandThatFailsLeavesTheDeckAsTheLastCommandLeftIt) {
+    {
+        CommandScope command(*app);
+        host.addLine(0, 0, 1, 1)->setName("kept");
+        command.done();
+    }
+    const std::string saved = entry(path, "ppt/slides/slide1.xml");
+    {
+        CommandScope command(*app);
+        host.item("kept")->remove();
+        host.addLine(2, 2, 3, 3)->setName("half made");
+    }
+    EXPECT_EQ(host.item("kept")->name(), "kept");
+    EXPECT_THROW(host.item("half made"), HostError);
+    app->save();
+    EXPECT_EQ(entry(path, "ppt/slides/slide1.xml"), saved);
+}
+
 TEST_F(NewDeck, DeletedShapesFailAndLeaveTheSelection) {
     auto s = host.addLine(0, 0, 1, 1);
     s->setName("gone");
