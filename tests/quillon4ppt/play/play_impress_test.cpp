@@ -262,6 +262,14 @@ TEST_F(PlayImpress, TheSelectedFormulaObjectIsReopenedAndReplacedInPlace) {
     EXPECT_NEAR(shape->left(), 200, 0.1);
     EXPECT_NEAR(shape->top(), 150, 0.1);
     EXPECT_NEAR(shape->height(), 45, 0.1);
+    // One Ctrl+Z brings the equation replaced back where it stood.
+    impress->undo();
+    auto undone = impress->attach();
+    ASSERT_EQ(slideHost(*undone).count(), 1);
+    auto old = slideHost(*undone).item(1);
+    EXPECT_TRUE(old->isEquation());
+    EXPECT_EQ(old->title(), "x");
+    EXPECT_NEAR(old->left(), 200, 0.1);
 }
 
 TEST_F(PlayImpress, LabelsAndTheSelectorWorkOnTheOpenSlideAsOnTheDeckFile) {
