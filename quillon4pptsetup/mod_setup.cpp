@@ -29,8 +29,7 @@ std::string notCopiedText(const std::vector<std::string>& names, const fs::path&
     std::string listed;
     for (std::size_t i = 0; i < names.size() && i < kNamed; ++i) listed += (i ? "、" : "") + names[i];
     if (names.size() > kNamed) listed += "等";
-    return common::messages::fill(common::messages::kSetupFilesNotCopied,
-                                  {std::to_string(names.size()), install.string(), listed});
+    return msg::fill(msg::kSetupFilesNotCopied, {std::to_string(names.size()), install.string(), listed});
 }
 
 }  // namespace
@@ -114,9 +113,9 @@ bool modSetup::InstallFiles(forms::Label& Label1) {
     std::string status = notCopied_.empty() ? kInstalled : notCopiedText(notCopied_, paths_.install);
     if (toolbarTrouble) status += *toolbarTrouble;
     if (!notCopied_.empty())
-        status += common::messages::kSetupCopyAgain;
+        status += msg::kSetupCopyAgain;
     else if (!toolbarTrouble)
-        status += common::messages::kSetupRestartImpress;
+        status += msg::kSetupRestartImpress;
     Label1.setCaption(status);
     return notCopied_.empty() && toolbarCopied_;
 }
