@@ -131,6 +131,7 @@ public:
         } catch (...) {
             // the office is gone or refuses: its undo step stays as it is
         }
+        s_->link->leave();
     }
     DocumentWindow& activeWindow() override {
         s_->call([&] {

@@ -4,6 +4,7 @@
 #include <com/sun/star/bridge/UnoUrlResolver.hpp>
 #include <com/sun/star/connection/NoConnectException.hpp>
 #include <com/sun/star/frame/Desktop.hpp>
+#include <com/sun/star/frame/XFrames.hpp>
 #include <com/sun/star/lang/DisposedException.hpp>
 #include <cppuhelper/bootstrap.hxx>
 #include <rtl/bootstrap.hxx>
@@ -70,6 +71,14 @@ void Link::failed() {
     lost_ = true;
     if (onLost_) onLost_(kLostMessage);
     throw HostLost(kLostMessage);
+}
+
+void Link::leave() noexcept {
+    try {
+        if (desktop_->getFrames()->getCount() == 0) desktop_->terminate();
+    } catch (const css::uno::Exception&) {
+        // an office that is going away anyway
+    }
 }
 
 bool Link::alive() const {

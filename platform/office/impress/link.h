@@ -42,6 +42,10 @@ public:
     void watch(const Reference<css::frame::XModel>& presentation) { watched_ = presentation; }
 
     bool lost() const { return lost_; }
+    // The end of this program's part. LibreOffice does not end while a connection is
+    // open, not even when the teacher closes its last window; an office left without a
+    // window is ended here, as it would have ended by itself.
+    void leave() noexcept;
     // Called once, when the office is found gone; it may end the program by throwing.
     void setLostHandler(std::function<void(const std::string&)> handler) { onLost_ = std::move(handler); }
 

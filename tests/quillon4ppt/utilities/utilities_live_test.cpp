@@ -91,8 +91,19 @@ TEST_F(UtilitiesLive, AnOfficeKilledWhileTheSelectorIsOpenEndsTheProgramAtTheNex
     expectEndAtTheNextCommand([&] { impress->kill(); });
 }
 
-TEST_F(UtilitiesLive, APresentationClosedWhileTheSelectorIsOpenEndsTheProgramAtTheNextCommand) {
+// LibreOffice does not end on its own while a connection is open: the office the
+// teacher left without a window must not outlive the tool.
+TEST_F(UtilitiesLive, APresentationClosedWhileTheSelectorIsOpenEndsTheProgramAndTheWindowlessOffice) {
     expectEndAtTheNextCommand([&] { impress->closePresentation(); });
+    EXPECT_TRUE(impress->endsWithin(std::chrono::seconds(60))) << "the office outlived the tool";
+}
+
+TEST_F(UtilitiesLive, AnOfficeWithAWindowLeftOutlivesTheTool) {
+    {
+        auto started = start();
+        ASSERT_EQ(office::slideHost(started->host()).count(), 2);
+    }
+    EXPECT_FALSE(impress->endsWithin(std::chrono::seconds(3))) << "the teacher's office was ended";
 }
 
 }  // namespace

@@ -130,6 +130,16 @@ void LiveImpress::closePresentation() const {
     Reference<css::util::XCloseable>(frontmost(pipe_), css::uno::UNO_QUERY_THROW)->close(true);
 }
 
+bool LiveImpress::endsWithin(std::chrono::seconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (group_ > 0 && waitpid(group_, nullptr, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    group_ = -1;
+    return true;
+}
+
 void LiveImpress::kill() {
     if (group_ <= 0) return;
     ::kill(-group_, SIGKILL);

@@ -3,6 +3,7 @@
 // listening on its own pipe, with a deck open; ended with the test.
 #include <sys/types.h>
 
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -32,6 +33,8 @@ public:
     void kill();
     // The teacher closes the presentation.
     void closePresentation() const;
+    // Whether the office process has ended, or ends within `limit`.
+    bool endsWithin(std::chrono::seconds limit);
 
 private:
     std::string pipe_;
