@@ -1,51 +1,84 @@
 #include "platform/office/impress/formula_object.h"
 
+#include <unistd.h>
+
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/beans/XPropertySetInfo.hpp>
-#include <com/sun/star/document/XImporter.hpp>
-#include <com/sun/star/io/SequenceInputStream.hpp>
-#include <com/sun/star/lang/XComponent.hpp>
-#include <com/sun/star/xml/sax/InputSource.hpp>
-#include <com/sun/star/xml/sax/XFastParser.hpp>
+#include <com/sun/star/embed/EmbedStates.hpp>
+#include <com/sun/star/embed/XEmbeddedObject.hpp>
+#include <filesystem>
 
-#include "platform/office/host.h"
+#include "common/user_folders.h"
+#include "platform/office/impress/hidden_document.h"
 #include "platform/office/impress/uno_values.h"
+#include "platform/office/pptx/deck_connector.h"
 
 namespace office::impress {
+
+namespace fs = std::filesystem;
 
 namespace {
 
 // LibreOffice Math's class id.
 constexpr const char* kMathClassId = "078B7ABA-54FC-457F-8551-6147e776a997";
 
-void importMathMl(const Link& link, const Reference<css::lang::XComponent>& formula,
-                  const std::string& mathml) {
-    const auto& context = link.context();
-    Reference<css::uno::XInterface> importer = context->getServiceManager()->createInstanceWithContext(
-        "com.sun.star.comp.Math.XMLImporter", context);
-    Reference<css::document::XImporter> target(importer, css::uno::UNO_QUERY);
-    Reference<css::xml::sax::XFastParser> parser(importer, css::uno::UNO_QUERY);
-    if (!target.is() || !parser.is()) throw HostError("LibreOffice's MathML import is missing.");
-    target->setTargetDocument(formula);
-    const css::uno::Sequence<sal_Int8> bytes(reinterpret_cast<const sal_Int8*>(mathml.data()),
-                                             static_cast<sal_Int32>(mathml.size()));
-    css::xml::sax::InputSource source;
-    source.aInputStream.set(css::io::SequenceInputStream::createStreamFromSequence(context, bytes),
-                            css::uno::UNO_QUERY_THROW);
-    parser->parseStream(source);
+// The formula object's own document, loaded if it is not yet.
+Reference<css::beans::XPropertySet> formulaOf(const Reference<css::drawing::XShape>& shape) {
+    auto props = propertiesOf(shape);
+    Reference<css::beans::XPropertySet> formula(props->getPropertyValue("Model"), css::uno::UNO_QUERY);
+    if (formula.is()) return formula;
+    Reference<css::embed::XEmbeddedObject> object(props->getPropertyValue("EmbeddedObject"),
+                                                  css::uno::UNO_QUERY);
+    if (object.is()) {
+        object->changeState(css::embed::EmbedStates::RUNNING);
+        formula.set(object->getComponent(), css::uno::UNO_QUERY);
+    }
+    if (!formula.is())
+        throw HostError("LibreOffice has no formula objects: its Math module (libreoffice-math) is missing.");
+    return formula;
+}
+
+// The one-slide deck file of the equation, gone with this.
+struct EquationDeck {
+    explicit EquationDeck(const PictureData& picture)
+        : path(common::userCacheFolder() / ("equation-" + std::to_string(getpid()) + ".pptx")) {
+        auto deck = pptx::DeckConnector(path.string(), 1).startNew();
+        deck->presentationsAdd(true).slidesAdd(1, kLayoutBlank);
+        deck->copyPicture(picture);
+        slideHost(*deck).paste();
+        deck->save();
+    }
+    ~EquationDeck() {
+        std::error_code ignored;
+        fs::remove(path, ignored);
+    }
+    EquationDeck(const EquationDeck&) = delete;
+    EquationDeck& operator=(const EquationDeck&) = delete;
+    fs::path path;
+};
+
+// The formula text LibreOffice reads from the equation's Office Math, the way it imports
+// the deck file: its MathML import (7.4) loses vectors, equation systems and vertical
+// additions, its Office Math import keeps every construct.
+rtl::OUString formulaTextOf(const Link& link, const PictureData& picture) {
+    const EquationDeck deck(picture);
+    const HiddenDocument read(link, deck.path);
+    if (!read.model().is()) throw HostError("LibreOffice did not open the equation's deck file.");
+    auto slide = read.page(1);
+    for (sal_Int32 i = 0; slide.is() && i < slide->getCount(); ++i) {
+        Reference<css::drawing::XShape> shape(slide->getByIndex(i), css::uno::UNO_QUERY_THROW);
+        if (isFormulaObject(shape)) return property<rtl::OUString>(formulaOf(shape), "Formula");
+    }
+    throw HostError("LibreOffice read no formula object from the equation's Office Math.");
 }
 
 }  // namespace
 
 void makeFormulaObject(const Link& link, const Reference<css::drawing::XShape>& shape,
-                       const std::string& mathml) {
-    auto props = propertiesOf(shape);
-    setProperty(props, "CLSID", rtl::OUString::createFromAscii(kMathClassId));
-    Reference<css::lang::XComponent> formula(props->getPropertyValue("Model"), css::uno::UNO_QUERY);
-    if (!formula.is())
-        throw HostError(
-            "LibreOffice cannot make a formula object: its Math module (libreoffice-math) is missing.");
-    importMathMl(link, formula, mathml);
+                       const PictureData& picture) {
+    const rtl::OUString text = formulaTextOf(link, picture);
+    setProperty(propertiesOf(shape), "CLSID", rtl::OUString::createFromAscii(kMathClassId));
+    setProperty(formulaOf(shape), "Formula", text);
 }
 
 bool isFormulaObject(const Reference<css::drawing::XShape>& shape) {

@@ -183,7 +183,7 @@ public:
             addShape(equation ? "com.sun.star.drawing.OLE2Shape" : "com.sun.star.drawing.GraphicObjectShape",
                      equation ? "TextBox " : "Picture ", [&](const UnoShape& made) {
                          if (equation) {
-                             makeFormulaObject(*s_->link, made, picture.mathml);
+                             makeFormulaObject(*s_->link, made, picture);
                          } else {
                              s_->set(made, "Graphic", Any(graphicOf(picture)));
                              s_->set(made, "LineStyle", Any(css::drawing::LineStyle_NONE));

@@ -13,6 +13,9 @@
 #include "quillon4ppt/formula/equation_bridge.h"
 #include "quillon4ppt/formula/translator.h"
 #include "schema_check.h"
+#ifdef QUILLON_LIVE
+#include "live_impress.h"
+#endif
 
 namespace {
 
@@ -71,11 +74,10 @@ struct EquationPeer : ::testing::Test {
     }
 };
 
-TEST_F(EquationPeer, EveryConstructIsValidOfficeMathThatLibreOfficeReadsAsTheSameFormula) {
-    EXPECT_EQ(testdecks::schemaErrors(deck), "");
-    const std::string converted = odp();
-    const std::string content = entry(converted, "content.xml");
-    // The formula objects in slide order, each with the typed formula's TeX as its description.
+// The formula objects of the .odp in slide order, each the mathematics MathJax typeset for
+// the formula inserted in that place.
+void expectTheTypesetFormulas(const std::string& odp) {
+    const std::string content = entry(odp, "content.xml");
     std::regex object(R"re(<draw:object xlink:href="./(Object \d+)")re");
     std::vector<std::string> objects;
     for (std::sregex_iterator it(content.begin(), content.end(), object), end; it != end; ++it)
@@ -84,10 +86,28 @@ TEST_F(EquationPeer, EveryConstructIsValidOfficeMathThatLibreOfficeReadsAsTheSam
     typeset::Typesetter mathjax(typeset::typesetFolder(QUILLON_PROGRAM_DIR));
     for (std::size_t i = 0; i < kFormulas.size(); ++i) {
         const std::string tex = formula::FormulaToTex(kFormulas[i]);
-        EXPECT_EQ(structureOf(entry(converted, objects[i] + "/content.xml")),
+        EXPECT_EQ(structureOf(entry(odp, objects[i] + "/content.xml")),
                   structureOf(mathjax.typeset(tex).mathml))
             << kFormulas[i];
     }
 }
+
+TEST_F(EquationPeer, EveryConstructIsValidOfficeMathThatLibreOfficeReadsAsTheSameFormula) {
+    EXPECT_EQ(testdecks::schemaErrors(deck), "");
+    expectTheTypesetFormulas(odp());
+}
+
+#ifdef QUILLON_LIVE
+TEST(EquationLivePeer, EveryConstructBecomesAFormulaObjectOfTheSameFormula) {
+    testdecks::TempDir dir;
+    LiveImpress impress(dir.path, dir.path / "deck.pptx");
+    auto app = impress.attach();
+    formula::EquationBridge bridge(QUILLON_PROGRAM_DIR);
+    for (const auto& f : kFormulas) bridge.InsertEquation(*app, f);
+    app->save();
+    impress.storeAs(dir.path / "live.odp");
+    expectTheTypesetFormulas((dir.path / "live.odp").string());
+}
+#endif
 
 }  // namespace
