@@ -2,8 +2,12 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cmath>
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/beans/XPropertySetInfo.hpp>
+#include <com/sun/star/embed/Aspects.hpp>
+#include <com/sun/star/embed/EmbedMapUnits.hpp>
 #include <com/sun/star/embed/EmbedStates.hpp>
 #include <com/sun/star/embed/XEmbeddedObject.hpp>
 #include <filesystem>
@@ -72,6 +76,23 @@ rtl::OUString formulaTextOf(const Link& link, const PictureData& picture) {
     throw HostError("LibreOffice read no formula object from the equation's Office Math.");
 }
 
+// LibreOffice stretches a formula's own layout to its frame, which is the typesetter's box
+// as on the deck file; lone letters would grow taller than letters beside exponents. The
+// formula is shown instead at its own size inside the typesetter's box (enlarged alike
+// when the formula needs more room), so that every formula scales as its frame does.
+void showInTypesetBox(const Reference<css::drawing::XShape>& shape, const PictureData& picture) {
+    Reference<css::embed::XEmbeddedObject> object(propertiesOf(shape)->getPropertyValue("EmbeddedObject"),
+                                                  css::uno::UNO_QUERY);
+    constexpr sal_Int64 kContent = css::embed::Aspects::MSOLE_CONTENT;
+    if (!object.is() || object->getMapUnit(kContent) != css::embed::EmbedMapUnits::ONE_100TH_MM) return;
+    const auto natural = object->getVisualAreaSize(kContent);
+    const double width = hmm(picture.width), height = hmm(picture.height);
+    if (!(width > 0 && height > 0)) return;
+    const double room = std::max({1.0, natural.Width / width, natural.Height / height});
+    object->setVisualAreaSize(kContent, css::awt::Size(static_cast<sal_Int32>(std::lround(width * room)),
+                                                       static_cast<sal_Int32>(std::lround(height * room))));
+}
+
 }  // namespace
 
 void makeFormulaObject(const Link& link, const Reference<css::drawing::XShape>& shape,
@@ -79,6 +100,7 @@ void makeFormulaObject(const Link& link, const Reference<css::drawing::XShape>& 
     const rtl::OUString text = formulaTextOf(link, picture);
     setProperty(propertiesOf(shape), "CLSID", rtl::OUString::createFromAscii(kMathClassId));
     setProperty(formulaOf(shape), "Formula", text);
+    showInTypesetBox(shape, picture);
 }
 
 bool isFormulaObject(const Reference<css::drawing::XShape>& shape) {

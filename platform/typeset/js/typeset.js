@@ -129,10 +129,25 @@ function serve(typeset, omml) {
 // writes a group character's position as an attribute of the character, and upright
 // letters (\\mathrm) as plain text with an unknown style and properties out of order.
 function officeMath(convert) {
-  return (mathml) => convert(mathml)
+  return (mathml) => tableCellsAsText(convert(mathml)
     .replace(/<m:chr m:val="([^"]*)" m:pos="(top|bot)"\/>/g, '<m:chr m:val="$1"/><m:pos m:val="$2"/>')
     .replace(/<w:rPr\/><m:rPr><m:nor\/><m:sty m:val="undefined"\/><\/m:rPr>/g,
-             '<m:rPr><m:sty m:val="p"/></m:rPr>');
+             '<m:rPr><m:sty m:val="p"/></m:rPr>'));
+}
+
+// A vertical addition's cells, as LibreOffice reads them: it drops an empty cell at the
+// start of a row, which shifts the digits out of their columns, and takes a cell holding
+// only "+" for an operator without operands. Such cells become plain text, a blank or
+// the sign itself, which every reader shows as before.
+function tableCellsAsText(omml) {
+  const text = (t) => `<m:e><m:r><m:rPr><m:nor/></m:rPr><m:t xml:space="preserve">${t}</m:t></m:r></m:e>`;
+  let cells = omml, before;
+  do {
+    before = cells;
+    cells = cells.replace(/(<m:mr>|<\/m:e>)<m:e\/>/g, (_, start) => start + text(' '));
+  } while (cells !== before);
+  return cells.replace(/<m:e><m:r><m:t xml:space="preserve">([+\u2212=\u00d7\u00f7-])<\/m:t><\/m:r><\/m:e>/g,
+             (_, sign) => text(sign));
 }
 
 // The converter is an ECMAScript module, which only import() loads.

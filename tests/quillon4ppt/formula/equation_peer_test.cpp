@@ -39,8 +39,14 @@ std::string structureOf(const std::string& mathml) {
         if (name.find(':') != std::string_view::npos) name = name.substr(name.find(':') + 1);
         if (name == "annotation") return;
         for (std::string_view kept :
-             {"mfrac", "msqrt", "mroot", "msup", "msub", "msubsup", "mover", "munder", "mtable", "mtr"})
+             {"mfrac", "msqrt", "mroot", "msup", "msub", "msubsup", "mover", "munder", "mtable"})
             if (name == kept) shape += std::string(name) + " ";
+        // A row's cells, so that one dropped cell shows: it shifts the digits of a vertical
+        // addition out of their columns.
+        if (name == "mtr") {
+            const auto cells = std::distance(node.children().begin(), node.children().end());
+            shape += "mtr" + std::to_string(cells) + " ";
+        }
         if (node.type() == pugi::node_pcdata) text += node.value();
         for (auto child : node.children()) self(self, child);
     };

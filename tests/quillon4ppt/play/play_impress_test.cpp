@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -270,6 +271,39 @@ TEST_F(PlayImpress, TheSelectedFormulaObjectIsReopenedAndReplacedInPlace) {
     EXPECT_TRUE(old->isEquation());
     EXPECT_EQ(old->title(), "x");
     EXPECT_NEAR(old->left(), 200, 0.1);
+}
+
+// The heights of the letter x on the first page of the PDF, as its words' boxes say.
+std::vector<double> heightsOfX(const fs::path& pdf) {
+    std::unique_ptr<FILE, int (*)(FILE*)> out(
+        popen(("pdftotext -bbox -f 1 -l 1 '" + pdf.string() + "' - 2>/dev/null").c_str(), "r"), pclose);
+    std::vector<double> heights;
+    char line[512];
+    while (out && fgets(line, sizeof line, out.get())) {
+        double x0, y0, x1, y1;
+        char word[64];
+        if (std::sscanf(line, R"( <word xMin="%lf" yMin="%lf" xMax="%lf" yMax="%lf">%63[^<]</word>)", &x0,
+                        &y0, &x1, &y1, word) == 5 &&
+            std::string(word) == "x")
+            heights.push_back(y1 - y0);
+    }
+    return heights;
+}
+
+TEST_F(PlayImpress, AfterThe45PointRuleALoneXIsAsHighAsTheXBesideExponents) {
+    ASSERT_EQ(playLive("set txtGS x\nclick cmdOK\n", "gs").status, 0);
+    {
+        auto app = impress->attach();
+        slideHost(*app).item(1)->setTop(200);
+        app->activeWindow().selection().unselect();
+        app->save();
+    }
+    ASSERT_EQ(playLive("set txtGS x^(2)+y^(2)=r^(2)\nclick cmdOK\n", "gs").status, 0);
+    impress->storeAs(dir / "slide.pdf");
+    const auto heights = heightsOfX(dir / "slide.pdf");
+    ASSERT_EQ(heights.size(), 2u);
+    EXPECT_GT(heights[0], 30) << "the equations were not enlarged";
+    EXPECT_NEAR(heights[0], heights[1], heights[1] * 0.01);
 }
 
 TEST_F(PlayImpress, LabelsAndTheSelectorWorkOnTheOpenSlideAsOnTheDeckFile) {

@@ -99,8 +99,10 @@ std::unique_ptr<office::Application> LiveImpress::attach() const {
 void LiveImpress::storeAs(const fs::path& target) const {
     css::beans::PropertyValue filter;
     filter.Name = "FilterName";
-    filter.Value <<= rtl::OUString::createFromAscii(
-        target.extension() == ".odp" ? "impress8" : "Impress MS PowerPoint 2007 XML");
+    const char* name = target.extension() == ".odp"   ? "impress8"
+                       : target.extension() == ".pdf" ? "impress_pdf_Export"
+                                                      : "Impress MS PowerPoint 2007 XML";
+    filter.Value <<= rtl::OUString::createFromAscii(name);
     Reference<css::frame::XStorable> storable(frontmost(pipe_), css::uno::UNO_QUERY_THROW);
     storable->storeToURL(ou("file://" + fs::absolute(target).string()),
                          css::uno::Sequence<css::beans::PropertyValue>(&filter, 1));

@@ -21,7 +21,7 @@ public:
     const std::string& pipe() const { return pipe_; }
     std::unique_ptr<office::Application> attach() const;
     // Stores the frontmost presentation as a .pptx or, by the target's extension, an .odp
-    // file (the tools never do).
+    // or a .pdf file (the tools never do).
     void storeAs(const std::filesystem::path& target) const;
     // The teacher's Ctrl+Z, and Ctrl+Y.
     void undo() const;
